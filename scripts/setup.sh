@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Parolix needs to build, run and test, when any
+# is missing. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+PAROLIX_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2
+                  libgtest-dev libbenchmark-dev xvfb xdotool clang)
+
+missing=()
+for p in "${PAROLIX_PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+  if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo=(sudo)
+  else
+    echo "Parolix needs these packages; please run as root:" >&2
+    echo "  apt-get update && ${cmd[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

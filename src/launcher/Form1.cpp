@@ -1,0 +1,1 @@
+#include "launcher/Form1.h"

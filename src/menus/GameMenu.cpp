@@ -1,0 +1,1 @@
+#include "menus/GameMenu.h"

@@ -1,0 +1,2 @@
+#pragma once
+// The game window's menu bar: "&Opzioni" and "&Help".

@@ -1,0 +1,168 @@
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Cuts a stream of bytes into lines: CR, CR LF and lone LF end a line.
+class LineSplitter {
+public:
+    LineSplitter(const std::function<bool(std::string_view)>& out, size_t maxLine)
+        : out_(out), max_(maxLine) {}
+
+    // Returns false once the reader asked to stop.
+    bool feed(std::string_view chunk)
+    {
+        for (char c : chunk) {
+            if (afterCr_) {
+                afterCr_ = false;
+                if (c == '\n') continue;
+            }
+            if (c == '\r' || c == '\n') {
+                afterCr_ = c == '\r';
+                if (!emit()) return false;
+                continue;
+            }
+            if (line_.size() < max_) line_ += c;
+            open_ = true;
+        }
+        return true;
+    }
+    void finish()
+    {
+        if (open_) emit();
+    }
+
+private:
+    bool emit()
+    {
+        open_ = false;
+        bool go = out_(line_);
+        line_.clear();
+        return go;
+    }
+    const std::function<bool(std::string_view)>& out_;
+    size_t max_;
+    std::string line_;
+    bool afterCr_ = false;
+    bool open_ = false;
+};
+
+bool caseEqual(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
+                size_t maxLine)
+{
+    LineSplitter s(line, maxLine);
+    if (s.feed(text)) s.finish();
+}
+
+DiskFiles::DiskFiles(std::string folder) : folder_(std::move(folder)) {}
+
+std::string DiskFiles::resolve(const std::string& name) const
+{
+    std::error_code ec;
+    fs::path exact = fs::path(folder_) / name;
+    if (fs::exists(exact, ec)) return exact.string();
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+        if (caseEqual(it->path().filename().string(), name)) return it->path().string();
+    }
+    return exact.string();
+}
+
+bool DiskFiles::exists(const std::string& name)
+{
+    if (name.empty() || name[0] == '.') return false;
+    std::error_code ec;
+    fs::path p = resolve(name);
+    return fs::is_regular_file(p, ec);
+}
+
+FileError DiskFiles::readLines(const std::string& name,
+                               const std::function<bool(std::string_view)>& line, size_t maxLine)
+{
+    if (!exists(name)) return FileError::NotFound;
+    std::ifstream in(resolve(name), std::ios::binary);
+    if (!in) return FileError::Unreadable;
+    LineSplitter splitter(line, maxLine);
+    char buf[65536];
+    while (in) {
+        in.read(buf, sizeof buf);
+        std::streamsize n = in.gcount();
+        if (n <= 0) break;
+        if (!splitter.feed(std::string_view(buf, static_cast<size_t>(n)))) return FileError::None;
+    }
+    if (in.bad()) return FileError::Unreadable;
+    splitter.finish();
+    return FileError::None;
+}
+
+FileError DiskFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
+{
+    std::error_code ec;
+    fs::path target = resolve(name);
+    if (fs::is_directory(target, ec)) return FileError::Unwritable;
+    std::string tmpName = target.string() + ".tmp-XXXXXX";
+    int fd = mkstemp(tmpName.data());
+    if (fd < 0) return FileError::Unwritable;
+    std::string text;
+    for (const auto& l : lines) {
+        text += l;
+        text += "\r\n";
+    }
+    const char* p = text.data();
+    size_t left = text.size();
+    bool ok = true;
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        p += w;
+        left -= static_cast<size_t>(w);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    // Keep the permissions an ordinary new file would get.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = ::rename(tmpName.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmpName.c_str());
+        return FileError::Unwritable;
+    }
+    return FileError::None;
+}
+
+FileError DiskFiles::touch(const std::string& name)
+{
+    std::error_code ec;
+    fs::path p = resolve(name);
+    if (fs::is_regular_file(p, ec)) return FileError::None;
+    if (fs::exists(p, ec)) return FileError::Unwritable;
+    int fd = ::open(p.c_str(), O_WRONLY | O_CREAT, 0666);
+    if (fd < 0) return FileError::Unwritable;
+    ::close(fd);
+    return FileError::None;
+}

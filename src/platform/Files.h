@@ -1,0 +1,60 @@
+#pragma once
+// Files beside the program. Names are matched without regard to case, text
+// is one byte per character (code page 1252) and lines end in CR LF.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class FileError { None, NotFound, Unreadable, Unwritable };
+
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // A regular file of this name, in any case, exists (directories count as
+    // absent, and so do hidden files).
+    virtual bool exists(const std::string& name) = 0;
+
+    // Reads the file line by line. A line ends at CR, with or without LF after
+    // it, or at a lone LF; the end of the file ends the last line and a final
+    // line end adds no empty line. Lines longer than maxLine are cut there.
+    // The callback returns false to stop reading.
+    virtual FileError readLines(const std::string& name,
+                                const std::function<bool(std::string_view)>& line,
+                                size_t maxLine = 4096) = 0;
+
+    // Replaces the whole file with these lines, each ended by CR LF. The text
+    // goes to a temporary file first, which takes the old file's place only
+    // when complete, so a failure leaves the old file as it was.
+    virtual FileError rewrite(const std::string& name, const std::vector<std::string>& lines) = 0;
+
+    // Creates the file empty when it does not exist yet.
+    virtual FileError touch(const std::string& name) = 0;
+};
+
+// Files in one folder of the disk.
+class DiskFiles : public Files {
+public:
+    explicit DiskFiles(std::string folder);
+    bool exists(const std::string& name) override;
+    FileError readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+                        size_t maxLine = 4096) override;
+    FileError rewrite(const std::string& name, const std::vector<std::string>& lines) override;
+    FileError touch(const std::string& name) override;
+
+    // The path of the existing file whose name matches in any case, or the
+    // path with the name as given when there is none.
+    std::string resolve(const std::string& name) const;
+    const std::string& folder() const { return folder_; }
+
+private:
+    std::string folder_;
+};
+
+// Splits text into lines the way readLines does; shared with the in-memory
+// test double so both read alike.
+void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
+                size_t maxLine);

@@ -1,0 +1,23 @@
+#pragma once
+// Everything the windows need from the system, handed to them in one bundle.
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Pictures.h"
+#include "platform/Pointer.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+
+struct Platform {
+    Clock& clock;
+    Random& random;
+    Files& files;
+    Dialogs& dialogs;
+    Pictures& pictures;
+    Shell& shell;
+    Pointer& pointer;
+    Sound& sound;
+    std::string folder; // the program's own folder, for documents
+};

@@ -1,0 +1,5 @@
+#include "platform/Sound.h"
+
+#include <QApplication>
+
+void QtSound::beep() { QApplication::beep(); }

@@ -1,0 +1,104 @@
+#include "support/Doubles.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+double FakeClock::secondsSinceMidnight()
+{
+    double t = times.front();
+    if (times.size() > 1) times.pop_front();
+    return t;
+}
+
+double ScriptedRandom::next()
+{
+    if (draws.empty()) return fallback;
+    double d = draws.front();
+    draws.pop_front();
+    return d;
+}
+
+namespace {
+bool sameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+} // namespace
+
+std::map<std::string, std::string>::iterator MemoryFiles::find(const std::string& name)
+{
+    return std::find_if(content.begin(), content.end(), [&](const auto& kv) { return sameName(kv.first, name); });
+}
+
+std::string MemoryFiles::text(const std::string& name) const
+{
+    for (const auto& [k, v] : content)
+        if (sameName(k, name)) return v;
+    return {};
+}
+
+bool MemoryFiles::exists(const std::string& name) { return find(name) != content.end(); }
+
+FileError MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+                                 size_t maxLine)
+{
+    auto it = find(name);
+    if (it == content.end()) return FileError::NotFound;
+    splitLines(it->second, line, maxLine);
+    return FileError::None;
+}
+
+FileError MemoryFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
+{
+    if (failWrites) return FileError::Unwritable;
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    auto it = find(name);
+    if (it != content.end()) it->second = text;
+    else content[name] = text;
+    return FileError::None;
+}
+
+FileError MemoryFiles::touch(const std::string& name)
+{
+    if (exists(name)) return FileError::None;
+    if (failWrites) return FileError::Unwritable;
+    content[name] = "";
+    return FileError::None;
+}
+
+void ScriptedDialogs::message(const std::string& text, const std::string& title)
+{
+    shown.push_back({"message", text, title, ""});
+}
+
+std::string ScriptedDialogs::input(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText)
+{
+    shown.push_back({"input", prompt, title, defaultText});
+    if (answers.empty()) return {};
+    std::string a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QImage FakePictures::load(const std::string& fileName, std::string* error)
+{
+    auto it = images.find(fileName);
+    if (it == images.end()) {
+        if (error) *error = "file non trovato";
+        return {};
+    }
+    return it->second;
+}
+
+std::string readDataFile(const std::string& name)
+{
+    std::ifstream in(std::string(PAROLIX_DATA_DIR) + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
