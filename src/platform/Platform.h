@@ -10,6 +10,9 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 
+#include <functional>
+#include <string>
+
 struct Platform {
     Clock& clock;
     Random& random;
@@ -19,5 +22,6 @@ struct Platform {
     Shell& shell;
     Pointer& pointer;
     Sound& sound;
-    std::string folder; // the program's own folder, for documents
+    std::string folder;                // the program's own folder, for documents
+    std::function<void()> endProgram;  // ends the program at once, no window unloads
 };

@@ -94,7 +94,9 @@ struct FakePlatform {
     RecordingShell shell;
     RecordingPointer pointer;
     CountingSound sound;
-    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound, "."};
+    int programEnded = 0;
+    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound, ".",
+                      [this] { ++programEnded; }};
 };
 
 // Reads a file of the source tree's data folder.

@@ -1,4 +1,6 @@
 // Every test program runs with a QApplication on the offscreen platform.
+#include "platform/Fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +8,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
