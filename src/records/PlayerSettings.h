@@ -8,6 +8,7 @@
 #include <string>
 
 inline constexpr const char* SettingsFile = "LexOrda.ini";
+inline constexpr const char* NameAtStart = "ANONIMO"; // no settings file yet
 
 // The name at start-up: "ANONIMO" without a file; otherwise the first line
 // from its sixth character, trimmed of blanks and in upper case.

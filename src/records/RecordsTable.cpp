@@ -1,7 +1,129 @@
 #include "records/RecordsTable.h"
 
-// First cut: the table is filled in by the records work.
-RecordLines RecordsTable::UpdateRecords(const Session&, Files&) { return {{RecordsTitle}, FileError::None}; }
-RecordLines readRecordLines(Files&) { return {{RecordsTitle}, FileError::None}; }
-std::string formatRecordLine(const std::string&, int32_t, const std::string&) { return {}; }
-std::string recordsSaveFailedMessage() { return {}; }
+#include "session/Numbers.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr size_t NameWidth = 10;   // columns 1-10, column 11 always a blank
+constexpr size_t ScoreColumn = 11; // column 12, counted from 0
+constexpr size_t GenreColumn = 19; // column 20, counted from 0
+constexpr int TableSize = 10;
+constexpr int SlotsRead = 11;      // an eleventh line is kept for the list only
+
+// A field must not break the line it is written into.
+std::string oneLine(std::string s)
+{
+    std::replace_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return s;
+}
+
+std::string genreOf(const Session& s)
+{
+    if (s.GenreIndex < 0 || s.GenreIndex >= static_cast<int16_t>(s.GenreNames.size())) return {};
+    return s.GenreNames[static_cast<size_t>(s.GenreIndex)];
+}
+
+} // namespace
+
+std::string formatRecordLine(const std::string& name, int32_t score, const std::string& genre)
+{
+    std::string line = oneLine(name.substr(0, NameWidth));
+    line.resize(ScoreColumn, ' ');
+    // Eight columns hold the score; a wider one would push the genre out of
+    // its column and spoil the line when read back, so it stops at the edge.
+    line += std::to_string(std::clamp<int32_t>(score, MinRecordScore, MaxRecordScore));
+    line.resize(GenreColumn, ' ');
+    line += oneLine(genre);
+    return line;
+}
+
+RecordEntry parseRecordLine(std::string_view line)
+{
+    RecordEntry e;
+    e.name = std::string(line.substr(0, NameWidth));
+    if (line.size() > ScoreColumn) e.score = toInt32(LeadingNumber(line.substr(ScoreColumn)));
+    if (line.size() > GenreColumn) e.genre = std::string(line.substr(GenreColumn));
+    return e;
+}
+
+RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
+{
+    // Everything below may be undone when the file cannot be saved.
+    const RecordsTable before = *this;
+
+    // A folder where the file cannot be created still gets its list; the
+    // rewrite below then reports the failure.
+    files.touch(RecordsFile);
+
+    RecordLines out;
+    out.items.push_back(RecordsTitle);
+    RecordCount = 0;
+    FileError read = files.readLines(RecordsFile, [&](std::string_view line) {
+        if (RecordCount < SlotsRead) {
+            ++RecordCount;
+            RecordEntry e = parseRecordLine(line);
+            RecordNames[RecordCount] = std::move(e.name);
+            RecordScores[RecordCount] = e.score;
+            RecordGenres[RecordCount] = std::move(e.genre);
+        }
+        out.items.emplace_back(line);
+        return out.items.size() <= MaxListedLines;
+    });
+    if (read == FileError::Unreadable) {
+        // Rewriting what could not be read would throw the records away.
+        *this = before;
+        out.error = read;
+        return out;
+    }
+
+    if (RecordCount > TableSize) RecordCount = TableSize;
+
+    // Every one of the ten slots takes part: a slot the file did not fill
+    // holds what the table still has (an empty entry with score 0 at first),
+    // so a short or new file still takes the game's score.
+    for (int i = 1; i <= TableSize; ++i) {
+        if (s.Score > RecordScores[i]) {
+            for (int j = TableSize; j > i; --j) {
+                RecordNames[j] = RecordNames[j - 1];
+                RecordScores[j] = RecordScores[j - 1];
+                RecordGenres[j] = RecordGenres[j - 1];
+            }
+            RecordNames[i] = s.PlayerName;
+            RecordScores[i] = s.Score;
+            RecordGenres[i] = genreOf(s);
+            break;
+        }
+    }
+
+    std::vector<std::string> lines;
+    for (int i = 1; i <= TableSize; ++i)
+        lines.push_back(formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i]));
+    FileError written = files.rewrite(RecordsFile, lines);
+    if (written != FileError::None) {
+        *this = before;
+        out.error = written;
+    }
+    return out;
+}
+
+RecordLines readRecordLines(Files& files)
+{
+    files.touch(RecordsFile);
+    RecordLines out;
+    out.items.push_back(RecordsTitle);
+    FileError read = files.readLines(RecordsFile, [&](std::string_view line) {
+        out.items.emplace_back(line);
+        return out.items.size() <= MaxListedLines;
+    });
+    // No file at all (the folder would not let it be created) shows the title alone.
+    if (read == FileError::Unreadable) out.error = read;
+    return out;
+}
+
+std::string recordsSaveFailedMessage()
+{
+    return "Impossibile salvare la tabella dei record (LexOrda.Sco): il file o la cartella "
+           "non sono accessibili (sola lettura o in uso). I record precedenti restano invariati.";
+}

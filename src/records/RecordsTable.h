@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr const char* RecordsFile = "LexOrda.Sco";
@@ -29,6 +30,9 @@ struct RecordsTable {
     // Reads the file, enters the game's score where it beats an entry and
     // rewrites the file whole. Returns the lines read, for the list.
     // On a write failure the old file stays as it was and error says so.
+    // The ten slots all take part in the entry, a slot the file did not fill
+    // counting with what the table holds; a failed save leaves the table as
+    // it was before the call.
     RecordLines UpdateRecords(const Session& s, Files& files);
 };
 
@@ -40,3 +44,20 @@ std::string formatRecordLine(const std::string& name, int32_t score, const std::
 
 // The message shown when the records could not be saved.
 std::string recordsSaveFailedMessage();
+
+// The list shows at most this many lines of the file (each at most the
+// default line length of Files::readLines); a file longer than that is cut.
+inline constexpr size_t MaxListedLines = 1000;
+
+// The score column is eight characters wide; scores beyond it are written
+// as the nearest value that fits.
+inline constexpr int32_t MaxRecordScore = 99999999;
+inline constexpr int32_t MinRecordScore = -9999999;
+
+// One line of the file read back into its three fields.
+struct RecordEntry {
+    std::string name;  // columns 1-10, trailing blanks kept
+    int32_t score = 0; // the number at column 12, 0 when none
+    std::string genre; // from column 20
+};
+RecordEntry parseRecordLine(std::string_view line);
