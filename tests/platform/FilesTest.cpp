@@ -1,0 +1,136 @@
+#include "platform/Files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempFolder {
+    fs::path path;
+    TempFolder()
+    {
+        char tmpl[] = "/tmp/parolix-files-XXXXXX";
+        path = mkdtemp(tmpl);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLine = 4096)
+{
+    std::vector<std::string> out;
+    f.readLines(name, [&](std::string_view l) { out.emplace_back(l); return true; }, maxLine);
+    return out;
+}
+
+} // namespace
+
+TEST(DiskFiles, MatchesNamesInAnyCase)
+{
+    TempFolder t;
+    t.write("lexorda.sco", "x\r\n");
+    DiskFiles f(t.path.string());
+    EXPECT_TRUE(f.exists("LexOrda.Sco"));
+    EXPECT_EQ(linesOf(f, "LEXORDA.SCO"), std::vector<std::string>{"x"});
+    // A rewrite keeps the existing file's spelling instead of adding a twin.
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"y"}), FileError::None);
+    EXPECT_EQ(t.read("lexorda.sco"), "y\r\n");
+    EXPECT_FALSE(fs::exists(t.path / "LexOrda.Sco") && fs::exists(t.path / "lexorda.sco") &&
+                 !fs::equivalent(t.path / "LexOrda.Sco", t.path / "lexorda.sco"));
+    // A new file gets the spelling that writes it.
+    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), FileError::None);
+    EXPECT_EQ(t.read("LexOrda.ini"), "Nome=A\r\n");
+}
+
+TEST(DiskFiles, DirectoriesAndHiddenFilesCountAsAbsent)
+{
+    TempFolder t;
+    fs::create_directory(t.path / "LexOrda.ini");
+    t.write(".hidden", "x");
+    DiskFiles f(t.path.string());
+    EXPECT_FALSE(f.exists("lexorda.ini"));
+    EXPECT_FALSE(f.exists(".hidden"));
+    EXPECT_EQ(f.readLines("lexorda.ini", [](std::string_view) { return true; }), FileError::NotFound);
+    EXPECT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), FileError::Unwritable);
+    EXPECT_EQ(f.touch("LexOrda.ini"), FileError::Unwritable);
+}
+
+TEST(DiskFiles, LinesEndAtCrLfLoneCrOrLf)
+{
+    TempFolder t;
+    t.write("a", "one\r\ntwo\rthree\nfour\r\n");
+    t.write("b", "last line without end");
+    t.write("c", "\r\n\r\n");
+    t.write("d", "");
+    DiskFiles f(t.path.string());
+    EXPECT_EQ(linesOf(f, "a"), (std::vector<std::string>{"one", "two", "three", "four"}));
+    EXPECT_EQ(linesOf(f, "b"), std::vector<std::string>{"last line without end"});
+    EXPECT_EQ(linesOf(f, "c"), (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(linesOf(f, "d").empty());
+}
+
+TEST(DiskFiles, LongLinesAreCutAndReadingCanStop)
+{
+    TempFolder t;
+    std::string big(3 * 65536 + 17, 'x');
+    t.write("a", big + "\r\nnext\r\n");
+    DiskFiles f(t.path.string());
+    auto lines = linesOf(f, "a", 10);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(10, 'x'));
+    EXPECT_EQ(lines[1], "next");
+    int seen = 0;
+    f.readLines("a", [&](std::string_view) { ++seen; return false; });
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(DiskFiles, BinaryBytesPassThroughUnchanged)
+{
+    TempFolder t;
+    std::string bytes;
+    for (int c = 0; c < 256; ++c)
+        if (c != '\r' && c != '\n') bytes += static_cast<char>(c);
+    t.write("bin", bytes);
+    DiskFiles f(t.path.string());
+    EXPECT_EQ(linesOf(f, "bin"), std::vector<std::string>{bytes});
+}
+
+TEST(DiskFiles, RewriteLeavesNoTemporaryFileAndTouchCreatesEmpty)
+{
+    TempFolder t;
+    DiskFiles f(t.path.string());
+    EXPECT_EQ(f.touch("LexOrda.sco"), FileError::None);
+    EXPECT_TRUE(f.exists("LEXORDA.SCO"));
+    EXPECT_EQ(t.read("LexOrda.sco"), "");
+    t.write("LexOrda.sco", "keep");
+    EXPECT_EQ(f.touch("LexOrda.Sco"), FileError::None);
+    EXPECT_EQ(t.read("LexOrda.sco"), "keep");
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a", "b"}), FileError::None);
+    EXPECT_EQ(t.read("LexOrda.sco"), "a\r\nb\r\n");
+    int entries = 0;
+    for (auto& e : fs::directory_iterator(t.path)) { (void)e; ++entries; }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(DiskFiles, AFailedRewriteKeepsTheOldFile)
+{
+    TempFolder t;
+    t.write("LexOrda.Sco", "old\r\n");
+    DiskFiles f((t.path / "missing-folder").string());
+    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), FileError::Unwritable);
+    DiskFiles g(t.path.string());
+    EXPECT_EQ(t.read("LexOrda.Sco"), "old\r\n");
+    EXPECT_EQ(linesOf(g, "LexOrda.Sco"), std::vector<std::string>{"old"});
+}
