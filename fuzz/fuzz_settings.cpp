@@ -1,0 +1,16 @@
+#include "MemoryDisk.h"
+#include "records/PlayerSettings.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    MemoryDisk disk;
+    disk.files["lexorda.ini"] = std::string(reinterpret_cast<const char*>(data), size);
+    std::string name = readPlayerName(disk);
+    // The name written back reads back as itself, upper-cased and trimmed.
+    if (writePlayerName(disk, name) != FileError::None) std::abort();
+    std::string again = readPlayerName(disk);
+    if (name.find_first_of("\r\n") == std::string::npos && again != name) std::abort();
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "platform/WmfPlayer.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_wmf";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    (void)app;
+    std::vector<uint8_t> bytes(data, data + size);
+    QImage image;
+    std::string why;
+    if (renderWmf(bytes, image, why) && (image.isNull() || image.width() > 4096 || image.height() > 4096))
+        std::abort();
+    return 0;
+}
