@@ -1,0 +1,470 @@
+#include "records/RecordsTable.h"
+#include "support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string joinCrLf(const std::vector<std::string>& lines)
+{
+    std::string t;
+    for (const auto& l : lines) t += l + "\r\n";
+    return t;
+}
+
+std::vector<std::string> fileLines(MemoryFiles& files)
+{
+    std::vector<std::string> out;
+    files.readLines(RecordsFile, [&](std::string_view l) { out.emplace_back(l); return true; });
+    return out;
+}
+
+// Ten entries named A..J with the given scores, best first.
+std::vector<std::string> tenEntries(const std::vector<int32_t>& scores)
+{
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < scores.size(); ++i)
+        lines.push_back(formatRecordLine(std::string(1, char('A' + i)), scores[i], "Animali"));
+    return lines;
+}
+
+Session gameEnd(const std::string& name, int32_t score, int16_t genre = 3)
+{
+    Session s;
+    fillGenreTables(s);
+    s.PlayerName = name;
+    s.Score = score;
+    s.GenreIndex = genre;
+    return s;
+}
+
+const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
+
+} // namespace
+
+TEST(RecordLine, FixedColumns)
+{
+    EXPECT_EQ(formatRecordLine("ANONIMO", 125, "Animali"), "ANONIMO    125     Animali");
+    EXPECT_EQ(formatRecordLine("", 0, ""), EmptyEntry);
+
+    // Ten characters leave exactly one blank; longer names are cut to ten.
+    EXPECT_EQ(formatRecordLine("ABCDEFGHIJ", 7, "X"), "ABCDEFGHIJ 7       X");
+    EXPECT_EQ(formatRecordLine("ABCDEFGHIJKL", 7, "X"), "ABCDEFGHIJ 7       X");
+
+    // Eight digits fill columns 12-19 and the genre follows at column 20.
+    std::string wide = formatRecordLine("ROSSI", 12345678, "In Cucina");
+    EXPECT_EQ(wide, "ROSSI      12345678In Cucina");
+    EXPECT_EQ(wide.find("In Cucina"), 19u);
+    EXPECT_EQ(formatRecordLine("N", -40, "G"), "N          -40     G");
+
+    // Wider scores stay inside their columns rather than shifting the genre.
+    EXPECT_EQ(formatRecordLine("N", 2147483647, "G"), "N          99999999G");
+    EXPECT_EQ(formatRecordLine("N", -2147483647 - 1, "G"), "N          -9999999G");
+
+    // A line break inside a field would split the entry in two.
+    EXPECT_EQ(formatRecordLine("A\rB", 1, "G\nH"), "A B        1       G H");
+}
+
+TEST(RecordLine, ReadBack)
+{
+    RecordEntry e = parseRecordLine("ANONIMO    125     Animali");
+    EXPECT_EQ(e.name, "ANONIMO   ");
+    EXPECT_EQ(e.score, 125);
+    EXPECT_EQ(e.genre, "Animali");
+
+    e = parseRecordLine("ROSSI      12345678In Cucina");
+    EXPECT_EQ(e.score, 12345678);
+    EXPECT_EQ(e.genre, "In Cucina");
+
+    // Short lines: score 0 below 12 characters, empty genre below 20.
+    e = parseRecordLine("BREVE");
+    EXPECT_EQ(e.name, "BREVE");
+    EXPECT_EQ(e.score, 0);
+    EXPECT_EQ(e.genre, "");
+    e = parseRecordLine("NOME        4 2");
+    EXPECT_EQ(e.score, 42); // blanks inside the number are skipped
+    EXPECT_EQ(e.genre, "");
+    EXPECT_EQ(parseRecordLine("NOME       abc     G").score, 0);
+
+    // Beyond 32 bits the score saturates.
+    EXPECT_EQ(parseRecordLine("N          99999999999G").score, 2147483647);
+    EXPECT_EQ(parseRecordLine("N          -99999999999").score, -2147483647 - 1);
+}
+
+TEST(UpdateRecords, HigherThanEveryEntryGoesOnTop)
+{
+    MemoryFiles files;
+    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
+    files.content["lexorda.sco"] = joinCrLf(before);
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 1001), files);
+
+    EXPECT_EQ(shown.error, FileError::None);
+    ASSERT_EQ(shown.items.size(), 11u);
+    EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
+    EXPECT_EQ(shown.items[1], before[0]); // the list shows the file as read
+
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[0], formatRecordLine("MARIO", 1001, "Marche Auto"));
+    for (size_t i = 1; i < 10; ++i) EXPECT_EQ(after[i], before[i - 1]);
+    EXPECT_EQ(files.text("LexOrda.Sco").substr(0, after[0].size() + 2), after[0] + "\r\n");
+}
+
+TEST(UpdateRecords, EqualScoresNeverDisplace)
+{
+    MemoryFiles files;
+    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
+    files.content["LexOrda.Sco"] = joinCrLf(before);
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("LUIGI", 800), files);
+
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[2], before[2]);
+    EXPECT_EQ(after[3], formatRecordLine("LUIGI", 800, "Marche Auto"));
+    for (size_t i = 4; i < 10; ++i) EXPECT_EQ(after[i], before[i - 1]);
+    EXPECT_EQ(table.RecordCount, 10);
+    EXPECT_EQ(table.RecordScores[4], 800);
+    EXPECT_EQ(table.RecordScores[10], 200);
+}
+
+TEST(UpdateRecords, BetweenNinthAndTenthReplacesTheTenth)
+{
+    MemoryFiles files;
+    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
+    files.content["LexOrda.Sco"] = joinCrLf(before);
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("ANNA", 150), files);
+
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(after[i], before[i]);
+    EXPECT_EQ(after[9], formatRecordLine("ANNA", 150, "Marche Auto"));
+}
+
+TEST(UpdateRecords, NotHigherThanAnyStillReformats)
+{
+    MemoryFiles files;
+    // Hand-edited lines: a plus sign, leading zeros, a short line, blanks
+    // inside the digits, a missing genre.
+    std::vector<std::string> before = {
+        "PRIMO      +0500   Animali", "SECONDO    0400    Frutta", "TERZO", "QUARTO     3 0 0   Sport",
+        "QUINTO     200",            "SESTO      100     Mestieri"};
+    for (int i = 0; i < 4; ++i) before.push_back("ULTIMO     50      Sport");
+    files.content["LexOrda.Sco"] = joinCrLf(before);
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("ZERO", 0), files); // 0 never enters over a 0
+
+    std::vector<std::string> expected = {
+        "PRIMO      500     Animali", "SECONDO    400     Frutta", "TERZO      0       ",
+        "QUARTO     300     Sport",   "QUINTO     200     ",        "SESTO      100     Mestieri"};
+    for (int i = 0; i < 4; ++i) expected.push_back("ULTIMO     50      Sport");
+    EXPECT_EQ(fileLines(files), expected);
+}
+
+TEST(UpdateRecords, NewFileTakesTheFirstPositiveScore)
+{
+    MemoryFiles files;
+    RecordsTable table;
+
+    // First game of a run with no file and no points: ten empty entries.
+    RecordLines first = table.UpdateRecords(gameEnd("ANONIMO", 0), files);
+    EXPECT_EQ(first.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(fileLines(files), std::vector<std::string>(10, EmptyEntry));
+
+    // Next game with points enters on line 1.
+    RecordLines second = table.UpdateRecords(gameEnd("ANONIMO", 125, 0), files);
+    EXPECT_EQ(second.items.size(), 11u);
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[0], "ANONIMO    125     Animali");
+    for (size_t i = 1; i < 10; ++i) EXPECT_EQ(after[i], EmptyEntry);
+
+    // A brand-new file and a positive score at the very first game end.
+    MemoryFiles fresh;
+    RecordsTable freshTable;
+    freshTable.UpdateRecords(gameEnd("ANONIMO", 30, 0), fresh);
+    auto lines = fileLines(fresh);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "ANONIMO    30      Animali");
+}
+
+TEST(UpdateRecords, ShortFileTakesAScoreBelowItsEntries)
+{
+    MemoryFiles files;
+    auto three = tenEntries({300, 200, 100});
+    files.content["LexOrda.Sco"] = joinCrLf(three);
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("BASSO", 10), files);
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(after[i], three[i]);
+    EXPECT_EQ(after[3], formatRecordLine("BASSO", 10, "Marche Auto"));
+    EXPECT_EQ(after[4], EmptyEntry);
+}
+
+TEST(UpdateRecords, SlotsBeyondTheFileKeepWhatTheTableHolds)
+{
+    MemoryFiles files;
+    files.content["LexOrda.Sco"] = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("X", 0), files);
+
+    // The file is cut to two lines behind the game's back.
+    files.content["LexOrda.Sco"] = joinCrLf(tenEntries({1000, 900}));
+    table.UpdateRecords(gameEnd("NUOVO", 450), files);
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[6], formatRecordLine("NUOVO", 450, "Marche Auto"));
+    EXPECT_EQ(after[5], formatRecordLine("F", 500, "Animali"));
+    EXPECT_EQ(after[9], formatRecordLine("I", 200, "Animali"));
+}
+
+TEST(UpdateRecords, EleventhLineShownThenDropped)
+{
+    MemoryFiles files;
+    auto lines = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    files.content["LexOrda.Sco"] = joinCrLf(lines);
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("X", 10), files);
+
+    ASSERT_EQ(shown.items.size(), 12u);
+    EXPECT_EQ(shown.items[11], lines[10]);
+    EXPECT_EQ(table.RecordCount, 10);
+    EXPECT_EQ(table.RecordScores[11], 50);
+    auto after = fileLines(files);
+    EXPECT_EQ(after, std::vector<std::string>(lines.begin(), lines.begin() + 10));
+}
+
+TEST(ShowRecords, FifteenLinesAllShown)
+{
+    MemoryFiles files;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 15; ++i) lines.push_back("riga " + std::to_string(i));
+    files.content["LexOrda.Sco"] = joinCrLf(lines);
+    RecordLines shown = readRecordLines(files);
+    ASSERT_EQ(shown.items.size(), 16u);
+    EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(shown.items[i + 1], lines[i]);
+    EXPECT_EQ(files.text("LexOrda.Sco"), joinCrLf(lines)); // only read
+
+    // More than eleven lines through the update too: the table takes ten.
+    RecordsTable table;
+    RecordLines updated = table.UpdateRecords(gameEnd("X", 5), files);
+    EXPECT_EQ(updated.items.size(), 16u);
+    EXPECT_EQ(fileLines(files).size(), 10u);
+}
+
+TEST(ShowRecords, MissingFileIsCreatedEmpty)
+{
+    MemoryFiles files;
+    RecordLines shown = readRecordLines(files);
+    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_TRUE(files.exists("lexorda.sco"));
+    EXPECT_EQ(files.text("LexOrda.Sco"), "");
+}
+
+TEST(UpdateRecords, BadFilesDoNoHarm)
+{
+    // Binary garbage: every byte value, NULs and stray line ends included.
+    std::mt19937 gen(7);
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i) garbage += static_cast<char>(gen() & 0xFF);
+    MemoryFiles files;
+    files.content["LexOrda.Sco"] = garbage;
+    files.content["LexOrda.ini"] = "Nome=ROSSI\r\n";
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("ROSSI", 321), files);
+    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_LE(shown.items.size(), MaxListedLines + 1);
+    auto after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    for (const auto& l : after) {
+        EXPECT_GE(l.size(), 19u);
+        EXPECT_EQ(l[10], ' ');
+    }
+    EXPECT_EQ(files.content.size(), 2u);
+    EXPECT_EQ(files.content["LexOrda.ini"], "Nome=ROSSI\r\n");
+
+    // Very long lines are cut, scores beyond 32 bits saturate and are
+    // written within their columns.
+    files.content["LexOrda.Sco"] = "LUNGO      99999999999999999999" + std::string(100000, 'x') + "\r\n" +
+                                   "NEGATIVO   -99999999999999\r\n";
+    shown = readRecordLines(files);
+    ASSERT_EQ(shown.items.size(), 3u);
+    EXPECT_EQ(shown.items[1].size(), 4096u);
+    table.UpdateRecords(gameEnd("ROSSI", 321), files);
+    after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[0].substr(0, 19), "LUNGO      99999999");
+    EXPECT_EQ(after[1], formatRecordLine("ROSSI", 321, "Marche Auto"));
+    EXPECT_EQ(after[2].substr(0, 19), "NEGATIVO   -9999999");
+
+    // Thousands of lines: the list stops at its limit, the table at ten.
+    std::string many;
+    for (int i = 0; i < 5000; ++i) many += "RIGA       " + std::to_string(5000 - i) + "\r\n";
+    files.content["LexOrda.Sco"] = many;
+    shown = readRecordLines(files);
+    EXPECT_EQ(shown.items.size(), MaxListedLines + 1);
+    EXPECT_EQ(shown.items.back(), "RIGA       4001");
+    shown = table.UpdateRecords(gameEnd("ROSSI", 4995), files);
+    EXPECT_EQ(shown.items.size(), MaxListedLines + 1);
+    after = fileLines(files);
+    ASSERT_EQ(after.size(), 10u);
+    EXPECT_EQ(after[6].substr(0, 15), "ROSSI      4995");
+    EXPECT_EQ(after[9].substr(0, 15), "RIGA       4992");
+}
+
+TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
+{
+    MemoryFiles files;
+    std::string old = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    files.content["LexOrda.Sco"] = old;
+    RecordsTable table;
+    table.UpdateRecords(gameEnd("X", 0), files);
+    RecordsTable kept = table;
+
+    files.failWrites = true;
+    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.items.size(), 11u); // the list still shows the file
+    EXPECT_EQ(files.text("LexOrda.Sco"), old);
+    EXPECT_EQ(table.RecordNames, kept.RecordNames);
+    EXPECT_EQ(table.RecordScores, kept.RecordScores);
+    EXPECT_EQ(table.RecordGenres, kept.RecordGenres);
+    EXPECT_EQ(table.RecordCount, kept.RecordCount);
+    EXPECT_FALSE(recordsSaveFailedMessage().empty());
+
+    // A folder where the file cannot even be created: the title alone.
+    MemoryFiles none;
+    none.failWrites = true;
+    RecordsTable empty;
+    shown = empty.UpdateRecords(gameEnd("MARIO", 5000), none);
+    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_TRUE(none.content.empty());
+    EXPECT_EQ(empty.RecordScores[1], 0);
+    shown = readRecordLines(none);
+    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+}
+
+namespace {
+
+class DiskFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/parolix-records-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+    }
+    void TearDown() override
+    {
+        setImmutable(false);
+        fs::permissions(dir, fs::perms::owner_all);
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(fs::path(dir) / name, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(fs::path(dir) / name, std::ios::binary) << bytes;
+    }
+    bool canCreateIn() const
+    {
+        fs::path probe = fs::path(dir) / "probe";
+        int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT, 0666);
+        if (fd < 0) return false;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    }
+    bool setImmutable(bool on)
+    {
+        int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (ok) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return ok;
+    }
+    // A folder that takes no new files. The owner (root) ignores the mode
+    // bits, so the immutable flag stands in where it can.
+    bool makeReadOnly()
+    {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+        if (!canCreateIn()) return true;
+        setImmutable(true);
+        return !canCreateIn();
+    }
+    std::string dir;
+};
+
+} // namespace
+
+TEST_F(DiskFolder, WritesTenLinesWithCrLf)
+{
+    DiskFiles files(dir);
+    write("LEXORDA.SCO", "ANONIMO    125     Animali\n");
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("ANNA", 300, 0), files);
+    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_EQ(shown.items.size(), 2u);
+    std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
+    for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
+    EXPECT_EQ(read("LEXORDA.SCO"), expected); // the existing spelling is kept
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
+{
+    std::string old = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    write("LexOrda.Sco", old);
+    if (!makeReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
+    DiskFiles files(dir);
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.items.size(), 11u);
+    EXPECT_EQ(read("LexOrda.Sco"), old);
+    EXPECT_EQ(table.RecordScores[1], 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
+{
+    fs::create_directory(fs::path(dir) / "LexOrda.Sco");
+    write("LexOrda.Sco/inside", "keep");
+    DiskFiles files(dir);
+    RecordsTable table;
+    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(read("LexOrda.Sco/inside"), "keep");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(readRecordLines(files).items, std::vector<std::string>{"TABELLA RECORDS"});
+}
