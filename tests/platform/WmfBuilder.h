@@ -1,0 +1,104 @@
+#pragma once
+// Builds small Windows Metafiles in memory for the player's tests: records
+// come from libUEMF's writer (or are made by hand to lie), the header from
+// U_WMRHEADER_set with its sizes filled in at the end.
+
+#include <uwmf.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+class WmfBuilder {
+public:
+    // A placeable metafile whose box is width x height logical units at
+    // unitsPerInch; 1440 units per inch makes 15 units a pixel.
+    static WmfBuilder placeable(int width, int height, int unitsPerInch = 1440)
+    {
+        WmfBuilder b;
+        b.placeable_ = true;
+        U_PAIRF inches{float(width) / unitsPerInch, float(height) / unitsPerInch};
+        b.take(U_WMRHEADER_set(&inches, unitsPerInch), U_SIZE_WMRPLACEABLE + U_SIZE_WMRHEADER, b.header_);
+        return b;
+    }
+    static WmfBuilder plain()
+    {
+        WmfBuilder b;
+        b.take(U_WMRHEADER_set(nullptr, 0), U_SIZE_WMRHEADER, b.header_);
+        return b;
+    }
+
+    // Appends a record made by libUEMF's writer and frees it.
+    WmfBuilder& add(char* record)
+    {
+        uint32_t words = 0;
+        std::memcpy(&words, record, 4);
+        const uint8_t type = static_cast<uint8_t>(record[4]);
+        if (type >= U_WMR_CREATEPALETTE || type == U_WMR_DIBCREATEPATTERNBRUSH) ++objects_;
+        take(record, words * 2, records_);
+        return *this;
+    }
+    // Appends bytes as they are, for records that lie.
+    WmfBuilder& raw(const std::vector<uint8_t>& bytes)
+    {
+        records_.insert(records_.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
+
+    // Common records, named for readability.
+    WmfBuilder& window(int x, int y, int w, int h)
+    {
+        add(U_WMRSETWINDOWORG_set(U_POINT16{int16_t(x), int16_t(y)}));
+        return add(U_WMRSETWINDOWEXT_set(U_POINT16{int16_t(w), int16_t(h)}));
+    }
+    WmfBuilder& solidBrush(uint8_t r, uint8_t g, uint8_t b)
+    {
+        return add(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, U_RGB(r, g, b), 0)));
+    }
+    WmfBuilder& pen(uint16_t style, uint16_t width, uint8_t r, uint8_t g, uint8_t b)
+    {
+        return add(U_WMRCREATEPENINDIRECT_set(U_PEN_set(style, width, U_RGB(r, g, b))));
+    }
+    WmfBuilder& select(uint16_t index) { return add(U_WMRSELECTOBJECT_set(index)); }
+    WmfBuilder& remove(uint16_t index) { return add(U_WMRDELETEOBJECT_set(index)); }
+    WmfBuilder& rectangle(int left, int top, int right, int bottom)
+    {
+        return add(U_WMRRECTANGLE_set(rect(left, top, right, bottom)));
+    }
+
+    static U_RECT16 rect(int left, int top, int right, int bottom)
+    {
+        return U_RECT16{int16_t(left), int16_t(top), int16_t(right), int16_t(bottom)};
+    }
+
+    // The finished file, with an end record unless told otherwise.
+    std::vector<uint8_t> bytes(bool withEnd = true) const
+    {
+        std::vector<uint8_t> out = header_;
+        out.insert(out.end(), records_.begin(), records_.end());
+        if (withEnd) {
+            char* end = U_WMREOF_set();
+            out.insert(out.end(), end, end + U_SIZE_WMREOF);
+            std::free(end);
+        }
+        const size_t at = placeable_ ? U_SIZE_WMRPLACEABLE : 0;
+        const uint32_t words = static_cast<uint32_t>(out.size() / 2);
+        const uint16_t objects = static_cast<uint16_t>(objects_);
+        std::memcpy(out.data() + at + offsetof(U_WMRHEADER, Sizew), &words, 4);
+        std::memcpy(out.data() + at + offsetof(U_WMRHEADER, nObjects), &objects, 2);
+        return out;
+    }
+
+private:
+    static void take(char* record, size_t size, std::vector<uint8_t>& to)
+    {
+        to.insert(to.end(), record, record + size);
+        std::free(record);
+    }
+
+    bool placeable_ = false;
+    int objects_ = 0;
+    std::vector<uint8_t> header_;
+    std::vector<uint8_t> records_;
+};

@@ -1,0 +1,543 @@
+#include "platform/WmfPlayer.h"
+#include "WmfBuilder.h"
+
+#include <QColor>
+#include <QElapsedTimer>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+// 105 x 97 pixels, 15 logical units a pixel: the size of a genre picture.
+WmfBuilder genreSized()
+{
+    return WmfBuilder::placeable(1575, 1455).window(0, 0, 1575, 1455);
+}
+
+// 100 x 100 pixels, 15 logical units a pixel.
+WmfBuilder square()
+{
+    return WmfBuilder::placeable(1500, 1500).window(0, 0, 1500, 1500);
+}
+
+struct Rendered {
+    bool ok = false;
+    QImage image;
+    std::string why;
+};
+
+Rendered render(const std::vector<uint8_t>& bytes)
+{
+    Rendered r;
+    r.ok = renderWmf(bytes, r.image, r.why);
+    if (r.ok) {
+        EXPECT_FALSE(r.image.isNull());
+        EXPECT_LE(r.image.width(), 4096);
+        EXPECT_LE(r.image.height(), 4096);
+    } else {
+        EXPECT_TRUE(r.image.isNull());
+        EXPECT_FALSE(r.why.empty());
+    }
+    return r;
+}
+
+bool isColor(const QImage& image, int x, int y, int r, int g, int b)
+{
+    const QColor c = image.pixelColor(x, y);
+    return c.alpha() == 255 && std::abs(c.red() - r) <= 2 && std::abs(c.green() - g) <= 2 && std::abs(c.blue() - b) <= 2;
+}
+bool isEmpty(const QImage& image, int x, int y) { return image.pixelColor(x, y).alpha() == 0; }
+
+#define EXPECT_COLOR(img, x, y, r, g, b) \
+    EXPECT_TRUE(isColor(img, x, y, r, g, b)) << "at " << (x) << "," << (y) << " found " \
+                                                << qPrintable((img).pixelColor(x, y).name(QColor::HexArgb))
+#define EXPECT_EMPTY(img, x, y) \
+    EXPECT_TRUE(isEmpty(img, x, y)) << "at " << (x) << "," << (y) << " found " \
+                                    << qPrintable((img).pixelColor(x, y).name(QColor::HexArgb))
+
+// Red fill, no outline: objects 0 and 1.
+WmfBuilder& redNoPen(WmfBuilder& b)
+{
+    return b.solidBrush(255, 0, 0).select(0).pen(U_PS_NULL, 0, 0, 0, 0).select(1);
+}
+
+std::vector<uint8_t> record(uint32_t sizeInBytes, uint16_t function, const std::vector<uint16_t>& words = {})
+{
+    std::vector<uint8_t> out(6);
+    const uint32_t sizeWords = sizeInBytes / 2;
+    std::memcpy(out.data(), &sizeWords, 4);
+    std::memcpy(out.data() + 4, &function, 2);
+    for (uint16_t w : words) {
+        out.push_back(uint8_t(w & 0xFF));
+        out.push_back(uint8_t(w >> 8));
+    }
+    return out;
+}
+
+// A record whose size field tells the truth about the words that follow.
+std::vector<uint8_t> honest(uint16_t function, const std::vector<uint16_t>& words)
+{
+    return record(uint32_t(6 + 2 * words.size()), function, words);
+}
+
+} // namespace
+
+TEST(WmfPlayer, RedRectangleLandsWhereItShould)
+{
+    WmfBuilder b = genreSized();
+    redNoPen(b).rectangle(150, 150, 750, 600);  // pixels 10..50 x 10..40
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_EQ(r.image.size(), QSize(105, 97));
+    EXPECT_EQ(r.image.format(), QImage::Format_ARGB32);
+    EXPECT_COLOR(r.image, 11, 11, 255, 0, 0);
+    EXPECT_COLOR(r.image, 30, 25, 255, 0, 0);
+    EXPECT_COLOR(r.image, 48, 38, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 8, 8);
+    EXPECT_EMPTY(r.image, 52, 25);
+    EXPECT_EMPTY(r.image, 30, 42);
+    EXPECT_EMPTY(r.image, 104, 96);
+}
+
+TEST(WmfPlayer, PictureSizeComesFromItsHeader)
+{
+    EXPECT_EQ(render(WmfBuilder::placeable(2880, 1440).bytes()).image.size(), QSize(192, 96));
+    EXPECT_EQ(render(WmfBuilder::placeable(200, 100, 100).bytes()).image.size(), QSize(192, 96));
+    // Without window records the header's box is the window.
+    WmfBuilder box = WmfBuilder::placeable(1575, 1455);
+    redNoPen(box).rectangle(0, 0, 750, 1455);
+    Rendered r = render(box.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 20, 50, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 80, 50);
+    // A plain metafile takes its size from its window extent.
+    WmfBuilder plain = WmfBuilder::plain().window(0, 0, 64, 48);
+    EXPECT_EQ(render(plain.bytes()).image.size(), QSize(64, 48));
+    Rendered noSize = render(WmfBuilder::plain().bytes());
+    EXPECT_FALSE(noSize.ok);
+}
+
+TEST(WmfPlayer, WindowOriginAndExtentMapOntoTheImage)
+{
+    WmfBuilder shifted = WmfBuilder::placeable(1500, 1500).window(1000, 1000, 100, 100);
+    redNoPen(shifted).rectangle(1050, 1050, 1100, 1100);
+    Rendered r = render(shifted.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 75, 75, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 25, 25);
+    EXPECT_EMPTY(r.image, 75, 25);
+
+    // A negative extent turns the y axis upwards.
+    WmfBuilder flipped = WmfBuilder::placeable(1500, 1500).window(0, 100, 100, -100);
+    redNoPen(flipped).rectangle(0, 0, 50, 50);
+    r = render(flipped.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 25, 75, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 25, 25);
+}
+
+TEST(WmfPlayer, ObjectsAreSelectedByIndexAndFreedSlotsReused)
+{
+    WmfBuilder b = square();
+    b.solidBrush(255, 0, 0)          // 0
+        .solidBrush(0, 0, 255)       // 1
+        .pen(U_PS_NULL, 0, 0, 0, 0)  // 2
+        .select(2)
+        .select(0)
+        .rectangle(0, 0, 300, 300)    // red, pixels 0..20
+        .remove(0)
+        .solidBrush(0, 255, 0)        // takes the freed slot 0
+        .select(0)
+        .rectangle(300, 0, 600, 300)  // green
+        .select(1)
+        .rectangle(600, 0, 900, 300)  // blue
+        .select(7)                    // nothing there: the brush stays blue
+        .rectangle(900, 0, 1200, 300)
+        .remove(1)                    // deleting keeps what is selected
+        .rectangle(0, 600, 300, 900)
+        .select(1)                    // a deleted slot selects nothing
+        .rectangle(300, 600, 600, 900)
+        .remove(999);
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 10, 10, 255, 0, 0);
+    EXPECT_COLOR(r.image, 30, 10, 0, 255, 0);
+    EXPECT_COLOR(r.image, 50, 10, 0, 0, 255);
+    EXPECT_COLOR(r.image, 70, 10, 0, 0, 255);
+    EXPECT_COLOR(r.image, 10, 50, 0, 0, 255);
+    EXPECT_COLOR(r.image, 30, 50, 0, 0, 255);
+}
+
+TEST(WmfPlayer, SaveAndRestoreBringBackTheState)
+{
+    WmfBuilder b = square();
+    b.solidBrush(255, 0, 0)          // 0
+        .solidBrush(0, 0, 255)       // 1
+        .solidBrush(0, 255, 0)       // 2
+        .pen(U_PS_NULL, 0, 0, 0, 0)  // 3
+        .select(3)
+        .select(0)
+        .add(U_WMRSAVEDC_set())      // level 1: red, full window
+        .select(1)
+        .window(0, 0, 3000, 3000)    // halves everything
+        .add(U_WMRSAVEDC_set())      // level 2: blue, half scale
+        .select(2)
+        .rectangle(0, 0, 600, 600)   // green, pixels 0..20
+        .add(U_WMRRESTOREDC_set(-1))
+        .rectangle(600, 0, 1200, 600)  // blue at half scale, pixels 20..40
+        .add(U_WMRRESTOREDC_set(1))
+        .rectangle(900, 900, 1500, 1500);  // red at full scale, pixels 60..100
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 10, 10, 0, 255, 0);
+    EXPECT_COLOR(r.image, 30, 10, 0, 0, 255);
+    EXPECT_EMPTY(r.image, 50, 10);
+    EXPECT_COLOR(r.image, 80, 80, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 50, 50);
+}
+
+TEST(WmfPlayer, PensOutlineAndNullBrushesLeaveTheInsideEmpty)
+{
+    WmfBuilder b = square();
+    b.pen(U_PS_SOLID, 150, 0, 128, 0)  // 10 pixels wide
+        .add(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0)))
+        .select(0)
+        .select(1)
+        .rectangle(300, 300, 1200, 1200)  // pixels 20..80, the pen 15..25 on the left edge
+        .add(U_WMRMOVETO_set(U_POINT16{0, 1425}))
+        .add(U_WMRLINETO_set(U_POINT16{1500, 1425}));  // a line along y = 95
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 20, 50, 0, 128, 0);
+    EXPECT_COLOR(r.image, 50, 80, 0, 128, 0);
+    EXPECT_EMPTY(r.image, 50, 50);
+    EXPECT_EMPTY(r.image, 10, 50);
+    EXPECT_COLOR(r.image, 50, 95, 0, 128, 0);
+}
+
+TEST(WmfPlayer, FillsEllipsesPolygonsRoundRectsPiesAndChords)
+{
+    WmfBuilder b = square();
+    redNoPen(b).add(U_WMRELLIPSE_set(WmfBuilder::rect(0, 0, 600, 600)));  // circle 0..40
+    const U_POINT16 triangle[] = {{750, 0}, {1500, 0}, {1500, 750}};      // upper right half of 50..100
+    b.add(U_WMRPOLYGON_set(3, triangle));
+    b.add(U_WMRROUNDRECT_set(300, 300, WmfBuilder::rect(0, 750, 600, 1500)));  // 0..40 x 50..100
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 20, 20, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 2, 2);  // outside the circle, inside its box
+    EXPECT_COLOR(r.image, 95, 5, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 55, 45);
+    EXPECT_COLOR(r.image, 20, 75, 255, 0, 0);
+    EXPECT_EMPTY(r.image, 1, 51);  // a rounded corner
+
+    // Pie and chord from 3 o'clock to 12 o'clock run counter-clockwise: the top right.
+    for (auto make : {U_WMRPIE_set, U_WMRCHORD_set}) {
+        WmfBuilder p = square();
+        redNoPen(p).add(make(U_POINT16{1500, 750}, U_POINT16{750, 0}, WmfBuilder::rect(0, 0, 1500, 1500)));
+        r = render(p.bytes());
+        ASSERT_TRUE(r.ok) << r.why;
+        EXPECT_COLOR(r.image, 80, 20, 255, 0, 0);
+        EXPECT_EMPTY(r.image, 25, 75);
+        EXPECT_EMPTY(r.image, 25, 25);
+        if (make == U_WMRPIE_set) EXPECT_COLOR(r.image, 60, 40, 255, 0, 0);
+        else EXPECT_EMPTY(r.image, 60, 40);  // a chord stops at the line between its ends
+    }
+}
+
+TEST(WmfPlayer, PolyFillModeDecidesTheHoleOfAPolyPolygon)
+{
+    // Two squares wound the same way, one inside the other.
+    const U_POINT16 points[] = {{0, 0}, {1500, 0}, {1500, 1500}, {0, 1500}, {450, 450}, {1050, 450}, {1050, 1050}, {450, 1050}};
+    const uint16_t counts[] = {4, 4};
+    for (uint16_t mode : {uint16_t(U_ALTERNATE), uint16_t(U_WINDING)}) {
+        WmfBuilder b = square();
+        redNoPen(b).add(U_WMRSETPOLYFILLMODE_set(mode)).add(U_WMRPOLYPOLYGON_set(2, counts, points));
+        Rendered r = render(b.bytes());
+        ASSERT_TRUE(r.ok) << r.why;
+        EXPECT_COLOR(r.image, 10, 10, 255, 0, 0);
+        if (mode == U_ALTERNATE) EXPECT_EMPTY(r.image, 50, 50);
+        else EXPECT_COLOR(r.image, 50, 50, 255, 0, 0);
+    }
+}
+
+TEST(WmfPlayer, TextIsDrawnInTheTextColourAtItsPoint)
+{
+    U_FONT* font = U_FONT_set(-300, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, const_cast<char*>("Arial"));  // 20 pixels
+    WmfBuilder b = square();
+    b.add(U_WMRCREATEFONTINDIRECT_set(font))
+        .select(0)
+        .add(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 255)))
+        .add(U_WMRSETBKMODE_set(U_TRANSPARENT))
+        .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HHH")))  // top-left at 10,10
+        .add(U_WMRSETBKCOLOR_set(U_RGB(255, 255, 0)));
+    std::free(font);
+    int16_t dx[] = {150};
+    b.add(U_WMREXTTEXTOUT_set(U_POINT16{1350, 1350}, 1, U_ETO_OPAQUE, " ", dx, WmfBuilder::rect(750, 750, 1200, 1200)));
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    int blue = 0, blueOutside = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const QColor c = r.image.pixelColor(x, y);
+            if (c.alpha() > 128 && c.blue() > 128 && c.red() < 100) {
+                const bool inside = x >= 9 && x < 90 && y >= 9 && y < 34;
+                (inside ? blue : blueOutside)++;
+            }
+        }
+    EXPECT_GT(blue, 40);
+    EXPECT_EQ(blueOutside, 0);
+    EXPECT_COLOR(r.image, 60, 60, 255, 255, 0);  // the opaque rectangle of the second text
+    EXPECT_EMPTY(r.image, 45, 60);
+}
+
+namespace {
+
+// A 2 x 2 bitmap: red, green over blue, white; stored bottom row first.
+std::vector<uint8_t> fourColourDib()
+{
+    std::vector<uint8_t> dib(40 + 16, 0);
+    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(dib.data() + at, &v, 4); };
+    put32(0, 40);
+    put32(4, 2);
+    put32(8, 2);
+    dib[12] = 1;   // planes
+    dib[14] = 24;  // bits
+    const uint8_t rows[16] = {255, 0, 0, 255, 255, 255, 0, 0,   // bottom: blue, white (BGR), padding
+                              0, 0, 255, 0, 255, 0, 0, 0};      // top: red, green
+    std::memcpy(dib.data() + 40, rows, 16);
+    return dib;
+}
+
+void expectFourQuadrants(const QImage& image)
+{
+    EXPECT_COLOR(image, 25, 25, 255, 0, 0);
+    EXPECT_COLOR(image, 75, 25, 0, 255, 0);
+    EXPECT_COLOR(image, 25, 75, 0, 0, 255);
+    EXPECT_COLOR(image, 75, 75, 255, 255, 255);
+}
+
+} // namespace
+
+TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
+{
+    std::vector<uint8_t> dib = fourColourDib();
+    const auto* bmi = reinterpret_cast<const U_BITMAPINFO*>(dib.data());
+    const char* px = reinterpret_cast<const char*>(dib.data() + 40);
+    WmfBuilder a = square();
+    a.add(U_WMRSTRETCHDIB_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
+                              U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px));
+    Rendered r = render(a.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    expectFourQuadrants(r.image);
+
+    WmfBuilder b = square();
+    b.add(U_WMRDIBSTRETCHBLT_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
+                                 U_SRCCOPY, bmi, 16, px));
+    r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    expectFourQuadrants(r.image);
+
+    // Eight bits with a palette, rows top first.
+    std::vector<uint8_t> indexed(40 + 4 * 4 + 8, 0);
+    const int32_t width = 2, height = -2;
+    const uint32_t headerSize = 40, colours = 4;
+    std::memcpy(indexed.data(), &headerSize, 4);
+    std::memcpy(indexed.data() + 4, &width, 4);
+    std::memcpy(indexed.data() + 8, &height, 4);
+    indexed[12] = 1;
+    indexed[14] = 8;
+    std::memcpy(indexed.data() + 32, &colours, 4);
+    const uint8_t palette[16] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};  // red green blue white
+    std::memcpy(indexed.data() + 40, palette, 16);
+    const uint8_t pixels[8] = {0, 1, 0, 0, 2, 3, 0, 0};
+    std::memcpy(indexed.data() + 56, pixels, 8);
+    WmfBuilder c = square();
+    c.add(U_WMRSTRETCHDIB_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
+                              U_DIB_RGB_COLORS, U_SRCCOPY, reinterpret_cast<const U_BITMAPINFO*>(indexed.data()), 8,
+                              reinterpret_cast<const char*>(indexed.data() + 56)));
+    r = render(c.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    expectFourQuadrants(r.image);
+}
+
+// ---------------------------------------------------------------------------
+// Bad files: each must come back refused with a reason, or as a sane image.
+
+TEST(WmfPlayer, RefusesWhatIsNotAMetafile)
+{
+    EXPECT_FALSE(render({}).ok);
+    EXPECT_FALSE(render({1, 2, 3}).ok);
+    EXPECT_FALSE(render(std::vector<uint8_t>(40, 0)).ok);
+    const std::string text = "Questo non e' un metafile, solo del testo qualunque.\n";
+    EXPECT_FALSE(render(std::vector<uint8_t>(text.begin(), text.end())).ok);
+    EXPECT_FALSE(render({0xD7, 0xCD, 0xC6, 0x9A, 0, 0}).ok);  // the placeable key and nothing more
+
+    std::vector<uint8_t> zeroInch = WmfBuilder::placeable(1500, 1500).bytes();
+    zeroInch[14] = zeroInch[15] = 0;
+    EXPECT_FALSE(render(zeroInch).ok);
+    std::vector<uint8_t> badHeader = WmfBuilder::placeable(1500, 1500).bytes();
+    badHeader[22 + 2] = 3;  // header size in words
+    EXPECT_FALSE(render(badHeader).ok);
+}
+
+TEST(WmfPlayer, RefusesTruncatedFiles)
+{
+    WmfBuilder b = genreSized();
+    redNoPen(b).rectangle(150, 150, 750, 600);
+    const std::vector<uint8_t> good = b.bytes();
+    ASSERT_TRUE(render(good).ok);
+    Rendered afterHeader = render(std::vector<uint8_t>(good.begin(), good.begin() + 40));
+    EXPECT_FALSE(afterHeader.ok);
+    EXPECT_EQ(afterHeader.why, "file troncato");
+    for (size_t cut = 0; cut < good.size(); ++cut)
+        EXPECT_FALSE(render(std::vector<uint8_t>(good.begin(), good.begin() + cut)).ok) << "cut at " << cut;
+    EXPECT_FALSE(render(b.bytes(false)).ok);  // no end record
+}
+
+TEST(WmfPlayer, RefusesRecordSizesThatLie)
+{
+    // Size fields in 16-bit words: zero would never move on, one is smaller
+    // than a record, then huge, then one that wraps to 6 bytes in 32-bit
+    // arithmetic, then one running past the end of the file.
+    for (uint32_t words : {0u, 1u, 0xFFFFFFFFu, 0x80000003u, 40u}) {
+        std::vector<uint8_t> liar = record(0, U_WMR_RECTANGLE, {0, 0, 100, 100});
+        std::memcpy(liar.data(), &words, 4);
+        WmfBuilder b = square();
+        b.raw(liar);
+        EXPECT_FALSE(render(b.bytes(words != 40)).ok) << words << " words";
+    }
+}
+
+TEST(WmfPlayer, SkipsRecordsWhoseContentsLie)
+{
+    std::vector<uint8_t> longName = record(6 + 18 + 40, U_WMR_CREATEFONTINDIRECT);
+    longName.resize(6 + 18, 0);
+    longName.resize(6 + 18 + 40, 'A');  // no terminating zero
+    WmfBuilder b = square();
+    redNoPen(b)
+        .raw(record(10, U_WMR_RECTANGLE, {1, 2}))                     // shorter than a rectangle
+        .raw(honest(U_WMR_POLYGON, {60000, 0, 0, 100, 100}))         // 60000 points claimed, 2 given
+        .raw(honest(U_WMR_POLYLINE, {65535, 0, 0}))
+        .raw(honest(U_WMR_POLYPOLYGON, {3, 4, 4}))                   // 3 counts claimed, 2 given
+        .raw(honest(U_WMR_POLYPOLYGON, {1, 65535, 0, 0, 10, 10}))    // points missing
+        .raw(honest(U_WMR_TEXTOUT, {30000, 0x4141, 0, 0}))           // text longer than the record
+        .raw(honest(U_WMR_TEXTOUT, {0x8000, 0, 0}))                  // negative length
+        .raw(honest(U_WMR_EXTTEXTOUT, {0, 0, 500, U_ETO_OPAQUE, 0, 0}))  // rectangle and text missing
+        .raw(honest(U_WMR_EXTTEXTOUT, {0, 0, 0xFFFF, 0}))
+        .raw(longName)
+        .select(2)
+        .raw(honest(U_WMR_SELECTOBJECT, {}))                         // no index at all
+        .raw(honest(U_WMR_DELETEOBJECT, {}))
+        .raw(honest(U_WMR_RESTOREDC, {}))
+        .raw(honest(U_WMR_SETWINDOWEXT, {}));
+    // Bitmaps whose headers lie: sizes, colours, bit depths, header length.
+    const std::vector<std::vector<uint16_t>> lyingDibs = {
+        {40, 0, 0x4240, 0x000F, 2, 0, 1, 24},           // a million pixels wide
+        {40, 0, 2, 0, 0, 0x8000, 1, 24},                // height of INT32_MIN
+        {40, 0, 2, 0, 2, 0, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0xCA00, 0x3B9A},  // a billion colours
+        {40, 0, 2, 0, 2, 0, 1, 7},                      // seven bits a pixel
+        {1000, 0, 2, 0, 2, 0, 1, 24},                   // header longer than the record
+        {40, 0, 200, 0, 200, 0, 1, 32},                 // rows missing
+    };
+    for (const auto& header : lyingDibs) {
+        std::vector<uint16_t> words = {0x0020, 0x00CC, 0, 2, 2, 0, 0, 1500, 1500, 0, 0};  // rop, usage, sizes
+        words.insert(words.end(), header.begin(), header.end());
+        words.resize(words.size() + 20, 0);
+        b.raw(honest(U_WMR_STRETCHDIB, words));
+    }
+    b.rectangle(750, 750, 1500, 1500);  // still drawn after all that
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 80, 80, 255, 0, 0);
+}
+
+TEST(WmfPlayer, ObjectIndicesOutOfRangeSelectNothing)
+{
+    WmfBuilder b = square();
+    b.select(65535).remove(65535).select(3);
+    redNoPen(b);
+    // More objects than indices exist: the table stops growing.
+    for (int i = 0; i < 66000; ++i) b.solidBrush(0, 0, 255);
+    b.select(65534).rectangle(0, 0, 750, 750).select(65535).rectangle(750, 0, 1500, 750);
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 20, 20, 0, 0, 255);
+    EXPECT_COLOR(r.image, 80, 20, 0, 0, 255);  // 65535 was never made; the brush stays
+}
+
+TEST(WmfPlayer, NestedSavesWithoutRestoreAndRestoresWithoutSave)
+{
+    WmfBuilder b = square();
+    redNoPen(b);
+    for (int i = 0; i < 10000; ++i) b.add(U_WMRSAVEDC_set());
+    for (int16_t level : {int16_t(-20000), int16_t(5000), int16_t(0), int16_t(-32768), int16_t(32767)})
+        b.add(U_WMRRESTOREDC_set(level));
+    b.rectangle(0, 0, 1500, 1500);
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 50, 50, 255, 0, 0);
+    // Restoring far back is fine too.
+    WmfBuilder c = square();
+    redNoPen(c).add(U_WMRSAVEDC_set()).add(U_WMRSAVEDC_set()).add(U_WMRRESTOREDC_set(-2)).add(U_WMRRESTOREDC_set(-1));
+    EXPECT_TRUE(render(c.bytes()).ok);
+}
+
+TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
+{
+    Rendered tooBig = render(WmfBuilder::placeable(32767, 32767, 1).bytes());
+    EXPECT_FALSE(tooBig.ok);
+    EXPECT_EQ(tooBig.why, "immagine troppo grande");
+    EXPECT_FALSE(render(WmfBuilder::plain().window(0, 0, 30000, 30000).bytes()).ok);
+    EXPECT_TRUE(render(WmfBuilder::placeable(4096, 4096, 96).bytes()).ok);
+    EXPECT_FALSE(render(WmfBuilder::placeable(4097, 100, 96).bytes()).ok);
+
+    // A one-unit window blows every shape up; drawing stays bounded.
+    QElapsedTimer clock;
+    clock.start();
+    WmfBuilder b = square();
+    redNoPen(b).window(0, 0, 1, 1).add(U_WMRSETWINDOWEXT_set(U_POINT16{0, 0}));  // an empty extent is ignored
+    b.pen(U_PS_SOLID, 65535, 0, 0, 0).select(2);
+    b.rectangle(-32768, -32768, 32767, 32767).add(U_WMRELLIPSE_set(WmfBuilder::rect(-32768, -32768, 32767, 32767)));
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_LT(clock.elapsed(), 5000);
+
+    // Endless full-picture fills run out of budget instead of time.
+    WmfBuilder heavy = square();
+    redNoPen(heavy);
+    for (int i = 0; i < 5000; ++i) heavy.rectangle(0, 0, 1500, 1500);
+    clock.restart();
+    Rendered h = render(heavy.bytes());
+    EXPECT_FALSE(h.ok);
+    EXPECT_EQ(h.why, "disegno troppo complesso");
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST(WmfPlayer, RandomBytesAndDamagedPicturesNeverCrash)
+{
+    std::mt19937 random(20240517);
+    WmfBuilder b = genreSized();
+    redNoPen(b).rectangle(150, 150, 750, 600).add(U_WMRELLIPSE_set(WmfBuilder::rect(0, 0, 900, 900)));
+    const U_POINT16 triangle[] = {{0, 0}, {1500, 0}, {750, 1400}};
+    b.add(U_WMRPOLYGON_set(3, triangle)).add(U_WMRTEXTOUT_set(U_POINT16{10, 10}, const_cast<char*>("ciao")));
+    const std::vector<uint8_t> good = b.bytes();
+    int refused = 0, drawn = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::vector<uint8_t> bytes;
+        if (round % 2 == 0) {
+            bytes.resize(random() % 3000);
+            for (auto& byte : bytes) byte = uint8_t(random());
+            if (round % 4 == 0 && bytes.size() >= 40) std::copy(good.begin(), good.begin() + 40, bytes.begin());
+        } else {
+            bytes = good;
+            for (int flips = 1 + random() % 8; flips > 0; --flips) bytes[40 + random() % (bytes.size() - 40)] = uint8_t(random());
+        }
+        Rendered r = render(bytes);
+        (r.ok ? drawn : refused)++;
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(drawn, 0);
+}
