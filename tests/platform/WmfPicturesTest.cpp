@@ -1,0 +1,77 @@
+#include "platform/Pictures.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QSet>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Tile colours of the launcher, genre by genre, to see the pictures as a player will.
+const QColor kTileColours[8] = {QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
+                                QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255)};
+
+void saveSnapshot(const QImage& image, const QString& name)
+{
+    QDir().mkpath(PAROLIX_SNAPSHOT_DIR);
+    image.save(QString(PAROLIX_SNAPSHOT_DIR) + "/" + name);
+}
+
+} // namespace
+
+TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
+{
+    WmfPictures pictures(PAROLIX_DATA_DIR);
+    const int scale = 3;
+    QImage sheet(4 * 117 * scale, 2 * 111 * scale, QImage::Format_ARGB32);
+    sheet.fill(Qt::white);
+    QPainter sheetPainter(&sheet);
+    for (int genre = 0; genre < 8; ++genre) {
+        const std::string name = "0" + std::to_string(genre) + ".wmf";
+        std::string why;
+        const QImage image = pictures.load(name, &why);
+        ASSERT_FALSE(image.isNull()) << name << ": " << why;
+        EXPECT_EQ(image.size(), QSize(105, 97)) << name;
+        int opaque = 0;
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 255) ++opaque;
+                colours.insert(pixel);
+            }
+        EXPECT_GT(opaque, image.width() * image.height() * 9 / 10) << name << " is mostly empty";
+        EXPECT_GE(colours.size(), 8) << name << " has too few colours";
+        // Names are matched in any case, as the game asks for them.
+        EXPECT_FALSE(pictures.load("0" + std::to_string(genre) + ".WMF").isNull());
+
+        saveSnapshot(image, QString("genre_%1.png").arg(genre));
+        saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));
+        const QRect tile((genre % 4) * 117 * scale, (genre / 4) * 111 * scale, 117 * scale, 111 * scale);
+        sheetPainter.fillRect(tile.adjusted(4, 4, -4, -4), kTileColours[genre]);
+        sheetPainter.drawImage(QRect(tile.topLeft() + QPoint(6 * scale, 7 * scale), image.size() * scale),
+                               image);
+    }
+    sheetPainter.end();
+    saveSnapshot(sheet, "genre_tiles.png");
+}
+
+TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
+{
+    char folderName[] = "/tmp/parolix-wmf-XXXXXX";
+    const fs::path folder = mkdtemp(folderName);
+    std::ofstream(folder / "bad.wmf", std::ios::binary) << "not a picture at all, just words";
+    std::ofstream(folder / "empty.wmf", std::ios::binary);
+    WmfPictures pictures(folder.string());
+    for (const char* name : {"missing.wmf", "bad.wmf", "empty.wmf"}) {
+        std::string why;
+        EXPECT_TRUE(pictures.load(name, &why).isNull()) << name;
+        EXPECT_FALSE(why.empty()) << name;
+    }
+    fs::remove_all(folder);
+}
