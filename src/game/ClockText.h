@@ -1,0 +1,12 @@
+#pragma once
+// The round clock: whole seconds since the deal and the caption of the clock
+// label ("Min. 2  Sec. 7").
+
+#include <string>
+
+// Whole seconds from startTime to now, both in seconds since midnight. A round
+// that runs across midnight keeps counting instead of going negative.
+double elapsedSeconds(double now, double startTime);
+
+// "Min." and the minutes, "  Sec." and the seconds, each with its sign place.
+std::string clockCaption(double elapsedSeconds);

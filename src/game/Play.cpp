@@ -1,0 +1,109 @@
+#include "game/Play.h"
+
+#include "game/BoardGeometry.h"
+#include "session/Numbers.h"
+
+namespace play {
+
+namespace {
+// A target box exists at (row, column).
+bool boxExists(const Session& s, int row, int column)
+{
+    return row >= 1 && row <= s.WordCount && column >= 1 &&
+           static_cast<size_t>(column) <= s.Words[static_cast<size_t>(row)].size();
+}
+} // namespace
+
+Press press(Session& s, double x, double y, int clientWidth)
+{
+    s.TargetRow = 0;
+    if (x < board::PoolRight && y > board::PoolTop) {
+        const int slot = board::poolSlotAt(x, y);
+        if (slot < 1) return Press::Elsewhere;
+        s.DragSlot = static_cast<int16_t>(slot);
+        const size_t i = static_cast<size_t>(slot - 1);
+        if (i < s.PoolRemaining.size() && s.PoolRemaining[i] == ' ') {
+            s.DragSlot = 0;
+            return Press::NothingToTake;
+        }
+        if (i >= s.PoolLetters.size() || i >= s.PoolRemaining.size()) {
+            s.DragSlot = 0;
+            return Press::BeyondPool;
+        }
+        return Press::PickUp;
+    }
+    const Cell cell = board::targetCellAt(x, y, clientWidth);
+    if (cell.row == 0) return Press::Elsewhere;
+    s.TargetRow = static_cast<int16_t>(cell.row);
+    s.TargetColumn = static_cast<int16_t>(cell.column);
+    if (s.TargetRow > s.WordCount) {
+        s.TargetRow = 0;
+        return Press::Elsewhere;
+    }
+    return boxExists(s, s.TargetRow, s.TargetColumn) ? Press::OnBox : Press::Elsewhere;
+}
+
+Drop dropTest(Session& s, double x, double y, int clientWidth)
+{
+    const Cell cell = board::targetCellAt(x, y, clientWidth);
+    if (cell.row == 0) return Drop::Outside;
+    s.TargetRow = static_cast<int16_t>(cell.row);
+    if (s.TargetRow > s.WordCount) return Drop::Outside;
+    s.TargetColumn = static_cast<int16_t>(cell.column);
+    if (!boxExists(s, s.TargetRow, s.TargetColumn)) return Drop::Outside;
+    // The slot must still be in the pool of this round.
+    if (s.DragSlot < 1 || static_cast<size_t>(s.DragSlot) > s.PoolLetters.size() ||
+        static_cast<size_t>(s.DragSlot) > s.PoolRemaining.size())
+        return Drop::Outside;
+    const std::string& boxes = s.BoxRows[static_cast<size_t>(s.TargetRow)];
+    const size_t c = static_cast<size_t>(s.TargetColumn - 1);
+    if (c >= boxes.size() || boxes[c] != ' ') return Drop::Occupied;
+    return Drop::Empty;
+}
+
+char place(Session& s)
+{
+    const size_t slot = static_cast<size_t>(s.DragSlot - 1);
+    const char letter = s.PoolLetters[slot];
+    s.PoolRemaining[slot] = ' ';
+    s.BoxRows[static_cast<size_t>(s.TargetRow)][static_cast<size_t>(s.TargetColumn - 1)] = letter;
+    return letter;
+}
+
+bool checkPlaced(Session& s)
+{
+    const size_t row = static_cast<size_t>(s.TargetRow);
+    const size_t c = static_cast<size_t>(s.TargetColumn - 1);
+    const char expected = s.Words[row][c];
+    if (s.BoxRows[row][c] != expected) {
+        s.BoardState = static_cast<int16_t>(static_cast<unsigned char>(expected));
+        return false;
+    }
+    scoreRightLetter(s);
+    return true;
+}
+
+void scoreRightLetter(Session& s)
+{
+    if (s.HelpPercent == 0) s.HelpPercent = 1;
+    s.Score = toInt32(static_cast<double>(s.Score) + 300.0 / s.HelpPercent);
+}
+
+int32_t withTimeBonus(int32_t score, double elapsedSeconds, size_t letters)
+{
+    // Within the first second the formula would divide by zero.
+    const double seconds = elapsedSeconds < 1 ? 1 : elapsedSeconds;
+    return floorToInt32(static_cast<double>(score) + 100 / (seconds / static_cast<double>(letters)));
+}
+
+bool boardComplete(const Session& s)
+{
+    for (int i = 0; i <= s.WordCount && i < static_cast<int>(s.Words.size()); ++i) {
+        if (s.BoxRows[static_cast<size_t>(i)] != s.Words[static_cast<size_t>(i)]) return false;
+    }
+    return true;
+}
+
+std::string scoreCaption(int32_t score) { return "Punti:" + signPlace(score); }
+
+} // namespace play

@@ -1,0 +1,219 @@
+#include "game/ClockText.h"
+#include "game/Play.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// A board of one word with the given boxes, and its pool.
+Session boardOf(const std::string& word, const std::string& boxes, const std::string& pool)
+{
+    Session s;
+    s.WordCount = 1;
+    s.Words[1] = word;
+    s.BoxRows[1] = boxes;
+    s.PoolLetters = pool;
+    s.PoolRemaining = pool;
+    s.PoolSize = static_cast<int16_t>(pool.size());
+    return s;
+}
+constexpr int Width = 1000; // client width: the target area starts at x > 700
+} // namespace
+
+TEST(LetterPoints, RoundHalfToEvenOnTheSum)
+{
+    Session s;
+    s.HelpPercent = 40; // 7.5 a letter
+    s.Score = 0;
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, 8);
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, 16); // 15.5
+    s.Score = 1;
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, 8); // 8.5
+    s.HelpPercent = 41;
+    s.Score = 0;
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, 7); // 7.32
+}
+
+TEST(LetterPoints, HelpPercentZeroCountsAsOneAndStays)
+{
+    Session s;
+    s.HelpPercent = 0;
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, 300);
+    EXPECT_EQ(s.HelpPercent, 1);
+}
+
+TEST(LetterPoints, ScoreSaturatesInsteadOfOverflowing)
+{
+    Session s;
+    s.HelpPercent = 1;
+    s.Score = INT32_MAX - 100;
+    play::scoreRightLetter(s);
+    EXPECT_EQ(s.Score, INT32_MAX);
+    EXPECT_EQ(play::withTimeBonus(INT32_MAX, 1, 100), INT32_MAX);
+}
+
+TEST(TimeBonus, FollowsTheFormula)
+{
+    EXPECT_EQ(play::withTimeBonus(0, 12, 6), 50);
+    EXPECT_EQ(play::withTimeBonus(0, 7, 6), 85); // 85.71
+    EXPECT_EQ(play::withTimeBonus(16, 7, 6), 101);
+    // Within the first second: counted as one second, not a division by zero.
+    EXPECT_EQ(play::withTimeBonus(10, 0, 6), 610);
+}
+
+TEST(Completion, EveryRowFromZeroToWordCountMustMatch)
+{
+    Session s = boardOf("AB", "AB", "");
+    s.WordCount = 2;
+    s.Words[2] = "CD";
+    s.BoxRows[2] = "C ";
+    EXPECT_FALSE(play::boardComplete(s));
+    s.BoxRows[2] = "CD";
+    EXPECT_TRUE(play::boardComplete(s));
+    s.BoxRows[2] = "Cd"; // case counts
+    EXPECT_FALSE(play::boardComplete(s));
+    // A blank inside a word is right while its box stays empty.
+    Session blank = boardOf("LA ZIA", "LA ZIA", "");
+    EXPECT_TRUE(play::boardComplete(blank));
+    // Rows past WordCount are not looked at; an empty board is complete.
+    s.BoxRows[2] = "CD";
+    s.Words[3] = "XY";
+    EXPECT_TRUE(play::boardComplete(s));
+    EXPECT_TRUE(play::boardComplete(Session{}));
+}
+
+TEST(Press, PoolBoundariesAndSlots)
+{
+    Session s = boardOf("ABCDEFGHIJKL", std::string(12, ' '), "ABCDEFGHIJKL");
+    EXPECT_EQ(play::press(s, 0, 129, Width), play::Press::PickUp);
+    EXPECT_EQ(s.DragSlot, 1);
+    EXPECT_EQ(play::press(s, 299, 129, Width), play::Press::PickUp);
+    EXPECT_EQ(s.DragSlot, 10);
+    EXPECT_EQ(play::press(s, 0, 178, Width), play::Press::PickUp);
+    EXPECT_EQ(s.DragSlot, 11);
+    s.DragSlot = 0;
+    EXPECT_EQ(play::press(s, 300, 129, Width), play::Press::Elsewhere);
+    EXPECT_EQ(play::press(s, 0, 128, Width), play::Press::Elsewhere);
+    EXPECT_EQ(s.DragSlot, 0);
+    // Past the last slot: nothing to carry.
+    EXPECT_EQ(play::press(s, 100, 179, Width), play::Press::BeyondPool);
+    EXPECT_EQ(s.DragSlot, 0);
+}
+
+TEST(Press, UsedOrHelpSlotHasNothingToTake)
+{
+    Session s = boardOf("ABC", " B ", "A C");
+    EXPECT_EQ(play::press(s, 31, 140, Width), play::Press::NothingToTake);
+    EXPECT_EQ(s.DragSlot, 0);
+    s.PoolRemaining = "  C";
+    EXPECT_EQ(play::press(s, 1, 140, Width), play::Press::NothingToTake);
+    EXPECT_EQ(play::press(s, 61, 140, Width), play::Press::PickUp);
+    EXPECT_EQ(s.DragSlot, 3);
+}
+
+TEST(Press, OnTheTargetArea)
+{
+    Session s = boardOf("ABC", "   ", "ABC");
+    s.DragSlot = 2;
+    // Row 1, column 3: a box; the press keeps the drag slot.
+    EXPECT_EQ(play::press(s, 765, 100, Width), play::Press::OnBox);
+    EXPECT_EQ(s.TargetRow, 1);
+    EXPECT_EQ(s.TargetColumn, 3);
+    EXPECT_EQ(s.DragSlot, 2);
+    // Right of the word's last box, and below the last row.
+    EXPECT_EQ(play::press(s, 795, 100, Width), play::Press::Elsewhere);
+    EXPECT_EQ(s.TargetRow, 1);
+    EXPECT_EQ(play::press(s, 705, 150, Width), play::Press::Elsewhere);
+    EXPECT_EQ(s.TargetRow, 0);
+    // Exactly on the left edge of the target area, and on y = 78.
+    EXPECT_EQ(play::press(s, 700, 100, Width), play::Press::Elsewhere);
+    EXPECT_EQ(play::press(s, 705, 78, Width), play::Press::Elsewhere);
+    EXPECT_EQ(s.TargetRow, 0);
+}
+
+TEST(Drop, TargetAreaBoxesAndBoundaries)
+{
+    Session s = boardOf("GATTO", " A T ", "G T O");
+    s.DragSlot = 1;
+    EXPECT_EQ(play::dropTest(s, 701, 100, Width), play::Drop::Empty);
+    EXPECT_EQ(s.TargetRow, 1);
+    EXPECT_EQ(s.TargetColumn, 1);
+    EXPECT_EQ(play::dropTest(s, 731, 100, Width), play::Drop::Occupied);
+    EXPECT_EQ(play::dropTest(s, 700, 100, Width), play::Drop::Outside);  // x = ScaleWidth - 300
+    EXPECT_EQ(play::dropTest(s, 705, 78, Width), play::Drop::Outside);   // y = 78
+    EXPECT_EQ(play::dropTest(s, 705, 78.5, Width), play::Drop::Empty);   // 58.5 rounds to 58: row 1
+    EXPECT_EQ(play::dropTest(s, 851, 100, Width), play::Drop::Outside);  // right of the word
+    EXPECT_EQ(play::dropTest(s, 705, 170, Width), play::Drop::Outside);  // below the last row
+    EXPECT_EQ(s.TargetRow, 3);
+    // y - 20 = 130.5 rounds to 130 (even): row 2; 129.5 rounds to 130 too.
+    EXPECT_EQ(play::dropTest(s, 705, 150.5, Width), play::Drop::Outside);
+    EXPECT_EQ(s.TargetRow, 2);
+    EXPECT_EQ(play::dropTest(s, 705, 119.5, Width), play::Drop::Outside);
+    EXPECT_EQ(s.TargetRow, 2);
+    EXPECT_EQ(play::dropTest(s, 705, 118.5, Width), play::Drop::Empty);
+    EXPECT_EQ(s.TargetRow, 1);
+}
+
+TEST(Placement, RightLetterScoresAndMarksTheSlot)
+{
+    Session s = boardOf("GATTO", " A   ", "G TTO");
+    s.HelpPercent = 40;
+    s.DragSlot = 3; // T
+    ASSERT_EQ(play::dropTest(s, 795, 100, Width), play::Drop::Empty);
+    EXPECT_EQ(s.TargetColumn, 4);
+    EXPECT_EQ(play::place(s), 'T');
+    EXPECT_EQ(s.PoolRemaining, "G  TO");
+    EXPECT_EQ(s.BoxRows[1], " A T ");
+    EXPECT_TRUE(play::checkPlaced(s));
+    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(s.BoardState, 0);
+}
+
+TEST(Placement, WrongLetterStoresTheExpectedCode)
+{
+    Session s = boardOf("CITT\xc0", "     ", "CITT\xc0");
+    s.DragSlot = 1; // C, dropped on the last box
+    ASSERT_EQ(play::dropTest(s, 825, 100, Width), play::Drop::Empty);
+    play::place(s);
+    EXPECT_FALSE(play::checkPlaced(s));
+    EXPECT_EQ(s.BoardState, 0xC0); // the accented letter as an unsigned byte
+    EXPECT_EQ(s.Score, 0);
+    // Equal letters are interchangeable; lower case is not upper case.
+    Session t = boardOf("AA", "  ", "Aa");
+    t.DragSlot = 2;
+    t.TargetRow = 1;
+    t.TargetColumn = 1;
+    play::place(t);
+    EXPECT_FALSE(play::checkPlaced(t));
+    EXPECT_EQ(t.BoardState, 'A');
+}
+
+TEST(ScoreCaption, HasASignPlace)
+{
+    EXPECT_EQ(play::scoreCaption(8), "Punti: 8");
+    EXPECT_EQ(play::scoreCaption(0), "Punti: 0");
+    EXPECT_EQ(play::scoreCaption(-3), "Punti:-3");
+}
+
+TEST(Clock, Captions)
+{
+    EXPECT_EQ(clockCaption(127), "Min. 2  Sec. 7");
+    EXPECT_EQ(clockCaption(59), "Min. 0  Sec. 59");
+    EXPECT_EQ(clockCaption(60), "Min. 1  Sec. 0");
+    EXPECT_EQ(clockCaption(3600), "Min. 60  Sec. 0");
+    EXPECT_EQ(clockCaption(0), "Min. 0  Sec. 0");
+}
+
+TEST(Clock, ElapsedWholeSecondsAndMidnight)
+{
+    EXPECT_EQ(elapsedSeconds(1012.9, 1000.5), 12);
+    EXPECT_EQ(elapsedSeconds(1000.9, 1000.5), 0);
+    // Started 4.2 s before midnight, now 5.3 s after it: 9.5 s.
+    EXPECT_EQ(elapsedSeconds(5.3, 86395.8), 9);
+    EXPECT_EQ(elapsedSeconds(0, 86399.99), 0);
+    EXPECT_GE(elapsedSeconds(1e300, -1e300), 0);
+}
