@@ -39,6 +39,7 @@ constexpr qint64 kMaxTextChars = 100000;
 constexpr double kMinPaintBudget = 2e7;     // device pixels all records together may cover
 constexpr double kMaxPaintBudget = 5e8;
 constexpr double kPaintBudgetPerPixel = 4000;
+constexpr double kExtentCost = 20;          // budget per pixel of a shape's width and height
 
 const char* const kTooShort = "file vuoto o troppo corto";
 const char* const kNotMetafile = "non e' un metafile di Windows";
@@ -461,11 +462,14 @@ public:
     QRectF bounds() const { return QRectF(QPointF(0, 0), image_.size()); }
     bool exhausted() const { return budget_ < 0; }
 
-    // Charges the pixels an operation can touch; false once the budget is spent.
+    // Charges the pixels an operation can touch, and its extent: outlines
+    // far larger than the picture cost time to flatten and clip even where
+    // nothing of them shows. False once the budget is spent.
     bool spend(const QRectF& deviceArea)
     {
-        const QRectF touched = deviceArea.normalized().intersected(bounds());
-        return charge(touched.width() * touched.height() + 1);
+        const QRectF extent = deviceArea.normalized();
+        const QRectF touched = extent.intersected(bounds());
+        return charge(touched.width() * touched.height() + kExtentCost * (extent.width() + extent.height()) + 1);
     }
     bool charge(double pixels)
     {
@@ -513,7 +517,9 @@ private:
     QPen currentPen() const
     {
         if (dc_.pen.style == Qt::NoPen) return Qt::NoPen;
-        const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, 1.0, 2.0 * kMaxSide);
+        // A pen wider than twice the picture covers all of it; wider still only costs time.
+        const double widest = 2.0 * std::max(size_.width(), size_.height());
+        const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, 1.0, widest);
         QPen pen(dc_.pen.color, width, dc_.pen.style, dc_.pen.cap, dc_.pen.join);
         pen.setCosmetic(true);  // already in pixels
         return pen;
@@ -924,7 +930,8 @@ void Player::drawText(QPointF at, const QString& text, const std::vector<double>
     const Font& f = dc_.font;
     double pixels = f.height < 0 ? -f.height * scaleY() : f.height > 0 ? f.height * scaleY() * 0.87 : 12;
     QFont font(f.face);
-    font.setPixelSize(static_cast<int>(std::clamp(std::round(pixels), 1.0, 2.0 * kMaxSide)));
+    const double tallest = 2.0 * std::max(size_.width(), size_.height());
+    font.setPixelSize(static_cast<int>(std::clamp(std::round(pixels), 1.0, tallest)));
     font.setWeight(static_cast<QFont::Weight>(f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000)));
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
