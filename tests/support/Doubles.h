@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ public:
     };
     std::vector<Shown> shown;
     std::deque<std::string> answers; // input answers; empty text when none left
+    // Runs while a box is "open", to look at the windows behind it.
+    std::function<void(const Shown&)> onShow;
     void message(const std::string& text, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
