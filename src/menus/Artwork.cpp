@@ -1,0 +1,28 @@
+#include "menus/Artwork.h"
+
+// The pictures live in this static library; its resources must be registered
+// by hand before the first use (outside any namespace, as Qt asks).
+static void registerResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+QPixmap picture(const char* path)
+{
+    registerResources();
+    return QPixmap(QString::fromLatin1(path));
+}
+} // namespace
+
+namespace Artwork {
+QIcon windowIcon() { return QIcon(picture(":/artwork/icon.png")); }
+QPixmap hand() { return picture(":/artwork/hand.png"); }
+QCursor handCursor() { return QCursor(hand(), 12, 6); }
+QPixmap emblem() { return picture(":/artwork/emblem.png"); }
+QPixmap flag() { return picture(":/artwork/flag.png"); }
+} // namespace Artwork
