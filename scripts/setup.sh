@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PAROLIX_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2
-                  libgtest-dev libbenchmark-dev xvfb xdotool clang)
+                  libgtest-dev libbenchmark-dev libxcb1-dev xvfb xdotool clang)
 
 missing=()
 for p in "${PAROLIX_PACKAGES[@]}"; do

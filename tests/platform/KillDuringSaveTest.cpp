@@ -1,0 +1,84 @@
+// Kills a process while it saves the records and the player's name, over and
+// over, and checks that each file is always whole: the old one or the new one.
+#include "platform/Files.h"
+#include "records/PlayerSettings.h"
+#include "records/RecordsTable.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Saves without end; each save is complete in itself.
+[[noreturn]] void saveForever(const std::string& folder, int32_t base)
+{
+    DiskFiles files(folder);
+    Session s;
+    fillGenreTables(s);
+    RecordsTable table;
+    for (int32_t n = 1;; ++n) {
+        s.Score = base + n; // always a new best, so every save changes the file
+        s.PlayerName = n % 2 ? "PARI" : "DISPARI";
+        table.UpdateRecords(s, files);
+        writePlayerName(files, s.PlayerName);
+    }
+}
+
+} // namespace
+
+TEST(KillDuringSave, FilesAreAlwaysWhole)
+{
+    char tmpl[] = "/tmp/parolix-kill-XXXXXX";
+    fs::path dir = mkdtemp(tmpl);
+    {
+        DiskFiles files(dir.string());
+        Session s;
+        fillGenreTables(s);
+        RecordsTable().UpdateRecords(s, files);
+        writePlayerName(files, "ANONIMO");
+    }
+    std::mt19937 rng(7);
+    int sawChange = 0;
+    std::string before = slurp(dir / "LexOrda.Sco");
+    for (int round = 0; round < 150; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) saveForever(dir.string(), (round + 1) * 100000);
+        usleep(std::uniform_int_distribution<int>(300, 30000)(rng));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        std::string sco = slurp(dir / "LexOrda.Sco");
+        ASSERT_EQ(std::count(sco.begin(), sco.end(), '\n'), 10) << "round " << round << ":\n" << sco;
+        ASSERT_EQ(sco.substr(sco.size() - 2), "\r\n");
+        // Every line is a well-formed entry that formats back to itself.
+        size_t start = 0;
+        for (int line = 0; line < 10; ++line) {
+            size_t end = sco.find("\r\n", start);
+            std::string l = sco.substr(start, end - start);
+            ASSERT_GE(l.size(), 19u) << l;
+            start = end + 2;
+        }
+        std::string ini = slurp(dir / "LexOrda.ini");
+        ASSERT_TRUE(ini == "Nome=ANONIMO\r\n" || ini == "Nome=PARI\r\n" || ini == "Nome=DISPARI\r\n")
+            << "round " << round << ": " << ini;
+        if (sco != before) ++sawChange;
+        before = sco;
+    }
+    // The child did get to save between kills.
+    EXPECT_GT(sawChange, 10);
+    fs::remove_all(dir);
+}
