@@ -22,18 +22,26 @@ public:
     // Returns false once the reader asked to stop.
     bool feed(std::string_view chunk)
     {
-        for (char c : chunk) {
+        size_t i = 0;
+        while (i < chunk.size()) {
             if (afterCr_) {
                 afterCr_ = false;
-                if (c == '\n') continue;
+                if (chunk[i] == '\n') {
+                    ++i;
+                    continue;
+                }
             }
-            if (c == '\r' || c == '\n') {
-                afterCr_ = c == '\r';
-                if (!emit()) return false;
-                continue;
+            // Take the run up to the next line end in one piece.
+            size_t end = i;
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+            if (end > i) {
+                if (line_.size() < max_) line_.append(chunk.substr(i, std::min(end - i, max_ - line_.size())));
+                open_ = true;
             }
-            if (line_.size() < max_) line_ += c;
-            open_ = true;
+            if (end == chunk.size()) break;
+            afterCr_ = chunk[end] == '\r';
+            i = end + 1;
+            if (!emit()) return false;
         }
         return true;
     }
