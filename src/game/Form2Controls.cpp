@@ -1,0 +1,108 @@
+#include "game/Form2Controls.h"
+
+#include "platform/Fonts.h"
+#include "platform/Text.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true); // every movement counts, with or without a button
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ClientArea::growCanvas()
+{
+    const QSize want = canvas_.size().expandedTo(size()).expandedTo(QSize(1, 1));
+    if (want == canvas_.size()) return;
+    QImage bigger(want, QImage::Format_RGB32);
+    bigger.fill(Qt::white);
+    if (!canvas_.isNull()) {
+        QPainter p(&bigger);
+        p.drawImage(0, 0, canvas_);
+    }
+    canvas_ = std::move(bigger);
+}
+
+void ClientArea::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    p.drawImage(e->rect(), canvas_, e->rect());
+}
+
+void ClientArea::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    growCanvas();
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* e)
+{
+    if (onPress) onPress(e);
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMove) onMove(e);
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease) onRelease(e);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull()) return;
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e)
+{
+    e->accept(); // a press on the picture is the picture's, never the board's
+    if (onPress) onPress(e);
+}
+
+DragTile::DragTile(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    setPalette(pal);
+    setFont(gameFont("Courier New", 24, true));
+}
+
+void DragTile::showLetter(char letter)
+{
+    letter_ = letter;
+    update();
+}
+
+void DragTile::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(255, 255, 0));
+    const QString text = toUnicode(std::string(1, letter_));
+    const QFontMetricsF fm(font());
+    // Centred the way the tile measures its text: advance and line height.
+    const double left = width() / 2.0 - fm.horizontalAdvance(text) / 2.0;
+    const double top = height() / 2.0 - fm.height() / 2.0;
+    p.setFont(font());
+    p.setPen(QApplication::palette().color(QPalette::WindowText));
+    p.drawText(QPointF(left, top + fm.ascent()), text);
+}

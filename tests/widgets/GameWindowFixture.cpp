@@ -1,0 +1,151 @@
+#include "GameWindowFixture.h"
+
+#include <QPainter>
+
+std::string wordList(std::initializer_list<std::pair<std::string, std::vector<std::string>>> sections)
+{
+    std::string text;
+    for (const auto& [name, words] : sections) {
+        text += '\x10' + name + "\r\n";
+        for (const auto& w : words) text += w + "\r\n";
+    }
+    return text;
+}
+
+QImage fakePicture(int width, int height, QColor colour)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(QColor(230, 240, 255));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour.darker(), 3));
+    p.drawRect(1, 1, width - 3, height - 3);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(width / 2.0, height / 2.0), width / 3.0, height / 3.0);
+    return img;
+}
+
+double pick(int idx, int count) { return (idx + 0.5) / count; }
+
+void saveSnapshot(QWidget* w, const QString& name)
+{
+    QDir().mkpath(PAROLIX_SNAPSHOT_DIR);
+    w->grab().save(QString(PAROLIX_SNAPSHOT_DIR) + "/" + name + ".png");
+}
+
+QColor rgb(const Rgb& c) { return {c.r, c.g, c.b}; }
+
+void GameWindow::SetUp()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    fillGenreTables(s);
+    s.PlayerName = "TESTER";
+    s.HelpPercentStart = 41;
+    s.HelpPercent = 41;
+    const QColor colours[8] = {Qt::darkGreen, Qt::red, Qt::magenta, Qt::blue,
+                               Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
+    for (int g = 0; g < 8; ++g) fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g]);
+    fp.clock.times = {1000.0};
+}
+
+void GameWindow::TearDown()
+{
+    if (form) delete form.data();
+    settle();
+}
+
+void GameWindow::settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void GameWindow::openWithRealRandom(uint64_t seed, Pictures* pictures)
+{
+    realRandom.emplace(seed);
+    realPlatform.emplace(Platform{fp.clock, *realRandom, fp.files, fp.dialogs,
+                                  pictures ? *pictures : fp.pictures,
+                                  fp.shell, fp.pointer, fp.sound, ".", [] {}});
+    open(&*realPlatform);
+}
+
+void GameWindow::scriptCatAndDog()
+{
+    fp.files.content["lexorda.DAT"] =
+        wordList({{"Frutti", {"MELA"}}, {"Animali", {"GATTO", "CANE", "LUPO", "TOPO", "ORSO"}}});
+    s.LetterBudget = 4;  // the deal makes it 8
+    s.HelpPercent = 41;  // the deal makes it 40: two help letters in GATTO, one in CANE
+    // GATTO, help at 2 and 4; CANE, help at 1; the pool then keeps its order.
+    fp.random.draws = {pick(0, 5), 0.2, 0.6, pick(1, 5), 0.0};
+}
+
+void GameWindow::open(Platform* platform)
+{
+    form = new Form2(s, platform ? *platform : fp.platform, records);
+    QObject::connect(form, &Form2::unloaded, [this] { ++unloadedSignals; });
+    form->Form_Load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isNull() || form->firstDealDone(); }, 5000));
+    settle();
+}
+
+QPoint GameWindow::inSlot(int slot)
+{
+    const Point p = board::poolPoint(slot);
+    return {p.x + 8, p.y - 40};
+}
+
+QPoint GameWindow::inBox(int row, int column) const
+{
+    const Point p = board::targetPoint(row, column, form->ScaleWidth());
+    return {p.x + 8, p.y - 40};
+}
+
+int GameWindow::slotOf(char letter) const
+{
+    for (size_t i = 0; i < s.PoolRemaining.size(); ++i)
+        if (s.PoolRemaining[i] == letter) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+void GameWindow::carry(int slot, int row, int column, Qt::MouseButton b)
+{
+    press(inSlot(slot), b);
+    moveTo(inBox(row, column));
+    release(inBox(row, column), b);
+}
+
+void GameWindow::scriptZoo()
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"ELEFANTE", "CAMMELLO", "GIRAFFA"}}});
+    s.LetterBudget = 12; // the deal makes it 16: 8 + 8 letters take one more word
+    s.HelpPercent = 2;   // the deal makes it 1: no help letters
+    fp.random.draws = {pick(0, 3), pick(1, 3), pick(2, 3)};
+}
+
+namespace {
+bool isInk(QColor c) { return c.red() < 120 && c.green() < 120 && c.blue() < 120; }
+} // namespace
+
+bool GameWindow::hasInk(QRect r) const
+{
+    const QImage& img = form->boardImage();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (img.valid(x, y) && isInk(img.pixelColor(x, y))) return true;
+    return false;
+}
+
+bool GameWindow::inkInsideBox(Point p) const
+{
+    // The letter is printed after the box: had it spilled over, the outline
+    // ring would not be whole any more.
+    const Box o = board::outlineBox(p);
+    const QImage& img = form->boardImage();
+    const QColor ring = pixel(o.left + 1, o.top);
+    auto onRing = [&](int x, int y) { return !img.valid(x, y) || img.pixelColor(x, y) == ring; };
+    for (int x = o.left; x <= o.right; ++x)
+        if (!onRing(x, o.top) || !onRing(x, o.bottom)) return false;
+    for (int y = o.top; y <= o.bottom; ++y)
+        if (!onRing(o.left, y) || !onRing(o.right, y)) return false;
+    return hasInk({o.left + 1, o.top + 1, o.right - o.left - 1, o.bottom - o.top - 1});
+}
