@@ -1,2 +1,88 @@
 #pragma once
-// The launcher window.
+// The launcher: eight genre tiles, the player's name, help, exit and the
+// maker's site. It opens first and stays open, beneath the game window, for
+// the whole run.
+
+#include "game/Form2.h"
+#include "launcher/GenreTile.h"
+#include "platform/Platform.h"
+#include "records/RecordsTable.h"
+#include "session/Session.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class LinkLabel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+inline constexpr const char* LauncherCaption = "Parolix";
+inline constexpr const char* LauncherTitle = "Scegli il genere sottostante con cui giocare:";
+inline constexpr const char* PlayerLabel = "Giocatore:";
+inline constexpr const char* HelpButton = "&Help";
+inline constexpr const char* EndButton = "&Fine";
+inline constexpr const char* EndButtonTip = "Uscita dal programma";
+inline constexpr const char* WebSiteTip = "Visita il sito dell'autore";
+inline constexpr const char* NameWhenEmptyOnActivate = "Anonimo";
+inline constexpr int NameBoxMax = 12;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Handlers, named as in the game.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Paint();
+    void Form_MouseMove();
+    void pittura_Click(int16_t Index);
+    void pittura_MouseMove(int16_t Index);
+    void Text1_Change();
+    void Text1_LostFocus();
+    void Command1_Click();
+    void Command2_Click();
+    void Label4_Click();
+    void Label4_MouseMove();
+    void ChooseGenre(int16_t index);
+
+    // The game window of the game in progress, or null.
+    Form2* gameWindow() const { return game_; }
+
+    // Controls.
+    QLabel* Label2;
+    QLabel* Label5;
+    std::array<GenreTile*, 8> pittura{};
+    std::array<QLabel*, 8> Label3{};
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QPushButton* Command2;
+    QPushButton* Command1;
+    LinkLabel* Label4;
+    QLabel* Picture1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void gameWindowGone();
+
+    Session& session_;
+    Platform& platform_;
+    RecordsTable& records_;
+    QPointer<Form2> game_;
+    QObject* gameObject_ = nullptr; // compared only, never used: may be half destroyed
+    bool activatedOnce_ = false;
+    bool savingName_ = false;
+    std::string lastFailedName_;
+    bool lastSaveFailed_ = false;
+};

@@ -1,0 +1,83 @@
+#include "launcher/GenreTile.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int Border = 2; // the classic sunken picture-box border
+}
+
+GenreTile::GenreTile(int16_t index, QWidget* parent) : QWidget(parent), index_(index)
+{
+    setMouseTracking(true);
+    // A click on a tile takes the focus from the name box, so the name is
+    // saved before the game starts; the tab order runs over the tiles too.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void GenreTile::setPicture(const QImage& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void GenreTile::setBackground(const QColor& colour)
+{
+    background_ = colour;
+    update();
+}
+
+void GenreTile::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect inner = rect().adjusted(Border, Border, -Border, -Border);
+    p.fillRect(inner, background_);
+    if (!picture_.isNull()) {
+        p.setClipRect(inner);
+        QSize size = picture_.size();
+        // A picture larger than the box is shrunk to fit; a smaller one sits
+        // in the top-left corner, as in a picture box.
+        if (size.width() > inner.width() || size.height() > inner.height())
+            size.scale(inner.size(), Qt::KeepAspectRatio);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(inner.topLeft(), size), picture_);
+        p.setClipping(false);
+    }
+    // Sunken 3-D border: grey and black above and left, white and light grey
+    // below and right.
+    const QColor dark(128, 128, 128), darker(0, 0, 0), light(255, 255, 255), lighter(192, 192, 192);
+    int r = width() - 1, b = height() - 1;
+    p.setPen(dark);
+    p.drawLine(0, 0, r - 1, 0);
+    p.drawLine(0, 0, 0, b - 1);
+    p.setPen(darker);
+    p.drawLine(1, 1, r - 2, 1);
+    p.drawLine(1, 1, 1, b - 2);
+    p.setPen(light);
+    p.drawLine(0, b, r, b);
+    p.drawLine(r, 0, r, b);
+    p.setPen(lighter);
+    p.drawLine(1, b - 1, r - 1, b - 1);
+    p.drawLine(r - 1, 1, r - 1, b - 1);
+}
+
+void GenreTile::mouseMoveEvent(QMouseEvent* e)
+{
+    emit mouseMoved(index_);
+    e->accept();
+}
+
+void GenreTile::mousePressEvent(QMouseEvent* e)
+{
+    pressed_ = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void GenreTile::mouseReleaseEvent(QMouseEvent* e)
+{
+    // A click is a press and a release on the tile itself.
+    bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    e->accept();
+    if (click) emit clicked(index_);
+}

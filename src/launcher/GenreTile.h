@@ -1,0 +1,32 @@
+#pragma once
+// One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
+// genre's colour behind its picture. Reports clicks and every mouse move.
+
+#include <QImage>
+#include <QWidget>
+
+class GenreTile : public QWidget {
+    Q_OBJECT
+public:
+    GenreTile(int16_t index, QWidget* parent = nullptr);
+    int16_t index() const { return index_; }
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+    void setBackground(const QColor& colour);
+
+signals:
+    void clicked(int16_t index);
+    void mouseMoved(int16_t index);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int16_t index_;
+    QImage picture_;
+    QColor background_;
+    bool pressed_ = false;
+};
