@@ -1,0 +1,121 @@
+#include "LauncherFixture.h"
+
+#include "menus/LinkLabel.h"
+#include "menus/Links.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// The about box's window is closed from its title bar.
+void closeFromTitleBar(QWidget* w)
+{
+    QWindow* window = w->windowHandle();
+    ASSERT_TRUE(window);
+    QCloseEvent e;
+    QApplication::sendEvent(window, &e);
+}
+} // namespace
+
+// F6 shows the box over a disabled game window; "&OK" gives the game window
+// back, enabled and active, with the arrow.
+TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
+{
+    open();
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    QTest::keyClick(game, Qt::Key_F6);
+    Form3* box = aboutBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->windowTitle(), "Parolix Vers. 3.00");
+    EXPECT_EQ(box->size(), QSize(431, 236));
+    EXPECT_FALSE(game->isEnabled());
+    EXPECT_EQ(box->Command3d1->text(), "&OK");
+    EXPECT_EQ(box->Label1[1]->text(), "Made in Italy");
+    EXPECT_EQ(box->Label1[0]->text(), WebSiteText);
+    EXPECT_EQ(box->Picture1->pixmap().size(), QSize(90, 114));
+    EXPECT_EQ(box->Picture2->pixmap().size(), QSize(60, 47));
+    EXPECT_EQ(box->Picture1->geometry(), QRect(8, 8, 94, 118));
+    EXPECT_EQ(box->Picture2->geometry(), QRect(22, 166, 64, 51));
+    EXPECT_EQ(box->Command3d1->geometry(), QRect(116, 166, 293, 51));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+
+    // The game window takes no keys meanwhile: F1 shows no help.
+    size_t before = fp.dialogs.shown.size();
+    QTest::keyClick(game, Qt::Key_F1);
+    EXPECT_EQ(fp.dialogs.shown.size(), before);
+    snapshot(box, "about");
+
+    moveOver(box->Label1[0], QPoint(20, 8));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    QTest::mouseClick(box->Command3d1, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(aboutBox(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(game));
+    QTest::keyClick(game, Qt::Key_F1);
+    EXPECT_EQ(fp.dialogs.shown.size(), before + 1);
+
+    // A second showing disables the game window again.
+    QTest::keyClick(game, Qt::Key_F6);
+    ASSERT_TRUE(aboutBox());
+    EXPECT_FALSE(game->isEnabled());
+}
+
+// Closing the box from its title bar or with Esc does what "&OK" does.
+TEST_F(Launcher, AboutBoxClosedOtherwise)
+{
+    open();
+    Form2* game = startGame(1);
+    ASSERT_TRUE(game);
+    QTest::keyClick(game, Qt::Key_F6);
+    Form3* box = aboutBox();
+    ASSERT_TRUE(box);
+    moveOver(box->Label1[0], QPoint(20, 8));
+    closeFromTitleBar(box);
+    settle();
+    EXPECT_EQ(aboutBox(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+
+    EXPECT_TRUE(QTest::qWaitForWindowActive(game));
+    QTest::keyClick(game, Qt::Key_F6);
+    box = aboutBox();
+    ASSERT_TRUE(box);
+    EXPECT_FALSE(game->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box, Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(aboutBox(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
+}
+
+// The hand over the web address only; the arrow over the background, the
+// flag and "&OK"; the emblem and the other labels change nothing.
+TEST_F(Launcher, AboutBoxPointer)
+{
+    open();
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    QTest::keyClick(game, Qt::Key_F6);
+    Form3* box = aboutBox();
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    settle();
+    moveOver(box->Label1[0], QPoint(20, 8));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(box->Picture1, QPoint(40, 40));
+    moveOver(box->Label1[2], QPoint(40, 5));
+    moveOver(box->Label1[1], QPoint(40, 5));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(box, QPoint(300, 30));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(box->Label1[0], QPoint(20, 8));
+    moveOver(box->Picture2, QPoint(30, 20));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(box->Label1[0], QPoint(20, 8));
+    moveOver(box->Command3d1, QPoint(30, 20));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    QTest::mouseClick(box->Command3d1, Qt::LeftButton);
+}

@@ -1,0 +1,323 @@
+#include "LauncherFixture.h"
+
+#include "menus/LinkLabel.h"
+#include "menus/Links.h"
+#include "platform/Text.h"
+#include "records/PlayerSettings.h"
+#include "session/Palette.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QString u(const char* cp1252) { return toUnicode(cp1252); }
+} // namespace
+
+// The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
+TEST_F(Launcher, LayoutCaptionsAndTiles)
+{
+    open();
+    Form1& f = *launcher;
+    EXPECT_EQ(f.windowTitle(), "Parolix");
+    EXPECT_EQ(f.size(), QSize(532, 413));
+    EXPECT_EQ(f.Label5->geometry(), QRect(20, 10, 489, 27));
+    EXPECT_EQ(f.Label2->geometry(), QRect(22, 12, 489, 27));
+    EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
+    EXPECT_EQ(f.Label2->text(), f.Label5->text());
+
+    const QRect tiles[8] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},
+                            {392, 46, 117, 111}, {20, 196, 117, 111},  {145, 196, 117, 111},
+                            {269, 196, 117, 111}, {394, 196, 117, 111}};
+    const char* names[8] = {"Animali", "Frutti", "Fiori", "Marche Auto", "Citta' Italia", "Musica", "Computer",
+                            "In Cucina"};
+    for (int t = 0; t < 8; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
+        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < 4 ? 160 : 310, 119, 15));
+        EXPECT_EQ(f.pittura[t]->toolTip(), names[t]);
+        EXPECT_EQ(f.Label3[t]->text(), names[t]);
+        EXPECT_EQ(s.GenreNames[t], names[t]);
+        EXPECT_EQ(s.GenreImageFiles[t], "0" + std::to_string(t) + ".wmf");
+        EXPECT_EQ(f.pittura[t]->picture(), standInPicture(t));
+    }
+    EXPECT_EQ(f.Label1->geometry(), QRect(20, 350, 101, 35));
+    EXPECT_EQ(f.Label1->text(), "Giocatore:");
+    EXPECT_EQ(f.Text1->geometry(), QRect(126, 340, 241, 43));
+    EXPECT_EQ(f.Command2->geometry(), QRect(374, 342, 41, 43));
+    EXPECT_EQ(f.Command2->text(), "&Help");
+    EXPECT_EQ(f.Command1->geometry(), QRect(422, 342, 93, 43));
+    EXPECT_EQ(f.Command1->text(), "&Fine");
+    EXPECT_EQ(f.Command1->toolTip(), "Uscita dal programma");
+    EXPECT_EQ(f.Label4->geometry(), QRect(178, 392, 143, 17));
+    EXPECT_EQ(f.Label4->toolTip(), "Visita il sito dell'autore");
+    EXPECT_FALSE(f.Picture1->isVisible());
+    EXPECT_EQ(f.Picture1->pixmap().size(), QSize(32, 32));
+    EXPECT_FALSE(f.windowIcon().isNull());
+
+    // Pixels: the grey background, the red title over its shadow, and each
+    // tile's palette colour where its picture leaves the tile bare.
+    QImage shot = f.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(192, 192, 192));
+    for (int t = 0; t < 8; ++t) {
+        SCOPED_TRACE(t);
+        QPoint bare = tiles[t].bottomRight() - QPoint(10, 10);
+        EXPECT_EQ(shot.pixelColor(bare), QColor(Palette[t + 4].r, Palette[t + 4].g, Palette[t + 4].b));
+    }
+    EXPECT_EQ(shot.pixelColor(tiles[4].bottomRight() - QPoint(10, 10)), QColor(128, 128, 128));
+    bool red = false, shadow = false;
+    for (int y = 10; y < 40; ++y)
+        for (int x = 20; x < 511; ++x) {
+            QColor c = shot.pixelColor(x, y);
+            red = red || c == QColor(255, 0, 0);
+            shadow = shadow || c == QColor(64, 64, 64);
+        }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(shadow);
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+}
+
+// What the player sees first, with the genre pictures that ship with the game.
+TEST_F(Launcher, SnapshotWithShippedPictures)
+{
+    useShippedPictures();
+    open();
+    for (int t = 0; t < 8; ++t) EXPECT_FALSE(launcher->pittura[t]->picture().isNull()) << t;
+    snapshot(launcher.get(), "launcher");
+}
+
+// The counters of a fresh game are set when the launcher is first shown.
+TEST_F(Launcher, FirstShowPreparesTheGame)
+{
+    s.Score = 77;
+    s.LetterBudget = 12;
+    open();
+    EXPECT_EQ(s.HelpPercentStart, 41);
+    EXPECT_EQ(s.HelpPercent, 41);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 0);
+}
+
+// A picture that is missing or unreadable leaves its tile empty and is told
+// once; the launcher opens all the same and the genre can be played.
+TEST_F(Launcher, MissingPictureLeavesTheTileEmpty)
+{
+    fp.pictures.images.erase("03.wmf");
+    open();
+    EXPECT_TRUE(launcher->isVisible());
+    EXPECT_TRUE(launcher->pittura[3]->picture().isNull());
+    EXPECT_FALSE(launcher->pittura[2]->picture().isNull());
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_NE(fp.dialogs.shown[0].text.find("03.wmf"), std::string::npos);
+    EXPECT_EQ(launcher->Label3[3]->text(), "Marche Auto");
+}
+
+// Without a settings file the name is ANONIMO; the box has the focus.
+TEST_F(Launcher, NameWithoutSettingsFile)
+{
+    open();
+    EXPECT_EQ(launcher->Text1->text(), "ANONIMO");
+    EXPECT_EQ(s.PlayerName, "ANONIMO");
+    EXPECT_EQ(QApplication::focusWidget(), launcher->Text1);
+}
+
+// The name key is skipped unseen, blanks go and the name is upper case.
+TEST_F(Launcher, NameFromSettingsFile)
+{
+    fp.files.content["lexorda.ini"] = "Nome=  mario  \r\n";
+    open();
+    EXPECT_EQ(s.PlayerName, "MARIO");
+    EXPECT_EQ(launcher->Text1->text(), "MARIO");
+}
+
+// Typing keeps the box as typed but the name in upper case; leaving the box
+// writes the settings file; coming back shows the upper-case name. The box
+// refuses a thirteenth character.
+TEST_F(Launcher, TypingTheName)
+{
+    open();
+    QLineEdit* box = launcher->Text1;
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, "mario");
+    EXPECT_EQ(box->text(), "mario");
+    EXPECT_EQ(s.PlayerName, "MARIO");
+    EXPECT_FALSE(fp.files.exists("LexOrda.ini"));
+
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), launcher->pittura[0]);
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=MARIO\r\n");
+
+    launcher->Form_Activate();
+    EXPECT_EQ(box->text(), "MARIO");
+
+    box->selectAll();
+    QTest::keyClicks(box, "abcdefghijklmn");
+    EXPECT_EQ(box->text(), "abcdefghijkl");
+    EXPECT_EQ(s.PlayerName, "ABCDEFGHIJKL");
+
+    // Accented letters stay in the game's code page, upper-cased.
+    box->selectAll();
+    QTest::keyClicks(box, "niccol");
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("ò"), Qt::NoModifier);
+    EXPECT_EQ(s.PlayerName, "NICCOL\xD2");
+}
+
+// An emptied box saves "Nome=" when a tile is clicked; the game starts with
+// the empty name and back on the launcher it becomes Anonimo / ANONIMO.
+TEST_F(Launcher, EmptyNameBecomesAnonimo)
+{
+    open();
+    launcher->Text1->selectAll();
+    QTest::keyClick(launcher->Text1, Qt::Key_Backspace);
+    EXPECT_EQ(s.PlayerName, "");
+    Form2* game = startGame(1);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=\r\n");
+    EXPECT_NE(game->windowTitle().indexOf("()"), -1);
+
+    QTest::keyClick(game, Qt::Key_F2);
+    waitGameGone();
+    EXPECT_EQ(launcher->Text1->text(), "Anonimo");
+    EXPECT_EQ(s.PlayerName, "ANONIMO");
+}
+
+// A settings file that cannot be written is told once, with the name kept for
+// the run.
+TEST_F(Launcher, NameThatCannotBeSaved)
+{
+    open();
+    fp.files.failWrites = true;
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "luigi");
+    QTest::keyClick(launcher->Text1, Qt::Key_Tab);
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, settingsSaveFailedMessage());
+    EXPECT_EQ(s.PlayerName, "LUIGI");
+    launcher->Text1->setFocus();
+    QTest::keyClick(launcher->Text1, Qt::Key_Tab);
+    EXPECT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(launcher->isVisible());
+}
+
+// The hand over tiles and the link, kept over captions, the name box and the
+// buttons, the arrow over the bare background and when a tile is clicked.
+TEST_F(Launcher, PointerFeedback)
+{
+    open();
+    EXPECT_EQ(pointer(), PointerShape::Neutral);
+    moveOver(launcher->pittura[2], QPoint(30, 30));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher->Text1, QPoint(20, 20));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher->Label3[2], QPoint(50, 5));
+    moveOver(launcher->Command1, QPoint(20, 20));
+    moveOver(launcher->Label5, QPoint(100, 10));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher.get(), QPoint(5, 300));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(launcher->Label4, QPoint(10, 8));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher.get(), QPoint(520, 400));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(launcher->pittura[6], QPoint(30, 30));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    ASSERT_TRUE(startGame(6));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+}
+
+// A tile opens a game of its genre; a second click while the game is open
+// only changes the genre index and brings that same window back.
+TEST_F(Launcher, TileOpensTheGameOfItsGenre)
+{
+    open();
+    Form2* game = startGame(4);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(s.GenreIndex, 4);
+    EXPECT_TRUE(game->isVisible());
+    EXPECT_EQ(s.LetterBudget, 4);
+    EXPECT_EQ(s.HelpPercent, 40);
+    // The name left the box before the game started.
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=ANONIMO\r\n");
+
+    launcher->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
+    QTest::mouseClick(launcher->pittura[7], Qt::LeftButton, {}, QPoint(40, 40));
+    settle();
+    EXPECT_EQ(s.GenreIndex, 7);
+    EXPECT_EQ(launcher->gameWindow(), game);
+    int games = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) games += qobject_cast<Form2*>(w) && w->isVisible();
+    EXPECT_EQ(games, 1);
+}
+
+// The launcher repainting while a game runs (a child widget updating, the
+// launcher uncovered) must not wipe the game's score and budget.
+TEST_F(Launcher, RepaintDuringAGameKeepsTheScore)
+{
+    open();
+    ASSERT_TRUE(startGame(0));
+    s.Score = 1234;
+    int16_t budget = s.LetterBudget;
+    launcher->repaint();
+    launcher->Label3[0]->repaint();
+    settle();
+    EXPECT_EQ(s.Score, 1234);
+    EXPECT_EQ(s.LetterBudget, budget);
+}
+
+// After a game, the next one starts from nothing again: score 0, the budget
+// of a first deal, and the help percentage the player chose.
+TEST_F(Launcher, SecondGameStartsAfresh)
+{
+    open();
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    fp.dialogs.answers = {"20"};
+    QTest::keyClick(game, Qt::Key_F4); // the help percentage for later games
+    EXPECT_EQ(s.HelpPercentStart, 20);
+    s.Score = 900;
+    s.LetterBudget = 16;
+    QTest::keyClick(game, Qt::Key_F2);
+    waitGameGone();
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 0);
+    EXPECT_EQ(s.HelpPercent, 20);
+    EXPECT_EQ(launcher->gameWindow(), nullptr);
+    EXPECT_EQ(QApplication::activeWindow(), launcher.get());
+
+    Form2* second = startGame(5);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(s.GenreIndex, 5);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 4);
+    EXPECT_EQ(s.HelpPercent, 19);
+}
+
+// "&Fine" ends the program without touching the records; "&Help" and the
+// link open the documentation and the site, or say why they cannot.
+TEST_F(Launcher, ButtonsAndLink)
+{
+    fp.files.content["LexOrda.Sco"] = "MARIO          120Animali\r\n";
+    open();
+    QTest::mouseClick(launcher->Command2, Qt::LeftButton);
+    ASSERT_EQ(fp.shell.opened.size(), 1u);
+    EXPECT_EQ(fp.shell.opened[0], "./LEXORDA.htm");
+    QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
+    ASSERT_EQ(fp.shell.opened.size(), 2u);
+    EXPECT_EQ(fp.shell.opened[1], WebSiteAddress);
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+
+    fp.shell.succeed = false;
+    QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, webSiteFailedMessage());
+    fp.files.content.erase("LEXORDA.htm");
+    QTest::mouseClick(launcher->Command2, Qt::LeftButton);
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[1].text, documentationMissingMessage());
+
+    QTest::mouseClick(launcher->Command1, Qt::LeftButton);
+    EXPECT_EQ(fp.programEnded, 1);
+    EXPECT_EQ(fp.files.text("LexOrda.Sco"), "MARIO          120Animali\r\n");
+}
