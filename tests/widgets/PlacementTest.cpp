@@ -1,0 +1,140 @@
+// Dropping letters into the boxes: drawing, scoring, completing a board.
+#include "GameWindowFixture.h"
+
+#include <QLabel>
+
+namespace {
+const QColor DarkRed(128, 0, 0), Magenta(128, 0, 128), Cyan(0, 255, 255), DarkCyan(0, 128, 128),
+    Yellow(255, 255, 0), DarkBlue(0, 0, 128), White(255, 255, 255);
+}
+
+TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
+{
+    scriptCatAndDog();
+    open();
+    carry(1, 1, 1);
+    EXPECT_EQ(s.BoxRows[1], "GA T ");
+    EXPECT_EQ(s.PoolRemaining, "  T O ANE");
+    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(form->Label3->text(), QString("Punti: 8"));
+    EXPECT_EQ(s.BoardState, 0);
+    EXPECT_EQ(s.DragSlot, 0);
+
+    const Point b = board::targetPoint(1, 1, form->ScaleWidth());
+    // The dark-red bar just under the box, hollow in its middle row.
+    EXPECT_EQ(pixel(b.x - 5, b.y - 18), DarkRed);
+    EXPECT_EQ(pixel(b.x + 20, b.y - 16), DarkRed);
+    EXPECT_EQ(pixel(b.x - 5, b.y - 17), DarkRed);
+    EXPECT_EQ(pixel(b.x + 5, b.y - 17), White);
+    EXPECT_EQ(pixel(b.x + 21, b.y - 17), White);
+    // Cyan fill, magenta outline, the letter inside.
+    EXPECT_EQ(pixel(b.x - 5, b.y - 60), Cyan);
+    EXPECT_EQ(pixel(b.x + 21, b.y - 20), Cyan);
+    EXPECT_EQ(pixel(b.x - 6, b.y - 61), Magenta);
+    EXPECT_EQ(pixel(b.x + 22, b.y - 19), Magenta);
+    EXPECT_TRUE(inkInsideBox(b));
+    // A help letter's box keeps its dark-cyan outline and has no bar.
+    const Point h = board::targetPoint(1, 2, form->ScaleWidth());
+    EXPECT_EQ(pixel(h.x - 6, h.y - 61), DarkCyan);
+    EXPECT_EQ(pixel(h.x + 5, h.y - 18), White);
+    // The pool slot is an empty tile now.
+    const Point p = board::poolPoint(1);
+    EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow);
+    EXPECT_EQ(pixel(p.x + 22, p.y - 19), DarkBlue);
+    EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41}));
+
+    // Two more, then a look at the half-played board.
+    carry(3, 1, 3);
+    carry(7, 2, 2);
+    EXPECT_EQ(s.Score, 24); // 15.5 -> 16, 23.5 -> 24
+    EXPECT_EQ(form->Label3->text(), QString("Punti: 24"));
+    saveSnapshot(form, "game-half-played");
+}
+
+TEST_F(GameWindow, DropsOnShownLettersBeepAndChangeNothing)
+{
+    scriptCatAndDog();
+    open();
+    const QImage board = form->boardImage().copy();
+    carry(1, 1, 2); // a help letter's box
+    EXPECT_EQ(fp.sound.beeps, 1);
+    EXPECT_EQ(s.BoxRows[1], " A T ");
+    EXPECT_EQ(s.PoolRemaining, "G T O ANE");
+    EXPECT_EQ(form->boardImage(), board);
+    EXPECT_FALSE(form->Picture2->isVisible());
+
+    carry(1, 1, 1);
+    carry(5, 1, 1); // O over the G just placed
+    EXPECT_EQ(fp.sound.beeps, 2);
+    EXPECT_EQ(s.BoxRows[1], "GA T ");
+    EXPECT_EQ(s.PoolRemaining, "  T O ANE");
+    EXPECT_EQ(s.Score, 8);
+}
+
+TEST_F(GameWindow, ADropOutsideLeavesTheLetterToCarryAgain)
+{
+    scriptCatAndDog();
+    open();
+    press(GameWindow::inSlot(8));
+    moveTo({400, 600});
+    release({400, 600});
+    moveTo({400, 600});
+    press(GameWindow::inSlot(8));
+    release(inBox(2, 3)); // N, right
+    EXPECT_EQ(s.BoxRows[2], "C N ");
+    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(fp.sound.beeps, 0);
+}
+
+TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
+{
+    scriptCatAndDog();
+    open();
+    const int budget = s.LetterBudget;
+    for (auto [slot, row, column] : {std::tuple{1, 1, 1}, {3, 1, 3}, {5, 1, 5}, {7, 2, 2}, {8, 2, 3}}) {
+        carry(slot, row, column);
+        ASSERT_TRUE(fp.dialogs.shown.empty());
+    }
+    EXPECT_EQ(s.Score, 40);
+    fp.clock.times = {s.StartTime + 12.4};
+    form->Timer1_Timer(); // twelve seconds into the round
+    ASSERT_EQ(s.ElapsedSeconds, 12);
+
+    // What the window shows while the congratulation is open.
+    QString labelDuringMessage;
+    int scoreDuringMessage = 0;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) {
+        labelDuringMessage = form->Label3->text();
+        scoreDuringMessage = s.Score;
+    };
+    press(GameWindow::inSlot(9));
+    moveTo(inBox(2, 4));
+    release(inBox(2, 4));
+    ASSERT_TRUE(form);
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Parolix");
+    // 48 points for six letters, then 100 / (12 s / 9 letters) = 75.
+    EXPECT_EQ(scoreDuringMessage, 123);
+    EXPECT_EQ(labelDuringMessage, QString("Punti: 48"));
+    EXPECT_EQ(s.Score, 123);
+    EXPECT_EQ(form->Label3->text(), QString("Punti: 123"));
+    // The next, bigger round with less help, dealt by the same release.
+    EXPECT_EQ(s.LetterBudget, budget + 4);
+    EXPECT_EQ(s.HelpPercent, 39);
+    EXPECT_EQ(s.BoardState, 0);
+    EXPECT_EQ(s.Words[1], "GATTO");
+    EXPECT_EQ(s.BoxRows[1], "G    ");
+    EXPECT_EQ(s.WordCount, 1);
+    EXPECT_EQ(pixel(board::targetPoint(2, 1, form->ScaleWidth()).x, 150), White); // old row 2 gone
+    EXPECT_FALSE(form->Picture2->isVisible());
+    EXPECT_EQ(form->Picture2->pos(), QPoint(0, 126));
+    EXPECT_EQ(client()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(s.DragSlot, 0);
+    // The new round plays on; its pool is " ATTO".
+    EXPECT_EQ(s.PoolLetters, " ATTO");
+    press(GameWindow::inSlot(2));
+    release(inBox(1, 2));
+    EXPECT_EQ(s.BoxRows[1], "GA   ");
+    EXPECT_EQ(s.Score, 131); // 300 / 39 = 7.69
+}
