@@ -46,5 +46,6 @@ int main(int argc, char** argv)
     Form1 launcher(session, platform, records);
     launcher.Form_Load();
     launcher.show();
+    launcher.activateWindow();
     return app.exec();
 }

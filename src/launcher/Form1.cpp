@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -267,6 +268,13 @@ void Form1::gameWindowGone()
 void Form1::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    // The first showing activates the launcher whatever the desktop's focus
+    // rules, so the name box shows the name from the start.
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        Form_Activate();
+    }
     if (!game_) Form_Paint();
 }
 
@@ -290,12 +298,9 @@ void Form1::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    // Activation after start-up, and when the player comes back from the
-    // game window; not after our own message boxes.
-    if (!activatedOnce_ || game_) {
-        activatedOnce_ = true;
-        Form_Activate();
-    }
+    // Activation when the player comes back from the game window; not after
+    // our own message boxes (the first showing did the start-up one).
+    if (game_) Form_Activate();
 }
 
 void Form1::closeEvent(QCloseEvent* e)
