@@ -5,6 +5,7 @@
 
 #include <uwmf.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
