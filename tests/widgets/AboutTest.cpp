@@ -40,6 +40,12 @@ TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
     EXPECT_EQ(box->Command3d1->geometry(), QRect(116, 166, 293, 51));
     ASSERT_TRUE(QTest::qWaitForWindowActive(box));
 
+    // The game's clock goes on counting meanwhile.
+    double elapsed = s.ElapsedSeconds;
+    fp.clock.times = {s.StartTime + 7.0};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.ElapsedSeconds != elapsed; }, 2500));
+    EXPECT_EQ(s.ElapsedSeconds, 7.0);
+
     // The game window takes no keys meanwhile: F1 shows no help.
     size_t before = fp.dialogs.shown.size();
     QTest::keyClick(game, Qt::Key_F1);

@@ -4,6 +4,7 @@
 #include "menus/Links.h"
 #include "platform/Text.h"
 #include "records/PlayerSettings.h"
+#include "game/BoardGeometry.h"
 #include "session/Palette.h"
 
 #include <QLabel>
@@ -279,10 +280,12 @@ TEST_F(Launcher, SecondGameStartsAfresh)
     s.Score = 900;
     s.LetterBudget = 16;
     QTest::keyClick(game, Qt::Key_F2);
-    waitGameGone();
+    // At once, before any repaint: a compositing desktop may never repaint
+    // the uncovered launcher.
     EXPECT_EQ(s.Score, 0);
     EXPECT_EQ(s.LetterBudget, 0);
     EXPECT_EQ(s.HelpPercent, 20);
+    waitGameGone();
     EXPECT_EQ(launcher->gameWindow(), nullptr);
     EXPECT_EQ(QApplication::activeWindow(), launcher.get());
 
@@ -320,4 +323,41 @@ TEST_F(Launcher, ButtonsAndLink)
     QTest::mouseClick(launcher->Command1, Qt::LeftButton);
     EXPECT_EQ(fp.programEnded, 1);
     EXPECT_EQ(fp.files.text("LexOrda.Sco"), "MARIO          120Animali\r\n");
+    // Closing the launcher from its title bar ends the program the same way.
+    launcher->close();
+    EXPECT_EQ(fp.programEnded, 2);
+}
+
+// A game played through the launcher: the name typed, a tile clicked, right
+// letters carried into the first word. Its picture is the game in progress
+// the README shows.
+TEST_F(Launcher, SnapshotOfAGameInProgress)
+{
+    useShippedPictures();
+    open();
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "mario");
+    Form2* game = startGame(3);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->windowTitle(), "Parolix   (MARIO) ");
+    QWidget* client = game->clientArea();
+    const int width = game->ScaleWidth();
+    int placed = 0;
+    const std::string word = s.Words[1];
+    for (int i = 1; i <= static_cast<int>(word.size()) && placed < 3; ++i) {
+        if (s.BoxRows[1][i - 1] != ' ') continue;
+        size_t slot = s.PoolRemaining.find(word[i - 1]);
+        ASSERT_NE(slot, std::string::npos);
+        Point from = board::poolPoint(static_cast<int>(slot) + 1);
+        Point to = board::targetPoint(1, i, width);
+        QTest::mousePress(client, Qt::LeftButton, {}, QPoint(from.x + 8, from.y - 40));
+        QTest::mouseMove(client, QPoint(to.x + 8, to.y - 40));
+        QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(to.x + 8, to.y - 40));
+        EXPECT_EQ(s.BoxRows[1][i - 1], word[i - 1]);
+        ++placed;
+    }
+    EXPECT_GT(placed, 0);
+    EXPECT_GT(s.Score, 0);
+    settle();
+    snapshot(game, "game-in-progress");
 }
