@@ -67,8 +67,11 @@ TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
     const fs::path folder = mkdtemp(folderName);
     std::ofstream(folder / "bad.wmf", std::ios::binary) << "not a picture at all, just words";
     std::ofstream(folder / "empty.wmf", std::ios::binary);
+    std::ofstream(folder / "huge.wmf", std::ios::binary) << "x";
+    fs::resize_file(folder / "huge.wmf", 17 * 1024 * 1024);  // sparse: costs no disk
+    fs::create_directory(folder / "folder.wmf");
     WmfPictures pictures(folder.string());
-    for (const char* name : {"missing.wmf", "bad.wmf", "empty.wmf"}) {
+    for (const char* name : {"missing.wmf", "bad.wmf", "empty.wmf", "huge.wmf", "folder.wmf"}) {
         std::string why;
         EXPECT_TRUE(pictures.load(name, &why).isNull()) << name;
         EXPECT_FALSE(why.empty()) << name;
