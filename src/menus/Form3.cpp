@@ -95,6 +95,8 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     Command3d1->setMouseTracking(true);
     Command3d1->installEventFilter(this);
     connect(Command3d1, &QPushButton::clicked, this, &Form3::Command3d1_Click);
+    // The box's only button: Enter presses it too.
+    Command3d1->setAutoDefault(true);
     Command3d1->setFocus();
 }
 

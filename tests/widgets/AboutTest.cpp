@@ -95,6 +95,17 @@ TEST_F(Launcher, AboutBoxClosedOtherwise)
     settle();
     EXPECT_EQ(aboutBox(), nullptr);
     EXPECT_TRUE(game->isEnabled());
+
+    // Enter presses "&OK", the box's only button.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(game));
+    QTest::keyClick(game, Qt::Key_F6);
+    box = aboutBox();
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box->Command3d1, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(aboutBox(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
 }
 
 // The hand over the web address only; the arrow over the background, the
