@@ -189,3 +189,21 @@ TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
     EXPECT_EQ(form->List->item(1)->text(), QString("MARIO      250     Frutti"));
     saveSnapshot(form, "game-records-command");
 }
+
+TEST_F(GameOver, AWordListGoneBeforeTheNextRoundClosesTheWindowCleanly)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RE"}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    carry(1, 1, 1);
+    fp.files.content.clear(); // the file goes away during the round
+    carry(2, 1, 2);           // completes the board: the next deal cannot read it
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
+    EXPECT_EQ(fp.dialogs.shown[1].text,
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    EXPECT_EQ(unloadedSignals, 1);
+    settle();
+    EXPECT_TRUE(form.isNull());
+}
