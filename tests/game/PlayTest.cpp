@@ -86,55 +86,6 @@ TEST(Completion, EveryRowFromZeroToWordCountMustMatch)
     EXPECT_TRUE(play::boardComplete(Session{}));
 }
 
-TEST(Press, PoolBoundariesAndSlots)
-{
-    Session s = boardOf("ABCDEFGHIJKL", std::string(12, ' '), "ABCDEFGHIJKL");
-    EXPECT_EQ(play::press(s, 0, 129, Width), play::Press::PickUp);
-    EXPECT_EQ(s.DragSlot, 1);
-    EXPECT_EQ(play::press(s, 299, 129, Width), play::Press::PickUp);
-    EXPECT_EQ(s.DragSlot, 10);
-    EXPECT_EQ(play::press(s, 0, 178, Width), play::Press::PickUp);
-    EXPECT_EQ(s.DragSlot, 11);
-    s.DragSlot = 0;
-    EXPECT_EQ(play::press(s, 300, 129, Width), play::Press::Elsewhere);
-    EXPECT_EQ(play::press(s, 0, 128, Width), play::Press::Elsewhere);
-    EXPECT_EQ(s.DragSlot, 0);
-    // Past the last slot: nothing to carry.
-    EXPECT_EQ(play::press(s, 100, 179, Width), play::Press::BeyondPool);
-    EXPECT_EQ(s.DragSlot, 0);
-}
-
-TEST(Press, UsedOrHelpSlotHasNothingToTake)
-{
-    Session s = boardOf("ABC", " B ", "A C");
-    EXPECT_EQ(play::press(s, 31, 140, Width), play::Press::NothingToTake);
-    EXPECT_EQ(s.DragSlot, 0);
-    s.PoolRemaining = "  C";
-    EXPECT_EQ(play::press(s, 1, 140, Width), play::Press::NothingToTake);
-    EXPECT_EQ(play::press(s, 61, 140, Width), play::Press::PickUp);
-    EXPECT_EQ(s.DragSlot, 3);
-}
-
-TEST(Press, OnTheTargetArea)
-{
-    Session s = boardOf("ABC", "   ", "ABC");
-    s.DragSlot = 2;
-    // Row 1, column 3: a box; the press keeps the drag slot.
-    EXPECT_EQ(play::press(s, 765, 100, Width), play::Press::OnBox);
-    EXPECT_EQ(s.TargetRow, 1);
-    EXPECT_EQ(s.TargetColumn, 3);
-    EXPECT_EQ(s.DragSlot, 2);
-    // Right of the word's last box, and below the last row.
-    EXPECT_EQ(play::press(s, 795, 100, Width), play::Press::Elsewhere);
-    EXPECT_EQ(s.TargetRow, 1);
-    EXPECT_EQ(play::press(s, 705, 150, Width), play::Press::Elsewhere);
-    EXPECT_EQ(s.TargetRow, 0);
-    // Exactly on the left edge of the target area, and on y = 78.
-    EXPECT_EQ(play::press(s, 700, 100, Width), play::Press::Elsewhere);
-    EXPECT_EQ(play::press(s, 705, 78, Width), play::Press::Elsewhere);
-    EXPECT_EQ(s.TargetRow, 0);
-}
-
 TEST(Drop, TargetAreaBoxesAndBoundaries)
 {
     Session s = boardOf("GATTO", " A T ", "G T O");
@@ -158,30 +109,8 @@ TEST(Drop, TargetAreaBoxesAndBoundaries)
     EXPECT_EQ(s.TargetRow, 1);
 }
 
-TEST(Placement, RightLetterScoresAndMarksTheSlot)
+TEST(Placement, TheCheckIsCaseSensitive)
 {
-    Session s = boardOf("GATTO", " A   ", "G TTO");
-    s.HelpPercent = 40;
-    s.DragSlot = 3; // T
-    ASSERT_EQ(play::dropTest(s, 795, 100, Width), play::Drop::Empty);
-    EXPECT_EQ(s.TargetColumn, 4);
-    EXPECT_EQ(play::place(s), 'T');
-    EXPECT_EQ(s.PoolRemaining, "G  TO");
-    EXPECT_EQ(s.BoxRows[1], " A T ");
-    EXPECT_TRUE(play::checkPlaced(s));
-    EXPECT_EQ(s.Score, 8);
-    EXPECT_EQ(s.BoardState, 0);
-}
-
-TEST(Placement, WrongLetterStoresTheExpectedCode)
-{
-    Session s = boardOf("CITT\xc0", "     ", "CITT\xc0");
-    s.DragSlot = 1; // C, dropped on the last box
-    ASSERT_EQ(play::dropTest(s, 825, 100, Width), play::Drop::Empty);
-    play::place(s);
-    EXPECT_FALSE(play::checkPlaced(s));
-    EXPECT_EQ(s.BoardState, 0xC0); // the accented letter as an unsigned byte
-    EXPECT_EQ(s.Score, 0);
     // Equal letters are interchangeable; lower case is not upper case.
     Session t = boardOf("AA", "  ", "Aa");
     t.DragSlot = 2;
