@@ -12,10 +12,17 @@ void revealHelpLetters(Session& s, int row, Random& random)
     long long n = len * s.HelpPercent / 100;
     if (n >= len) n = len - 1; // never more help than the word has boxes
     for (long long k = 0; k < n; ++k) {
-        long long p;
-        do {
-            p = static_cast<long long>(roundHalfEven(random.next() * static_cast<double>(len) + 1));
-        } while (p < 1 || p > len || boxes[static_cast<size_t>(p - 1)] != ' ');
+        long long p = 0;
+        // Draw until an empty box comes up. A generator stuck on one value
+        // would never get there; then the first empty box is taken.
+        for (int tries = 0; tries < 10000; ++tries) {
+            long long d = static_cast<long long>(roundHalfEven(random.next() * static_cast<double>(len) + 1));
+            if (d >= 1 && d <= len && boxes[static_cast<size_t>(d - 1)] == ' ') {
+                p = d;
+                break;
+            }
+        }
+        if (p == 0) p = static_cast<long long>(boxes.find(' ')) + 1;
         boxes[static_cast<size_t>(p - 1)] = word[static_cast<size_t>(p - 1)];
     }
 }

@@ -207,6 +207,17 @@ TEST_F(DealTest, AHelpDrawPastTheEndOrOnAShownLetterIsDrawnAgain)
     EXPECT_TRUE(random.draws.empty());
 }
 
+TEST_F(DealTest, AGeneratorStuckOnOneValueStillEndsTheHelpDraws)
+{
+    Session t;
+    t.HelpPercent = 60;
+    t.Words[1] = "CAVALLO";
+    t.BoxRows[1] = std::string(7, ' ');
+    random.fallback = 0.5; // always box 4 (or 5)
+    revealHelpLetters(t, 1, random);
+    EXPECT_EQ(std::count(t.BoxRows[1].begin(), t.BoxRows[1].end(), ' '), 3);
+}
+
 TEST_F(DealTest, AHelpLetterThatLandsOnABlankUsesItUp)
 {
     Session t;
