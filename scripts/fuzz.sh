@@ -17,6 +17,7 @@ seed() { # target, files...
   for f in "$@"; do if [ -f "$f" ]; then cp "$f" "$dir/"; fi; done
   echo "$dir"
 }
+export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp"
 run() { # target, corpus
   echo "fuzzing $1 for ${secs}s"
   "$out/$1" -max_total_time="$secs" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
