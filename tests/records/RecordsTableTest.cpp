@@ -50,6 +50,8 @@ Session gameEnd(const std::string& name, int32_t score, int16_t genre = 3)
     return s;
 }
 
+const std::vector<int32_t> TenScores = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
+
 const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
 
 } // namespace
@@ -103,56 +105,41 @@ TEST(RecordLine, ReadBack)
     EXPECT_EQ(parseRecordLine("N          -99999999999").score, -2147483647 - 1);
 }
 
-TEST(UpdateRecords, HigherThanEveryEntryGoesOnTop)
+// Where a new score lands: above every lower entry, below every equal one
+// (equal scores never displace), the tenth dropped; a short file is padded
+// with empty entries and takes a score below its own.
+TEST(UpdateRecords, NewScoreTakesItsPlace)
 {
-    MemoryFiles files;
-    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    files.content["lexorda.sco"] = joinCrLf(before);
-    RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 1001), files);
+    const std::vector<int32_t>& full = TenScores;
+    struct Case {
+        std::vector<int32_t> scores;
+        int32_t score;
+        int place; // 0-based line of the new entry, -1 for none
+    };
+    for (const Case& c : {Case{full, 1001, 0}, Case{full, 800, 3}, Case{full, 150, 9}, Case{full, 100, -1},
+                          Case{full, 50, -1}, Case{{300, 200, 100}, 10, 3}}) {
+        SCOPED_TRACE(c.score);
+        MemoryFiles files;
+        const auto before = tenEntries(c.scores);
+        files.content["LexOrda.Sco"] = joinCrLf(before);
+        RecordsTable table;
+        RecordLines shown = table.UpdateRecords(gameEnd("MARIO", c.score), files);
 
-    EXPECT_EQ(shown.error, FileError::None);
-    ASSERT_EQ(shown.items.size(), 11u);
-    EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
-    EXPECT_EQ(shown.items[1], before[0]); // the list shows the file as read
+        EXPECT_EQ(shown.error, FileError::None);
+        ASSERT_EQ(shown.items.size(), before.size() + 1);
+        EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
+        EXPECT_EQ(shown.items[1], before[0]); // the list shows the file as read
 
-    auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
-    EXPECT_EQ(after[0], formatRecordLine("MARIO", 1001, "Marche Auto"));
-    for (size_t i = 1; i < 10; ++i) EXPECT_EQ(after[i], before[i - 1]);
-    EXPECT_EQ(files.text("LexOrda.Sco").substr(0, after[0].size() + 2), after[0] + "\r\n");
-}
-
-TEST(UpdateRecords, EqualScoresNeverDisplace)
-{
-    MemoryFiles files;
-    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    files.content["LexOrda.Sco"] = joinCrLf(before);
-    RecordsTable table;
-    table.UpdateRecords(gameEnd("LUIGI", 800), files);
-
-    auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
-    EXPECT_EQ(after[2], before[2]);
-    EXPECT_EQ(after[3], formatRecordLine("LUIGI", 800, "Marche Auto"));
-    for (size_t i = 4; i < 10; ++i) EXPECT_EQ(after[i], before[i - 1]);
-    EXPECT_EQ(table.RecordCount, 10);
-    EXPECT_EQ(table.RecordScores[4], 800);
-    EXPECT_EQ(table.RecordScores[10], 200);
-}
-
-TEST(UpdateRecords, BetweenNinthAndTenthReplacesTheTenth)
-{
-    MemoryFiles files;
-    auto before = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    files.content["LexOrda.Sco"] = joinCrLf(before);
-    RecordsTable table;
-    table.UpdateRecords(gameEnd("ANNA", 150), files);
-
-    auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
-    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(after[i], before[i]);
-    EXPECT_EQ(after[9], formatRecordLine("ANNA", 150, "Marche Auto"));
+        std::vector<std::string> expected = before;
+        expected.resize(10, EmptyEntry);
+        if (c.place >= 0) {
+            expected.insert(expected.begin() + c.place, formatRecordLine("MARIO", c.score, "Marche Auto"));
+            expected.resize(10);
+        }
+        EXPECT_EQ(fileLines(files), expected);
+        EXPECT_EQ(table.RecordCount, static_cast<int>(c.scores.size()));
+        if (c.place >= 0) EXPECT_EQ(table.RecordScores[c.place + 1], c.score);
+    }
 }
 
 TEST(UpdateRecords, NotHigherThanAnyStillReformats)
@@ -202,24 +189,10 @@ TEST(UpdateRecords, NewFileTakesTheFirstPositiveScore)
     EXPECT_EQ(lines[0], "ANONIMO    30      Animali");
 }
 
-TEST(UpdateRecords, ShortFileTakesAScoreBelowItsEntries)
-{
-    MemoryFiles files;
-    auto three = tenEntries({300, 200, 100});
-    files.content["LexOrda.Sco"] = joinCrLf(three);
-    RecordsTable table;
-    table.UpdateRecords(gameEnd("BASSO", 10), files);
-    auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
-    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(after[i], three[i]);
-    EXPECT_EQ(after[3], formatRecordLine("BASSO", 10, "Marche Auto"));
-    EXPECT_EQ(after[4], EmptyEntry);
-}
-
 TEST(UpdateRecords, SlotsBeyondTheFileKeepWhatTheTableHolds)
 {
     MemoryFiles files;
-    files.content["LexOrda.Sco"] = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    files.content["LexOrda.Sco"] = joinCrLf(tenEntries(TenScores));
     RecordsTable table;
     table.UpdateRecords(gameEnd("X", 0), files);
 
@@ -332,7 +305,7 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
 TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
 {
     MemoryFiles files;
-    std::string old = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    std::string old = joinCrLf(tenEntries(TenScores));
     files.content["LexOrda.Sco"] = old;
     RecordsTable table;
     table.UpdateRecords(gameEnd("X", 0), files);
@@ -442,7 +415,7 @@ TEST_F(DiskFolder, WritesTenLinesWithCrLf)
 
 TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
 {
-    std::string old = joinCrLf(tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    std::string old = joinCrLf(tenEntries(TenScores));
     write("LexOrda.Sco", old);
     if (!makeReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
     DiskFiles files(dir);
