@@ -112,27 +112,46 @@ TEST_F(DealTest, FirstDealRaisesBudgetLowersHelpAndTakesWordsUntilBudgetIsPassed
     EXPECT_EQ(random.seeds.size(), 2u + 9u);
 }
 
-TEST_F(DealTest, AFirstWordLongerThanTheBudgetEndsTheChoice)
+// Words are taken until the budget is passed, or at the seventh; the same
+// text on two lines is two entries. No help letters here: the pool holds
+// every letter.
+TEST_F(DealTest, WhenTheChoiceOfWordsEnds)
 {
-    files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "CAVALLO", "ORSO"});
-    script({0.0, 0.9, 0.9});
-    dealer.deal(s);
-    EXPECT_EQ(s.WordCount, 1);
-    EXPECT_EQ(s.Words[1], "CAVALLO");
-}
-
-TEST_F(DealTest, TheSeventhWordEndsTheChoice)
-{
-    s.LetterBudget = 1000;
-    s.HelpPercent = 2; // one percent: no help letters
-    files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "A", "B", "C", "D", "E", "F", "G", "H", "I"});
-    script({0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7});
-    dealer.deal(s);
-    EXPECT_EQ(s.WordCount, 7);
-    EXPECT_EQ(s.Words[7], "G");
-    EXPECT_TRUE(s.Words[8].empty());
-    EXPECT_EQ(s.PoolSize, 7);
-    expectBoardInvariants(s);
+    struct Case {
+        const char* why;
+        int16_t budget;
+        std::vector<std::string> lines;
+        std::vector<double> draws;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"a first word longer than the budget", 0, {"CAVALLO", "ORSO"}, {0.0, 0.9, 0.9}, {"CAVALLO"}},
+        {"the seventh word", 1000, {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
+         {0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.9}, {"A", "B", "C", "D", "E", "F", "G"}}, // 0.9 would be I
+        {"the same text twice", 1000, {"RE", "RE"}, {0.0, 0.9}, {"RE", "RE"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        s = Session{};
+        fillGenreTables(s);
+        s.BoardState = -1;
+        s.LetterBudget = c.budget;
+        s.HelpPercent = 2; // one percent: no help letters
+        std::string text = "\x10" "Animali\r\n";
+        for (const auto& l : c.lines) text += l + "\r\n";
+        files.content["lexorda.DAT"] = text;
+        random.draws.assign(c.draws.begin(), c.draws.end());
+        dealer.deal(s);
+        ASSERT_EQ(s.WordCount, static_cast<int>(c.expected.size()));
+        size_t letters = 0;
+        for (size_t j = 0; j < c.expected.size(); ++j) {
+            EXPECT_EQ(s.Words[j + 1], c.expected[j]);
+            letters += c.expected[j].size();
+        }
+        EXPECT_TRUE(s.Words[c.expected.size() + 1].empty());
+        EXPECT_EQ(s.PoolSize, static_cast<int>(letters));
+        expectBoardInvariants(s);
+    }
 }
 
 TEST_F(DealTest, EmptyLinesAndTakenWordsSpendAnAttempt)
@@ -147,18 +166,6 @@ TEST_F(DealTest, EmptyLinesAndTakenWordsSpendAnAttempt)
     EXPECT_EQ(s.Words[1], "LUPO");
     // Every one of the 21 attempts was made, each after a reseed.
     EXPECT_EQ(random.seeds.size(), static_cast<size_t>(WordAttempts + s.PoolSize));
-}
-
-TEST_F(DealTest, TheSameTextOnTwoLinesCanStandTwice)
-{
-    s.LetterBudget = 1000;
-    s.HelpPercent = 2;
-    files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "RE", "RE"});
-    script({0.0, 0.9});
-    dealer.deal(s);
-    EXPECT_EQ(s.WordCount, 2);
-    EXPECT_EQ(s.Words[1], "RE");
-    EXPECT_EQ(s.Words[2], "RE");
 }
 
 TEST_F(DealTest, ABlankInsideAWordStaysAnEmptyBoxAndABlankPoolSlot)
@@ -193,18 +200,29 @@ TEST_F(DealTest, HelpPercentFortyRevealsTwoLettersOfFiveOneOfFourNoneOfTwo)
     }
 }
 
-TEST_F(DealTest, AHelpDrawPastTheEndOrOnAShownLetterIsDrawnAgain)
+// A help draw past the end or on a letter already shown is drawn again; one
+// that lands on a blank uses up a help letter.
+TEST_F(DealTest, HelpDrawsFollowTheirScript)
 {
-    Session t;
-    t.HelpPercent = 40;
-    t.Words[1] = "GATTO";
-    t.BoxRows[1] = "     ";
-    // 0.95*5+1 = 5.75 -> 6 lies past the end; 0.1 -> 1.5 -> 2; 0.1 again -> 2 is
-    // taken; 0.0 -> 1.
-    random.draws = {0.95, 0.1, 0.1, 0.0};
-    revealHelpLetters(t, 1, random);
-    EXPECT_EQ(t.BoxRows[1], "GA   ");
-    EXPECT_TRUE(random.draws.empty());
+    struct Case {
+        std::string word;
+        std::vector<double> draws;
+        std::string expected;
+    };
+    // GATTO: 0.95*5+1 = 5.75 -> 6 lies past the end; 0.1 -> 1.5 -> 2; 0.1 again
+    // -> 2 is taken; 0.0 -> 1. LA SPEZIA, 3 help letters: 0.25*9+1 = 3.25 -> 3
+    // (the blank), then 0 -> 1, then 0.5 -> 5.5 -> 6 (the E).
+    for (const Case& c : {Case{"GATTO", {0.95, 0.1, 0.1, 0.0}, "GA   "}, Case{"LA SPEZIA", {0.25, 0.0, 0.5}, "L    E   "}}) {
+        SCOPED_TRACE(c.word);
+        Session t;
+        t.HelpPercent = 40;
+        t.Words[1] = c.word;
+        t.BoxRows[1] = std::string(c.word.size(), ' ');
+        random.draws.assign(c.draws.begin(), c.draws.end());
+        revealHelpLetters(t, 1, random);
+        EXPECT_EQ(t.BoxRows[1], c.expected);
+        EXPECT_TRUE(random.draws.empty());
+    }
 }
 
 TEST_F(DealTest, AGeneratorStuckOnOneValueStillEndsTheHelpDraws)
@@ -216,18 +234,6 @@ TEST_F(DealTest, AGeneratorStuckOnOneValueStillEndsTheHelpDraws)
     random.fallback = 0.5; // always box 4 (or 5)
     revealHelpLetters(t, 1, random);
     EXPECT_EQ(std::count(t.BoxRows[1].begin(), t.BoxRows[1].end(), ' '), 3);
-}
-
-TEST_F(DealTest, AHelpLetterThatLandsOnABlankUsesItUp)
-{
-    Session t;
-    t.HelpPercent = 40;
-    t.Words[1] = "LA SPEZIA";   // 9 letters: 3 help letters
-    t.BoxRows[1] = std::string(9, ' ');
-    // 0.25*9+1 = 3.25 -> 3 (the blank), then 0 -> 1, then 0.5 -> 5.5 -> 6 (the E)
-    random.draws = {0.25, 0.0, 0.5};
-    revealHelpLetters(t, 1, random);
-    EXPECT_EQ(t.BoxRows[1], "L    E   ");
 }
 
 TEST_F(DealTest, SectionHeadersMustMatchExactlyAndOnlyTheFirstSectionCounts)

@@ -19,50 +19,37 @@ Session boardOf(const std::string& word, const std::string& boxes, const std::st
 constexpr int Width = 1000; // client width: the target area starts at x > 700
 } // namespace
 
+// A right letter is worth 300 / HelpPercent, rounded half to even on the sum;
+// a HelpPercent of zero counts as one and becomes one; the score saturates.
 TEST(LetterPoints, RoundHalfToEvenOnTheSum)
 {
-    Session s;
-    s.HelpPercent = 40; // 7.5 a letter
-    s.Score = 0;
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, 8);
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, 16); // 15.5
-    s.Score = 1;
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, 8); // 8.5
-    s.HelpPercent = 41;
-    s.Score = 0;
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, 7); // 7.32
-}
-
-TEST(LetterPoints, HelpPercentZeroCountsAsOneAndStays)
-{
-    Session s;
-    s.HelpPercent = 0;
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, 300);
-    EXPECT_EQ(s.HelpPercent, 1);
-}
-
-TEST(LetterPoints, ScoreSaturatesInsteadOfOverflowing)
-{
-    Session s;
-    s.HelpPercent = 1;
-    s.Score = INT32_MAX - 100;
-    play::scoreRightLetter(s);
-    EXPECT_EQ(s.Score, INT32_MAX);
-    EXPECT_EQ(play::withTimeBonus(INT32_MAX, 1, 100), INT32_MAX);
+    struct Case {
+        int16_t help;
+        int32_t before, after;
+        int16_t helpAfter;
+    };
+    for (const Case& c : {Case{40, 0, 8, 40} /* 7.5 */, Case{40, 8, 16, 40} /* 15.5 */, Case{40, 1, 8, 40} /* 8.5 */,
+                          Case{41, 0, 7, 41} /* 7.32 */, Case{0, 0, 300, 1}, Case{1, INT32_MAX - 100, INT32_MAX, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.help << "% from " << c.before);
+        Session s;
+        s.HelpPercent = c.help;
+        s.Score = c.before;
+        play::scoreRightLetter(s);
+        EXPECT_EQ(s.Score, c.after);
+        EXPECT_EQ(s.HelpPercent, c.helpAfter);
+    }
 }
 
 TEST(TimeBonus, FollowsTheFormula)
 {
-    EXPECT_EQ(play::withTimeBonus(0, 12, 6), 50);
-    EXPECT_EQ(play::withTimeBonus(0, 7, 6), 85); // 85.71
-    EXPECT_EQ(play::withTimeBonus(16, 7, 6), 101);
-    // Within the first second: counted as one second, not a division by zero.
-    EXPECT_EQ(play::withTimeBonus(10, 0, 6), 610);
+    struct Case {
+        int32_t score, seconds, letters, expected;
+    };
+    for (const Case& c : {Case{0, 12, 6, 50}, Case{0, 7, 6, 85} /* 85.71 */, Case{16, 7, 6, 101},
+                          Case{10, 0, 6, 610} /* the first second counts as one, no division by zero */,
+                          Case{INT32_MAX, 1, 100, INT32_MAX}})
+        EXPECT_EQ(play::withTimeBonus(c.score, c.seconds, c.letters), c.expected)
+            << c.score << " after " << c.seconds << " s, " << c.letters << " letters";
 }
 
 TEST(Completion, EveryRowFromZeroToWordCountMustMatch)
@@ -130,11 +117,9 @@ TEST(ScoreCaption, HasASignPlace)
 
 TEST(Clock, Captions)
 {
-    EXPECT_EQ(clockCaption(127), "Min. 2  Sec. 7");
-    EXPECT_EQ(clockCaption(59), "Min. 0  Sec. 59");
-    EXPECT_EQ(clockCaption(60), "Min. 1  Sec. 0");
-    EXPECT_EQ(clockCaption(3600), "Min. 60  Sec. 0");
-    EXPECT_EQ(clockCaption(0), "Min. 0  Sec. 0");
+    for (auto [seconds, caption] : {std::pair{127, "Min. 2  Sec. 7"}, {59, "Min. 0  Sec. 59"}, {60, "Min. 1  Sec. 0"},
+                                    {3600, "Min. 60  Sec. 0"}, {0, "Min. 0  Sec. 0"}})
+        EXPECT_EQ(clockCaption(seconds), caption) << seconds;
 }
 
 TEST(Clock, ElapsedWholeSecondsAndMidnight)
