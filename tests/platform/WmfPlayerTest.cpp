@@ -328,20 +328,6 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
     std::vector<uint8_t> dib = fourColourDib();
     const auto* bmi = reinterpret_cast<const U_BITMAPINFO*>(dib.data());
     const char* px = reinterpret_cast<const char*>(dib.data() + 40);
-    WmfBuilder a = square();
-    a.add(U_WMRSTRETCHDIB_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
-                              U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px));
-    Rendered r = render(a.bytes());
-    ASSERT_TRUE(r.ok) << r.why;
-    expectFourQuadrants(r.image);
-
-    WmfBuilder b = square();
-    b.add(U_WMRDIBSTRETCHBLT_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
-                                 U_SRCCOPY, bmi, 16, px));
-    r = render(b.bytes());
-    ASSERT_TRUE(r.ok) << r.why;
-    expectFourQuadrants(r.image);
-
     // Eight bits with a palette, rows top first.
     std::vector<uint8_t> indexed(40 + 4 * 4 + 8, 0);
     const int32_t width = 2, height = -2;
@@ -356,13 +342,24 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
     std::memcpy(indexed.data() + 40, palette, 16);
     const uint8_t pixels[8] = {0, 1, 0, 0, 2, 3, 0, 0};
     std::memcpy(indexed.data() + 56, pixels, 8);
-    WmfBuilder c = square();
-    c.add(U_WMRSTRETCHDIB_set(U_POINT16{0, 0}, U_POINT16{1500, 1500}, U_POINT16{0, 0}, U_POINT16{2, 2},
-                              U_DIB_RGB_COLORS, U_SRCCOPY, reinterpret_cast<const U_BITMAPINFO*>(indexed.data()), 8,
-                              reinterpret_cast<const char*>(indexed.data() + 56)));
-    r = render(c.bytes());
-    ASSERT_TRUE(r.ok) << r.why;
-    expectFourQuadrants(r.image);
+
+    const U_POINT16 origin{0, 0}, full{1500, 1500}, two{2, 2};
+    const auto* indexedBmi = reinterpret_cast<const U_BITMAPINFO*>(indexed.data());
+    const auto* indexedPx = reinterpret_cast<const char*>(indexed.data() + 56);
+    const std::pair<const char*, char*> records[] = {
+        {"StretchDIB", U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px)},
+        {"DIBStretchBlt", U_WMRDIBSTRETCHBLT_set(origin, full, origin, two, U_SRCCOPY, bmi, 16, px)},
+        {"8-bit StretchDIB",
+         U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, indexedBmi, 8, indexedPx)},
+    };
+    for (const auto& [name, made] : records) {
+        SCOPED_TRACE(name);
+        WmfBuilder b = square();
+        b.add(made);
+        Rendered r = render(b.bytes());
+        ASSERT_TRUE(r.ok) << r.why;
+        expectFourQuadrants(r.image);
+    }
 }
 
 // ---------------------------------------------------------------------------

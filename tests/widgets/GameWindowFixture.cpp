@@ -33,8 +33,6 @@ void saveSnapshot(QWidget* w, const QString& name)
     w->grab().save(QString(PAROLIX_SNAPSHOT_DIR) + "/" + name + ".png");
 }
 
-QColor rgb(const Rgb& c) { return {c.r, c.g, c.b}; }
-
 void GameWindow::SetUp()
 {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -98,13 +96,6 @@ QPoint GameWindow::inBox(int row, int column) const
 {
     const Point p = board::targetPoint(row, column, form->ScaleWidth());
     return {p.x + 8, p.y - 40};
-}
-
-int GameWindow::slotOf(char letter) const
-{
-    for (size_t i = 0; i < s.PoolRemaining.size(); ++i)
-        if (s.PoolRemaining[i] == letter) return static_cast<int>(i) + 1;
-    return 0;
 }
 
 void GameWindow::carry(int slot, int row, int column, Qt::MouseButton b)

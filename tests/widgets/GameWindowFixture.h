@@ -32,8 +32,6 @@ double pick(int idx, int count);
 // Saves the window as a PNG in the snapshot folder.
 void saveSnapshot(QWidget* w, const QString& name);
 
-QColor rgb(const Rgb& c);
-
 class GameWindow : public ::testing::Test {
 protected:
     FakePlatform fp;
@@ -78,8 +76,6 @@ protected:
     // A point inside pool slot s and inside target box (row, column).
     static QPoint inSlot(int s);
     QPoint inBox(int row, int column) const;
-    // The pool slot that holds this letter and is still available.
-    int slotOf(char letter) const;
 
     // A board of three rows and 23 pool slots without help letters:
     // ELEFANTE, CAMMELLO, GIRAFFA, the pool in that order.

@@ -98,12 +98,6 @@ void Launcher::useShippedPictures()
     }
 }
 
-void Launcher::snapshot(QWidget* w, const QString& name)
-{
-    QDir().mkpath(PAROLIX_SNAPSHOT_DIR);
-    w->grab().save(QString(PAROLIX_SNAPSHOT_DIR) + "/" + name + ".png");
-}
-
 QImage Launcher::standInPicture(int t, QSize size)
 {
     QImage img(size, QImage::Format_ARGB32);

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+void saveSnapshot(QWidget* w, const QString& name);
+
 class Launcher : public ::testing::Test {
 protected:
     FakePlatform fp;
@@ -40,7 +42,8 @@ protected:
     // window system would.
     static void moveOver(QWidget* w, QPoint pos);
     static void settle();
-    static void snapshot(QWidget* w, const QString& name);
+    // Saves the window as a PNG in the snapshot folder (GameWindowFixture.cpp).
+    static void snapshot(QWidget* w, const QString& name) { saveSnapshot(w, name); }
     // The genre pictures shipped in the data folder, for snapshots.
     void useShippedPictures();
     // A stand-in for a genre picture, smaller than a tile.
