@@ -34,6 +34,15 @@ public:
             // Take the run up to the next line end in one piece.
             size_t end = i;
             while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+            if (end < chunk.size() && line_.empty()) {
+                // The whole line lies in this chunk: hand it over without a copy.
+                afterCr_ = chunk[end] == '\r';
+                bool go = out_(chunk.substr(i, std::min(end - i, max_)));
+                open_ = false;
+                i = end + 1;
+                if (!go) return false;
+                continue;
+            }
             if (end > i) {
                 if (line_.size() < max_) line_.append(chunk.substr(i, std::min(end - i, max_ - line_.size())));
                 open_ = true;
