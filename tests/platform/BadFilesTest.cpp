@@ -1,0 +1,102 @@
+// Every file the game reads, spoiled in the ways a disk spoils files: the
+// readers carry on and never write anything but their own file.
+#include "game/WordList.h"
+#include "records/PlayerSettings.h"
+#include "records/RecordsTable.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Spoiled {
+    const char* what;
+    std::string bytes;
+};
+
+std::vector<Spoiled> spoiledFiles()
+{
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
+    std::string hugeLine(10 * 1024 * 1024, 'X');
+    std::string longSection = "\x10" "Animali\r\n";
+    for (int i = 0; i < 10000; ++i) longSection += "PAROLA" + std::to_string(i) + "\r\n";
+    return {{"empty", ""},
+            {"binary", binary},
+            {"a 10 MB line", "\x10" "Animali\r\n" + hugeLine + "\r\nNome=" + hugeLine},
+            {"a section of 10,000 lines", longSection},
+            {"only line ends", std::string(100000, '\n')}};
+}
+
+struct Folder {
+    fs::path path;
+    Folder()
+    {
+        char tmpl[] = "/tmp/parolix-bad-XXXXXX";
+        path = mkdtemp(tmpl);
+    }
+    ~Folder() { fs::remove_all(path); }
+    void put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+    }
+};
+
+} // namespace
+
+TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
+{
+    for (const Spoiled& bad : spoiledFiles()) {
+        SCOPED_TRACE(bad.what);
+        Folder f;
+        DiskFiles files(f.path.string());
+        f.put("lexorda.DAT", bad.bytes);
+        f.put("LexOrda.ini", bad.bytes);
+        f.put("LexOrda.Sco", bad.bytes);
+
+        GenreWords words;
+        int n = readSection(files, "Animali", words);
+        EXPECT_GE(n, 0);
+        EXPECT_LE(n, MaxSectionWords);
+        for (int i = 0; i < n; ++i) EXPECT_LE(words.slot[i].size(), MaxWordLength);
+
+        std::string name = readPlayerName(files);
+        EXPECT_LE(name.size(), 4096u);
+
+        Session s;
+        fillGenreTables(s);
+        s.PlayerName = "MARIO";
+        s.Score = 77;
+        RecordsTable table;
+        RecordLines shown = table.UpdateRecords(s, files);
+        EXPECT_EQ(shown.error, FileError::None);
+        EXPECT_LE(shown.items.size(), static_cast<size_t>(MaxListedLines) + 1);
+        // The records file is rewritten whole; the word list and settings stay.
+        int lines = 0;
+        files.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
+        EXPECT_EQ(lines, 10);
+        EXPECT_EQ(fs::file_size(f.path / "lexorda.DAT"), bad.bytes.size());
+        EXPECT_EQ(fs::file_size(f.path / "LexOrda.ini"), bad.bytes.size());
+    }
+}
+
+TEST(BadFiles, FoldersInPlaceOfTheFilesCountAsMissing)
+{
+    Folder f;
+    for (const char* name : {"lexorda.DAT", "LexOrda.ini", "LexOrda.Sco"}) fs::create_directory(f.path / name);
+    DiskFiles files(f.path.string());
+    GenreWords words;
+    FileError e{};
+    EXPECT_EQ(readSection(files, "Animali", words, &e), -1);
+    EXPECT_EQ(e, FileError::NotFound);
+    EXPECT_EQ(readPlayerName(files), "ANONIMO");
+    EXPECT_EQ(writePlayerName(files, "MARIO"), FileError::Unwritable);
+    Session s;
+    fillGenreTables(s);
+    RecordsTable table;
+    EXPECT_NE(table.UpdateRecords(s, files).error, FileError::None);
+    EXPECT_TRUE(fs::is_directory(f.path / "LexOrda.Sco"));
+}
