@@ -1,49 +1,27 @@
 #include "session/Cp1252.h"
 #include "session/Numbers.h"
-#include "session/Session.h"
 
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 
-TEST(LeadingNumber, ReadsDecimalsSignsAndExponents)
+// The number at the start of a text: what a typed answer or a records line is worth.
+TEST(LeadingNumber, ReadsTheNumberAtTheStart)
 {
-    EXPECT_DOUBLE_EQ(LeadingNumber("41"), 41);
-    EXPECT_DOUBLE_EQ(LeadingNumber("  -12.5xyz"), -12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("+7"), 7);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.5E2"), 150);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.5d-1"), 0.15);
-    EXPECT_DOUBLE_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("60.5"), 60.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("25abc"), 25);
-    EXPECT_DOUBLE_EQ(LeadingNumber("3E"), 3);     // an exponent letter with no digits
-    EXPECT_DOUBLE_EQ(LeadingNumber("12,5"), 12);  // the comma is not a decimal point
-}
-
-TEST(LeadingNumber, IgnoresBlanksTabsAndLineFeedsAnywhere)
-{
-    EXPECT_DOUBLE_EQ(LeadingNumber("3 0"), 30);
-    EXPECT_DOUBLE_EQ(LeadingNumber("\t- 1\n2 . 5"), -12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1 e 2"), 100);
-    // A carriage return is not skipped: it ends the number.
-    EXPECT_DOUBLE_EQ(LeadingNumber("1\r2"), 1);
-}
-
-TEST(LeadingNumber, ReadsHexAndOctal)
-{
-    EXPECT_DOUBLE_EQ(LeadingNumber("&H1F"), 31);
-    EXPECT_DOUBLE_EQ(LeadingNumber("&hff"), 255);
-    EXPECT_DOUBLE_EQ(LeadingNumber("&O17"), 15);
-    EXPECT_DOUBLE_EQ(LeadingNumber("&O19"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("&X1"), 0);
-}
-
-TEST(LeadingNumber, GivesZeroWithoutANumber)
-{
-    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("."), 0);
+    const std::pair<const char*, double> cases[] = {
+        // Decimals, signs and exponents.
+        {"41", 41}, {"  -12.5xyz", -12.5}, {"+7", 7}, {"1.5E2", 150}, {"1.5d-1", 0.15}, {".5", 0.5},
+        {"60.5", 60.5}, {"25abc", 25},
+        {"3E", 3},     // an exponent letter with no digits
+        {"12,5", 12},  // the comma is not a decimal point
+        // Blanks, tabs and line feeds are skipped anywhere; a carriage return ends the number.
+        {"3 0", 30}, {"\t- 1\n2 . 5", -12.5}, {"1 e 2", 100}, {"1\r2", 1},
+        // Hex and octal.
+        {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"&O19", 1}, {"&X1", 0},
+        // No number at all.
+        {"", 0}, {"abc", 0}, {"-", 0}, {".", 0},
+    };
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << '"' << text << '"';
 }
 
 TEST(LeadingNumber, IgnoresTheLocaleDecimalPoint)
@@ -90,17 +68,4 @@ TEST(Cp1252, UpperCasesAccentedLetters)
     EXPECT_EQ(upperCp1252("\xe8\xf9\xf7"), "\xc8\xd9\xf7"); // the division sign stays
     EXPECT_EQ(trimBlanks("  abc  "), "abc");
     EXPECT_EQ(trimBlanks("   "), "");
-}
-
-TEST(Session, StartsZeroedWithTheGenreTableFilledByTheLauncher)
-{
-    Session s;
-    EXPECT_EQ(s.Score, 0);
-    EXPECT_EQ(s.BoardState, 0);
-    EXPECT_TRUE(s.GenreNames[0].empty());
-    fillGenreTables(s);
-    EXPECT_EQ(s.GenreNames[4], "Citta' Italia");
-    EXPECT_EQ(s.GenreImageFiles[7], "07.wmf");
-    EXPECT_TRUE(s.GenreNames[8].empty());
-    static_assert(sizeof(s.Score) == 4 && sizeof(s.HelpPercent) == 2);
 }
