@@ -169,7 +169,7 @@ void Form1::Form_Load()
 
     if (!missing.empty())
         platform_.dialogs.message("Alcune immagini dei generi non si possono caricare: " + missing +
-                                      ". I riquadri restano senza immagine, ma si puo' giocare lo stesso.",
+                                      ". I riquadri restano senza immagine, ma si pu\xf2 giocare lo stesso.",
                                   PicturesFailedTitle);
 }
 
