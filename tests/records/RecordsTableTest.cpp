@@ -56,53 +56,57 @@ const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
 
 } // namespace
 
+// Name in columns 1-10 and a blank, the score in 12-19, the genre from 20.
 TEST(RecordLine, FixedColumns)
 {
-    EXPECT_EQ(formatRecordLine("ANONIMO", 125, "Animali"), "ANONIMO    125     Animali");
-    EXPECT_EQ(formatRecordLine("", 0, ""), EmptyEntry);
-
-    // Ten characters leave exactly one blank; longer names are cut to ten.
-    EXPECT_EQ(formatRecordLine("ABCDEFGHIJ", 7, "X"), "ABCDEFGHIJ 7       X");
-    EXPECT_EQ(formatRecordLine("ABCDEFGHIJKL", 7, "X"), "ABCDEFGHIJ 7       X");
-
-    // Eight digits fill columns 12-19 and the genre follows at column 20.
-    std::string wide = formatRecordLine("ROSSI", 12345678, "In Cucina");
-    EXPECT_EQ(wide, "ROSSI      12345678In Cucina");
-    EXPECT_EQ(wide.find("In Cucina"), 19u);
-    EXPECT_EQ(formatRecordLine("N", -40, "G"), "N          -40     G");
-
-    // Wider scores stay inside their columns rather than shifting the genre.
-    EXPECT_EQ(formatRecordLine("N", 2147483647, "G"), "N          99999999G");
-    EXPECT_EQ(formatRecordLine("N", -2147483647 - 1, "G"), "N          -9999999G");
-
-    // A line break inside a field would split the entry in two.
-    EXPECT_EQ(formatRecordLine("A\rB", 1, "G\nH"), "A B        1       G H");
+    struct Case {
+        const char* name;
+        int32_t score;
+        const char* genre;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"ANONIMO", 125, "Animali", "ANONIMO    125     Animali"},
+        {"", 0, "", EmptyEntry},
+        {"ABCDEFGHIJ", 7, "X", "ABCDEFGHIJ 7       X"},   // ten characters leave exactly one blank
+        {"ABCDEFGHIJKL", 7, "X", "ABCDEFGHIJ 7       X"}, // longer names are cut to ten
+        {"ROSSI", 12345678, "In Cucina", "ROSSI      12345678In Cucina"},
+        {"N", -40, "G", "N          -40     G"},
+        // Wider scores stay inside their columns rather than shifting the genre.
+        {"N", 2147483647, "G", "N          99999999G"},
+        {"N", -2147483647 - 1, "G", "N          -9999999G"},
+        // A line break inside a field would split the entry in two.
+        {"A\rB", 1, "G\nH", "A B        1       G H"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(formatRecordLine(c.name, c.score, c.genre), c.line) << c.line;
 }
 
 TEST(RecordLine, ReadBack)
 {
-    RecordEntry e = parseRecordLine("ANONIMO    125     Animali");
-    EXPECT_EQ(e.name, "ANONIMO   ");
-    EXPECT_EQ(e.score, 125);
-    EXPECT_EQ(e.genre, "Animali");
-
-    e = parseRecordLine("ROSSI      12345678In Cucina");
-    EXPECT_EQ(e.score, 12345678);
-    EXPECT_EQ(e.genre, "In Cucina");
-
-    // Short lines: score 0 below 12 characters, empty genre below 20.
-    e = parseRecordLine("BREVE");
-    EXPECT_EQ(e.name, "BREVE");
-    EXPECT_EQ(e.score, 0);
-    EXPECT_EQ(e.genre, "");
-    e = parseRecordLine("NOME        4 2");
-    EXPECT_EQ(e.score, 42); // blanks inside the number are skipped
-    EXPECT_EQ(e.genre, "");
-    EXPECT_EQ(parseRecordLine("NOME       abc     G").score, 0);
-
-    // Beyond 32 bits the score saturates.
-    EXPECT_EQ(parseRecordLine("N          99999999999G").score, 2147483647);
-    EXPECT_EQ(parseRecordLine("N          -99999999999").score, -2147483647 - 1);
+    struct Case {
+        const char* line;
+        std::string name;
+        int32_t score;
+        const char* genre; // null: not looked at
+    };
+    const Case cases[] = {
+        {"ANONIMO    125     Animali", "ANONIMO   ", 125, "Animali"},
+        {"ROSSI      12345678In Cucina", "ROSSI     ", 12345678, "In Cucina"},
+        // Short lines: score 0 below 12 characters, empty genre below 20.
+        {"BREVE", "BREVE", 0, ""},
+        {"NOME        4 2", "NOME      ", 42, ""}, // blanks inside the number are skipped
+        {"NOME       abc     G", "NOME      ", 0, "G"},
+        // Beyond 32 bits the score saturates.
+        {"N          99999999999G", "N         ", 2147483647, nullptr},
+        {"N          -99999999999", "N         ", -2147483647 - 1, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const RecordEntry e = parseRecordLine(c.line);
+        EXPECT_EQ(e.name, c.name);
+        EXPECT_EQ(e.score, c.score);
+        if (c.genre) EXPECT_EQ(e.genre, c.genre);
+    }
 }
 
 // Where a new score lands: above every lower entry, below every equal one
