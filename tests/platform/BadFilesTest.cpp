@@ -3,6 +3,7 @@
 #include "game/WordList.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -31,31 +32,17 @@ std::vector<Spoiled> spoiledFiles()
             {"only line ends", std::string(100000, '\n')}};
 }
 
-struct Folder {
-    fs::path path;
-    Folder()
-    {
-        char tmpl[] = "/tmp/parolix-bad-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~Folder() { fs::remove_all(path); }
-    void put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-    }
-};
-
 } // namespace
 
 TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
 {
     for (const Spoiled& bad : spoiledFiles()) {
         SCOPED_TRACE(bad.what);
-        Folder f;
+        TempFolder f;
         DiskFiles files(f.path.string());
-        f.put("lexorda.DAT", bad.bytes);
-        f.put("LexOrda.ini", bad.bytes);
-        f.put("LexOrda.Sco", bad.bytes);
+        f.write("lexorda.DAT", bad.bytes);
+        f.write("LexOrda.ini", bad.bytes);
+        f.write("LexOrda.Sco", bad.bytes);
 
         GenreWords words;
         int n = readSection(files, "Animali", words);
@@ -85,7 +72,7 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
 
 TEST(BadFiles, FoldersInPlaceOfTheFilesCountAsMissing)
 {
-    Folder f;
+    TempFolder f;
     for (const char* name : {"lexorda.DAT", "LexOrda.ini", "LexOrda.Sco"}) fs::create_directory(f.path / name);
     DiskFiles files(f.path.string());
     GenreWords words;

@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,25 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TempFolder {
-    fs::path path;
-    TempFolder()
-    {
-        char tmpl[] = "/tmp/parolix-files-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(path / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-};
 
 std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLine = 4096)
 {

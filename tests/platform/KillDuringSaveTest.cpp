@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
+#include "support/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -15,12 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Saves without end; each save is complete in itself.
 [[noreturn]] void saveForever(const std::string& folder, int32_t base)
@@ -41,8 +36,8 @@ std::string slurp(const fs::path& p)
 
 TEST(KillDuringSave, FilesAreAlwaysWhole)
 {
-    char tmpl[] = "/tmp/parolix-kill-XXXXXX";
-    fs::path dir = mkdtemp(tmpl);
+    TempFolder folder;
+    const fs::path& dir = folder.path;
     {
         DiskFiles files(dir.string());
         Session s;
@@ -52,7 +47,7 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
     }
     std::mt19937 rng(7);
     int sawChange = 0;
-    std::string before = slurp(dir / "LexOrda.Sco");
+    std::string before = folder.read("LexOrda.Sco");
     for (int round = 0; round < 150; ++round) {
         pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -61,7 +56,7 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
-        std::string sco = slurp(dir / "LexOrda.Sco");
+        std::string sco = folder.read("LexOrda.Sco");
         ASSERT_EQ(std::count(sco.begin(), sco.end(), '\n'), 10) << "round " << round << ":\n" << sco;
         ASSERT_EQ(sco.substr(sco.size() - 2), "\r\n");
         // Every line is a well-formed entry that formats back to itself.
@@ -72,7 +67,7 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
             ASSERT_GE(l.size(), 19u) << l;
             start = end + 2;
         }
-        std::string ini = slurp(dir / "LexOrda.ini");
+        std::string ini = folder.read("LexOrda.ini");
         ASSERT_TRUE(ini == "Nome=ANONIMO\r\n" || ini == "Nome=PARI\r\n" || ini == "Nome=DISPARI\r\n")
             << "round " << round << ": " << ini;
         if (sco != before) ++sawChange;
@@ -80,5 +75,4 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
     }
     // The child did get to save between kills.
     EXPECT_GT(sawChange, 10);
-    fs::remove_all(dir);
 }
