@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -169,7 +170,24 @@ FileError DiskFiles::rewrite(const std::string& name, const std::vector<std::str
         ::unlink(tmpName.c_str());
         return FileError::Unwritable;
     }
+    removeStaleTemporaries(target);
     return FileError::None;
+}
+
+// A save cut short by a crash leaves its temporary file behind; the next save
+// clears those that are clearly not another save still under way.
+void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target)
+{
+    const std::string prefix = target.filename().string() + ".tmp-";
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code ignored;
+        if (name.rfind(prefix, 0) == 0 && it->is_regular_file(ignored) &&
+            fs::last_write_time(it->path(), ignored) < cutoff)
+            fs::remove(it->path(), ignored);
+    }
 }
 
 FileError DiskFiles::touch(const std::string& name)

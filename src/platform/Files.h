@@ -3,6 +3,7 @@
 // is one byte per character (code page 1252) and lines end in CR LF.
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,7 @@ public:
     const std::string& folder() const { return folder_; }
 
 private:
+    void removeStaleTemporaries(const std::filesystem::path& target);
     std::string folder_;
 };
 

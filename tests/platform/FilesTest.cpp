@@ -106,6 +106,22 @@ TEST(DiskFiles, RewriteLeavesNoTemporaryFileAndTouchCreatesEmpty)
     EXPECT_EQ(entries, 1);
 }
 
+TEST(DiskFiles, ASaveClearsTemporariesLeftByACrash)
+{
+    TempFolder t;
+    t.write("LexOrda.Sco.tmp-OLD123", "half");
+    t.write("LexOrda.Sco.tmp-NEW456", "in progress");
+    t.write("LexOrda.ini.tmp-OTHER1", "not ours");
+    auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(t.path / "LexOrda.Sco.tmp-OLD123", old);
+    fs::last_write_time(t.path / "LexOrda.ini.tmp-OTHER1", old);
+    DiskFiles f(t.path.string());
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a"}), FileError::None);
+    EXPECT_FALSE(fs::exists(t.path / "LexOrda.Sco.tmp-OLD123"));
+    EXPECT_TRUE(fs::exists(t.path / "LexOrda.Sco.tmp-NEW456")); // maybe another save under way
+    EXPECT_TRUE(fs::exists(t.path / "LexOrda.ini.tmp-OTHER1"));
+}
+
 TEST(DiskFiles, AFailedRewriteKeepsTheOldFile)
 {
     TempFolder t;
