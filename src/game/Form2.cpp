@@ -6,6 +6,7 @@
 #include "game/Play.h"
 #include "platform/Fonts.h"
 #include "platform/Text.h"
+#include "platform/Twips.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
 #include "session/Palette.h"
@@ -26,7 +27,6 @@ constexpr int SettleMs = 400;
 
 // Twips the window leaves free at the bottom of the screen when it is sized.
 constexpr int BottomMarginTwips = 500;
-constexpr int TwipsPerPixel = 15;
 
 constexpr QPoint TileParking{0, 126};
 constexpr QSize TileSize{30, 42};
@@ -141,7 +141,7 @@ void Form2::Form_Load()
     s_.BoardState = 0; // the size changes of the next steps deal nothing
     const QRect screenArea = screen()->geometry();
     move(0, 0);
-    resize(screenArea.width(), screenArea.height() - BottomMarginTwips / TwipsPerPixel);
+    resize(screenArea.width(), screenArea.height() - px(BottomMarginTwips));
     s_.BoardState = -1; // the deal gate is open for the maximized size
     showMaximized();
     s_.StartTime = p_.clock.secondsSinceMidnight();

@@ -7,6 +7,7 @@
 #include "menus/Links.h"
 #include "platform/Fonts.h"
 #include "platform/Text.h"
+#include "platform/Twips.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
 #include "session/Palette.h"
@@ -25,13 +26,7 @@
 
 namespace {
 
-// Window layout in twips, as the game was drawn; 15 twips make a pixel.
-constexpr int px(int twips) { return twips / 15; }
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
+// Tile and caption positions in twips, as the game was drawn.
 constexpr int TileLeft[8] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
 constexpr int TileTop[2] = {690, 2940};
 constexpr int CaptionTop[2] = {2400, 4650};

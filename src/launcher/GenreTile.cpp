@@ -69,15 +69,12 @@ void GenreTile::mouseMoveEvent(QMouseEvent* e)
 
 void GenreTile::mousePressEvent(QMouseEvent* e)
 {
-    pressed_ = e->button() == Qt::LeftButton;
+    clicks_.press(e);
     e->accept();
 }
 
 void GenreTile::mouseReleaseEvent(QMouseEvent* e)
 {
-    // A click is a press and a release on the tile itself.
-    bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    pressed_ = false;
     e->accept();
-    if (click) emit clicked(index_);
+    if (clicks_.release(e, this)) emit clicked(index_);
 }

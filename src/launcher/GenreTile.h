@@ -2,6 +2,7 @@
 // One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
 // genre's colour behind its picture. Reports clicks and every mouse move.
 
+#include "menus/ClickTracker.h"
 #include <QImage>
 #include <QWidget>
 
@@ -28,5 +29,5 @@ private:
     int16_t index_;
     QImage picture_;
     QColor background_;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };

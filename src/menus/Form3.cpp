@@ -5,6 +5,7 @@
 #include "menus/Links.h"
 #include "platform/Fonts.h"
 #include "platform/Text.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,11 +18,6 @@
 #include <cmath>
 
 namespace {
-constexpr int px(int twips) { return twips / 15; }
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 // A sunken picture box that fits its picture and its border.
 QLabel* pictureBox(QWidget* parent, const QPixmap& picture, const QRect& geometry, const QColor& back)

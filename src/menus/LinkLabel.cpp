@@ -15,15 +15,12 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* e)
 
 void LinkLabel::mousePressEvent(QMouseEvent* e)
 {
-    pressed_ = e->button() == Qt::LeftButton;
+    clicks_.press(e);
     e->accept();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* e)
 {
-    // A click is a press and a release on the label itself.
-    bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    pressed_ = false;
     e->accept();
-    if (click) emit clicked();
+    if (clicks_.release(e, this)) emit clicked();
 }

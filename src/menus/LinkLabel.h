@@ -2,6 +2,7 @@
 // A label that reports clicks and every mouse move over it, for the web
 // address labels of the launcher and of the about box.
 
+#include "menus/ClickTracker.h"
 #include <QLabel>
 
 class LinkLabel : public QLabel {
@@ -19,5 +20,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
