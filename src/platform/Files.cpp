@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -84,6 +85,18 @@ bool caseEqual(const std::string& a, const std::string& b)
            });
 }
 
+// The entry of this folder whose name matches in any case, or an empty path.
+fs::path findIn(const std::string& folder, const std::string& name)
+{
+    std::error_code ec;
+    fs::path exact = fs::path(folder) / name;
+    if (fs::exists(exact, ec)) return exact;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (caseEqual(it->path().filename().string(), name)) return it->path();
+    }
+    return {};
+}
+
 } // namespace
 
 void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
@@ -93,17 +106,40 @@ void splitLines(std::string_view text, const std::function<bool(std::string_view
     if (s.feed(text)) s.finish();
 }
 
-DiskFiles::DiskFiles(std::string folder) : folder_(std::move(folder)) {}
+DiskFiles::DiskFiles(std::string folder) : data_(folder), player_(std::move(folder)) {}
+
+DiskFiles::DiskFiles(std::string dataFolder, std::string playerFolder)
+    : data_(std::move(dataFolder)), player_(std::move(playerFolder))
+{
+}
 
 std::string DiskFiles::resolve(const std::string& name) const
 {
+    if (fs::path p = findIn(player_, name); !p.empty()) return p.string();
+    if (data_ != player_)
+        if (fs::path p = findIn(data_, name); !p.empty()) return p.string();
+    return (fs::path(player_) / name).string();
+}
+
+fs::path DiskFiles::writeTarget(const std::string& name) const
+{
+    fs::path p = findIn(player_, name);
+    return p.empty() ? fs::path(player_) / name : p;
+}
+
+// Made as the desktop's rules for a player's data folder ask: readable by its
+// owner alone. Folders that exist are left as they are.
+bool DiskFiles::makePlayerFolder() const
+{
     std::error_code ec;
-    fs::path exact = fs::path(folder_) / name;
-    if (fs::exists(exact, ec)) return exact.string();
-    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-        if (caseEqual(it->path().filename().string(), name)) return it->path().string();
+    if (fs::is_directory(player_, ec)) return true;
+    fs::path made;
+    for (const fs::path& part : fs::path(player_)) {
+        made /= part;
+        if (fs::is_directory(made, ec)) continue;
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return false;
     }
-    return exact.string();
+    return fs::is_directory(player_, ec);
 }
 
 bool DiskFiles::exists(const std::string& name)
@@ -136,7 +172,8 @@ FileError DiskFiles::readLines(const std::string& name,
 FileError DiskFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
 {
     std::error_code ec;
-    fs::path target = resolve(name);
+    if (!makePlayerFolder()) return FileError::Unwritable;
+    fs::path target = writeTarget(name);
     if (fs::is_directory(target, ec)) return FileError::Unwritable;
     std::string tmpName = target.string() + ".tmp-XXXXXX";
     int fd = mkstemp(tmpName.data());
@@ -193,9 +230,12 @@ void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target)
 FileError DiskFiles::touch(const std::string& name)
 {
     std::error_code ec;
-    fs::path p = resolve(name);
-    if (fs::is_regular_file(p, ec)) return FileError::None;
+    // A file found in the data folder counts: its lines are read from there
+    // and the next save puts them, updated, into the player's folder.
+    if (fs::is_regular_file(resolve(name), ec)) return FileError::None;
+    fs::path p = writeTarget(name);
     if (fs::exists(p, ec)) return FileError::Unwritable;
+    if (!makePlayerFolder()) return FileError::Unwritable;
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT, 0666);
     if (fd < 0) return FileError::Unwritable;
     ::close(fd);

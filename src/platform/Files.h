@@ -1,6 +1,7 @@
 #pragma once
-// Files beside the program. Names are matched without regard to case, text
-// is one byte per character (code page 1252) and lines end in CR LF.
+// The game's files, addressed by bare names. Names are matched without regard
+// to case, text is one byte per character (code page 1252) and lines end in
+// CR LF.
 
 #include <cstddef>
 #include <filesystem>
@@ -36,24 +37,33 @@ public:
     virtual FileError touch(const std::string& name) = 0;
 };
 
-// Files in one folder of the disk.
+// Files on disk. Reads look in the player's folder first and then in the
+// data folder, so a file the player keeps wins over a shipped one; writes go
+// to the player's folder, which is made on first need. With one folder for
+// both, everything stays in that folder.
 class DiskFiles : public Files {
 public:
     explicit DiskFiles(std::string folder);
+    DiskFiles(std::string dataFolder, std::string playerFolder);
     bool exists(const std::string& name) override;
     FileError readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                         size_t maxLine = 4096) override;
     FileError rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     FileError touch(const std::string& name) override;
 
-    // The path of the existing file whose name matches in any case, or the
-    // path with the name as given when there is none.
+    // The path of the existing file whose name matches in any case, in the
+    // player's folder or else the data folder; or the path in the player's
+    // folder with the name as given when there is none.
     std::string resolve(const std::string& name) const;
-    const std::string& folder() const { return folder_; }
 
 private:
+    // Where a save of this name goes: the player's file of that name in any
+    // case, or a new one spelt as given.
+    std::filesystem::path writeTarget(const std::string& name) const;
+    bool makePlayerFolder() const;
     void removeStaleTemporaries(const std::filesystem::path& target);
-    std::string folder_;
+    std::string data_;
+    std::string player_;
 };
 
 // Splits text into lines the way readLines does; shared with the in-memory

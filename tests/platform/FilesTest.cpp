@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -126,9 +127,52 @@ TEST(DiskFiles, AFailedRewriteKeepsTheOldFile)
 {
     TempFolder t;
     t.write("LexOrda.Sco", "old\r\n");
-    DiskFiles f((t.path / "missing-folder").string());
+    // A folder that cannot be made: its parent is a file.
+    DiskFiles f((t.path / "LexOrda.Sco" / "sub").string());
     EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), FileError::Unwritable);
     DiskFiles g(t.path.string());
     EXPECT_EQ(t.read("LexOrda.Sco"), "old\r\n");
     EXPECT_EQ(linesOf(g, "LexOrda.Sco"), std::vector<std::string>{"old"});
+}
+
+TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
+{
+    TempFolder t;
+    const fs::path data = t.path / "share", player = t.path / "home" / "parolix";
+    fs::create_directory(data);
+    std::ofstream(data / "lexorda.dat") << "WORDS\r\n";
+    std::ofstream(data / "LEXORDA.SCO") << "SHIPPED    5       Fiori\r\n";
+    std::ofstream(data / "LexOrda.ini") << "Nome=DATA\r\n";
+    DiskFiles f(data.string(), player.string());
+
+    // Nothing of the player's yet: the data folder answers, and asking made nothing.
+    EXPECT_EQ(linesOf(f, "LexOrda.DAT"), std::vector<std::string>{"WORDS"});
+    EXPECT_EQ(f.touch("LexOrda.Sco"), FileError::None);
+    EXPECT_EQ(linesOf(f, "LexOrda.sco"), std::vector<std::string>{"SHIPPED    5       Fiori"});
+    EXPECT_FALSE(fs::exists(player.parent_path()));
+
+    // The first save makes the folder (its owner's alone) and lands there.
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"MARIO      9       Animali"}), FileError::None);
+    EXPECT_EQ(fs::status(player).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(linesOf(f, "LEXORDA.SCO"), std::vector<std::string>{"MARIO      9       Animali"});
+    std::ofstream(player / "lexorda.ini") << "Nome=MINE\r\n";
+    EXPECT_EQ(linesOf(f, "Lexorda.INI"), std::vector<std::string>{"Nome=MINE"});
+    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=NEW"}), FileError::None);
+    EXPECT_EQ(linesOf(f, "LexOrda.ini"), std::vector<std::string>{"Nome=NEW"});
+    EXPECT_EQ(f.resolve("lexorda.dat"), (data / "lexorda.dat").string());
+
+    // The data folder is never written; the player's holds only the two saves.
+    std::vector<std::string> mine;
+    for (auto& e : fs::directory_iterator(player)) mine.push_back(e.path().filename().string());
+    std::sort(mine.begin(), mine.end());
+    EXPECT_EQ(mine, (std::vector<std::string>{"LexOrda.Sco", "lexorda.ini"}));
+    std::ifstream shipped(data / "LEXORDA.SCO");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(shipped), {}), "SHIPPED    5       Fiori\r\n");
+
+    // A player's folder that cannot be made fails the writes, not the reads.
+    t.write("blocker", "");
+    DiskFiles g(data.string(), (t.path / "blocker" / "parolix").string());
+    EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), FileError::Unwritable);
+    EXPECT_EQ(g.touch("LexOrda.new"), FileError::Unwritable);
+    EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"});
 }

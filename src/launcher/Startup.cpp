@@ -1,0 +1,64 @@
+#include "launcher/Startup.h"
+
+#include "game/WordList.h"
+#include "menus/Artwork.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+FileLayout fileLayoutFor(const QString& programFolder)
+{
+    LayoutFacts facts;
+    facts.programFolder = onDisk(QDir::cleanPath(programFolder));
+    facts.programHoldsWordList = DiskFiles(facts.programFolder).exists(WordListFile);
+    // access() also says no for a read-only mount, which the mode bits hide.
+    facts.programWritable = ::access(facts.programFolder.c_str(), W_OK) == 0;
+    facts.installedDataFolder = onDisk(QDir::cleanPath(programFolder + "/../share/parolix"));
+    facts.playerDataFolder =
+        onDisk(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/parolix");
+    return chooseFileLayout(facts);
+}
+
+Parolix::Parolix(const QString& programFolder)
+    : layout_(fileLayoutFor(programFolder)),
+      random_(static_cast<uint64_t>(clock_.secondsSinceMidnight() * 1000.0) ^ 0x9E3779B97F4A7C15ull),
+      files_(layout_.dataFolder, layout_.playerFolder),
+      pictures_(layout_.dataFolder),
+      pointer_(Artwork::handCursor()),
+      // The shell takes text in the game's code page.
+      platform_{clock_, random_, files_, dialogs_, pictures_, shell_, pointer_, sound_,
+                toCp1252(QFile::decodeName(layout_.dataFolder.c_str())),
+                [] {
+                    // At once: no window's close or unload handling runs.
+                    std::fflush(nullptr);
+                    QCoreApplication::exit(0);
+                }}
+{
+    // Nothing is addressed through the current folder any more; the data
+    // folder is the one place where a stray relative name does no harm.
+    QDir::setCurrent(QFile::decodeName(layout_.dataFolder.c_str()));
+}
+
+Parolix::~Parolix() = default;
+
+Form1& Parolix::start()
+{
+    launcher_ = std::make_unique<Form1>(session_, platform_, records_);
+    launcher_->Form_Load();
+    launcher_->show();
+    launcher_->activateWindow();
+    return *launcher_;
+}
