@@ -1,5 +1,5 @@
 // Benchmarks run with a QApplication on the offscreen platform, like the tests.
-#include "platform/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 #include "game/Deal.h"
 #include "platform/Pictures.h"
 #include "records/RecordsTable.h"
-#include "support/Doubles.h"
+#include "doubles/Doubles.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -101,7 +101,7 @@ void BM_LoadAndDrawEightPictures(benchmark::State& state)
     for (auto _ : state) {
         QPainter p(&canvas);
         for (int t = 0; t < 8; ++t) {
-            QImage img = pictures.load("0" + std::to_string(t) + ".wmf");
+            QImage img = pictures.load(genrePictureFile(t));
             p.drawImage(t * 100, 0, img);
         }
     }

@@ -1,7 +1,7 @@
 // Drawing a full board and carrying a letter on the game window, timed.
 #include "game/Form2.h"
 #include "game/Form2Controls.h"
-#include "support/Doubles.h"
+#include "doubles/Doubles.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,12 +1,12 @@
-#include "MemoryDisk.h"
+#include "doubles/RulesDoubles.h"
 #include "records/RecordsTable.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    MemoryDisk disk;
-    disk.files["lexorda.sco"] = std::string(reinterpret_cast<const char*>(data), size);
+    MemoryFiles disk;
+    disk.content["LexOrda.Sco"] = std::string(reinterpret_cast<const char*>(data), size);
     Session s;
     fillGenreTables(s);
     s.PlayerName = "FUZZ";

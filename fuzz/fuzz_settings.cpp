@@ -1,12 +1,12 @@
-#include "MemoryDisk.h"
+#include "doubles/RulesDoubles.h"
 #include "records/PlayerSettings.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    MemoryDisk disk;
-    disk.files["lexorda.ini"] = std::string(reinterpret_cast<const char*>(data), size);
+    MemoryFiles disk;
+    disk.content["LexOrda.ini"] = std::string(reinterpret_cast<const char*>(data), size);
     std::string name = readPlayerName(disk);
     // The name written back reads back as itself, upper-cased and trimmed.
     if (writePlayerName(disk, name) != FileError::None) std::abort();

@@ -1,12 +1,12 @@
-#include "MemoryDisk.h"
+#include "doubles/RulesDoubles.h"
 #include "game/WordList.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    MemoryDisk disk;
-    disk.files["lexorda.dat"] = std::string(reinterpret_cast<const char*>(data), size);
+    MemoryFiles disk;
+    disk.content["lexorda.DAT"] = std::string(reinterpret_cast<const char*>(data), size);
     GenreWords words;
     for (const char* genre : {"Animali", "Citta' Italia", ""}) {
         int n = readSection(disk, genre, words);

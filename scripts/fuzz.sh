@@ -7,8 +7,9 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 secs="${1:-20}"
 out="${PAROLIX_FUZZ_BUILD:-$here/build-fuzz}"
 command -v clang++ >/dev/null || { echo "clang++ not found: fuzzing skipped"; exit 0; }
-cmake -S "$here/fuzz" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$out" -j2 >/dev/null
+cmake -S "$here" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPAROLIX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$out" -j2 --target fuzzers >/dev/null
 mkdir -p "$out/artifacts"
 
 seed() { # target, files...
@@ -20,7 +21,7 @@ seed() { # target, files...
 export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp"
 run() { # target, corpus
   echo "fuzzing $1 for ${secs}s"
-  "$out/$1" -max_total_time="$secs" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+  "$out/fuzz/$1" -max_total_time="$secs" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
     -artifact_prefix="$out/artifacts/$1-" "$2" >"$out/$1.log" 2>&1 || {
       echo "$1 found a fault:"; tail -n 40 "$out/$1.log"; exit 1; }
   grep -E '^#[0-9]+.*DONE' "$out/$1.log" | tail -n 1 || true

@@ -8,7 +8,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-15}"
 if [ "$runs" != "--inside-xvfb" ]; then
   "$here/scripts/setup.sh"
-  "$here/scripts/build.sh" >/dev/null
+  "$here/scripts/build.sh" -DPAROLIX_BENCH=ON >/dev/null
 fi
 build="${PAROLIX_BUILD:-$here/build}"
 

@@ -1,8 +1,8 @@
 // Parolix: decides where its files live, wires the system's services into the
 // windows and opens the launcher.
 #include "launcher/Startup.h"
-#include "menus/Artwork.h"
-#include "platform/Fonts.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 

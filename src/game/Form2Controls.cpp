@@ -1,6 +1,6 @@
 #include "game/Form2Controls.h"
 
-#include "platform/Fonts.h"
+#include "ui/Fonts.h"
 #include "platform/Text.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 #include "launcher/Form1.h"
 
 #include "game/Form2.h"
-#include "menus/Artwork.h"
-#include "menus/GameMenu.h"
-#include "menus/LinkLabel.h"
-#include "menus/Links.h"
-#include "platform/Fonts.h"
+#include "ui/Artwork.h"
+#include "game/GameMenu.h"
+#include "ui/LinkLabel.h"
+#include "ui/Links.h"
+#include "ui/Fonts.h"
 #include "platform/Text.h"
-#include "platform/Twips.h"
+#include "ui/Twips.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
 #include "session/Palette.h"
@@ -148,7 +148,7 @@ void Form1::Form_Load()
     std::string missing;
     for (int i = 1; i <= 8; ++i) {
         int t = i - 1;
-        std::string file = "0" + std::to_string(t) + ".wmf";
+        const std::string file = genrePictureFile(t);
         std::string why;
         QImage picture = platform_.pictures.load(file, &why);
         // A picture that cannot be read leaves its tile empty; the genre can

@@ -2,7 +2,7 @@
 // One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
 // genre's colour behind its picture. Reports clicks and every mouse move.
 
-#include "menus/ClickTracker.h"
+#include "ui/ClickTracker.h"
 #include <QImage>
 #include <QWidget>
 

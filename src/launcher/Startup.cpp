@@ -1,7 +1,7 @@
 #include "launcher/Startup.h"
 
 #include "game/WordList.h"
-#include "menus/Artwork.h"
+#include "ui/Artwork.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 

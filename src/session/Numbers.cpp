@@ -124,5 +124,7 @@ int32_t floorToInt32(double v) { return saturate32(clampToLL(std::floor(v))); }
 
 std::string signPlace(long long v)
 {
-    return (v < 0 ? "" : " ") + std::to_string(v);
+    std::string text = v < 0 ? "" : " ";
+    text += std::to_string(v);
+    return text;
 }

@@ -6,6 +6,14 @@ void fillGenreTables(Session& s)
                                          "Citta' Italia", "Musica", "Computer", "In Cucina"};
     for (int t = 0; t < 8; ++t) {
         s.GenreNames[t] = names[t];
-        s.GenreImageFiles[t] = "0" + std::to_string(t) + ".wmf";
+        s.GenreImageFiles[t] = genrePictureFile(t);
     }
+}
+
+std::string genrePictureFile(int t)
+{
+    std::string name = "0";
+    name += std::to_string(t);
+    name += ".wmf";
+    return name;
 }

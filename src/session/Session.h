@@ -42,3 +42,6 @@ struct Session {
 
 // The genre table the launcher fills in at start-up.
 void fillGenreTables(Session& s);
+
+// The picture file of genre t: "00.wmf" for genre 0.
+std::string genrePictureFile(int t);

@@ -1,5 +1,5 @@
 #include "game/Deal.h"
-#include "support/Doubles.h"
+#include "doubles/RulesDoubles.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -196,7 +196,9 @@ TEST_F(DealTest, HelpPercentFortyRevealsTwoLettersOfFiveOneOfFourNoneOfTwo)
                   c.revealed)
             << c.word;
         for (size_t i = 0; i < c.word.size(); ++i)
-            if (t.BoxRows[1][i] != ' ') EXPECT_EQ(t.BoxRows[1][i], c.word[i]);
+            if (t.BoxRows[1][i] != ' ') {
+                EXPECT_EQ(t.BoxRows[1][i], c.word[i]);
+            }
     }
 }
 
@@ -270,7 +272,7 @@ TEST_F(DealTest, AMissingSectionDealsNoWordsButStillShowsTheGenre)
 TEST_F(DealTest, ALongSectionIsCutAt101LinesAndLongLinesAreCut)
 {
     std::string text = "\x10" "Animali\r\n";
-    for (int i = 0; i < 5000; ++i) text += "W" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 5000; ++i) text.append("W").append(std::to_string(i)).append("\r\n");
     text += std::string(100000, 'X') + "\r\n";
     files.content["lexorda.DAT"] = text;
     GenreWords w;

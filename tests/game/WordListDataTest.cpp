@@ -4,7 +4,7 @@
 #include "platform/Files.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
-#include "support/Doubles.h"
+#include "doubles/RulesDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +92,12 @@ TEST(WordListData, EveryLineEndsInCrLf)
     ASSERT_GE(raw.size(), 2u);
     EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
     for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\n') EXPECT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at byte " << i;
-        if (raw[i] == '\r') EXPECT_TRUE(i + 1 < raw.size() && raw[i + 1] == '\n') << "bare CR at byte " << i;
+        if (raw[i] == '\n') {
+            EXPECT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if (raw[i] == '\r') {
+            EXPECT_TRUE(i + 1 < raw.size() && raw[i + 1] == '\n') << "bare CR at byte " << i;
+        }
     }
     EXPECT_EQ(raw.find("\r\n\r\n"), std::string::npos) << "empty line";
 }

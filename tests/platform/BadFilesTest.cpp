@@ -3,7 +3,7 @@
 #include "game/WordList.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
-#include "support/TempFolder.h"
+#include "doubles/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
 #include "platform/Files.h"
-#include "support/TempFolder.h"
+#include "doubles/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

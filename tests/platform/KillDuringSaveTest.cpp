@@ -3,7 +3,7 @@
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
-#include "support/TempFolder.h"
+#include "doubles/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>

@@ -1,5 +1,5 @@
 #include "records/PlayerSettings.h"
-#include "support/Doubles.h"
+#include "doubles/RulesDoubles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "records/RecordsTable.h"
-#include "support/Doubles.h"
+#include "doubles/RulesDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +105,9 @@ TEST(RecordLine, ReadBack)
         const RecordEntry e = parseRecordLine(c.line);
         EXPECT_EQ(e.name, c.name);
         EXPECT_EQ(e.score, c.score);
-        if (c.genre) EXPECT_EQ(e.genre, c.genre);
+        if (c.genre) {
+            EXPECT_EQ(e.genre, c.genre);
+        }
     }
 }
 
@@ -142,7 +144,9 @@ TEST(UpdateRecords, NewScoreTakesItsPlace)
         }
         EXPECT_EQ(fileLines(files), expected);
         EXPECT_EQ(table.RecordCount, static_cast<int>(c.scores.size()));
-        if (c.place >= 0) EXPECT_EQ(table.RecordScores[c.place + 1], c.score);
+        if (c.place >= 0) {
+            EXPECT_EQ(table.RecordScores[c.place + 1], c.score);
+        }
     }
 }
 

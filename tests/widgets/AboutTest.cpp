@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
-#include "menus/LinkLabel.h"
-#include "menus/Links.h"
+#include "ui/LinkLabel.h"
+#include "ui/Links.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -56,7 +56,9 @@ TEST_F(GameWindow, PoolBoundaries)
         press(c.at);
         EXPECT_EQ(s.DragSlot, c.slot) << c.at.x() << "," << c.at.y();
         EXPECT_EQ(form->Picture2->isVisible(), c.slot != 0);
-        if (c.slot) EXPECT_EQ(form->Picture2->letter(), s.PoolLetters[static_cast<size_t>(c.slot - 1)]);
+        if (c.slot) {
+            EXPECT_EQ(form->Picture2->letter(), s.PoolLetters[static_cast<size_t>(c.slot - 1)]);
+        }
         release(c.at);
     }
     EXPECT_EQ(fp.sound.beeps, 0);

@@ -6,7 +6,7 @@
 #include "game/Form2.h"
 #include "game/Form2Controls.h"
 #include "session/Palette.h"
-#include "support/Doubles.h"
+#include "doubles/Doubles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 
 #include "game/Form2.h"
 #include "launcher/Form1.h"
-#include "menus/Form3.h"
-#include "support/Doubles.h"
+#include "about/Form3.h"
+#include "doubles/Doubles.h"
 
 #include <QApplication>
 #include <QPointer>

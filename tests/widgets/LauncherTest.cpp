@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
-#include "menus/LinkLabel.h"
-#include "menus/Links.h"
+#include "ui/LinkLabel.h"
+#include "ui/Links.h"
 #include "platform/Text.h"
 #include "records/PlayerSettings.h"
 #include "game/BoardGeometry.h"
@@ -10,10 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-QString u(const char* cp1252) { return toUnicode(cp1252); }
-} // namespace
 
 // The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
 TEST_F(Launcher, LayoutCaptionsAndTiles)

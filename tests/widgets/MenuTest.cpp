@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
-#include "menus/GameMenu.h"
-#include "menus/Links.h"
+#include "game/GameMenu.h"
+#include "ui/Links.h"
 #include "platform/Text.h"
 
 #include <QAction>

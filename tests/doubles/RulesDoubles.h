@@ -1,8 +1,12 @@
 #pragma once
-// Test doubles for the platform: scripted clock and random numbers, files in
-// memory, dialogs that answer from a script, and recorders.
+// Test doubles for the services the rules use: a scripted clock and random
+// numbers, files in memory and dialogs that answer from a script. Plain C++:
+// the rules tests and the fuzzers link them without Qt.
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Random.h"
 
 #include <deque>
 #include <functional>
@@ -57,49 +61,6 @@ public:
     void message(const std::string& text, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
-};
-
-class CountingSound : public Sound {
-public:
-    int beeps = 0;
-    void beep() override { ++beeps; }
-};
-
-class RecordingShell : public Shell {
-public:
-    std::vector<std::string> opened;
-    bool succeed = true;
-    bool openDocument(const std::string& path) override { opened.push_back(path); return succeed; }
-    bool openUrl(const std::string& url) override { opened.push_back(url); return succeed; }
-};
-
-class RecordingPointer : public Pointer {
-public:
-    PointerShape shape = PointerShape::Neutral;
-    void set(PointerShape s) override { shape = s; }
-    PointerShape current() const override { return shape; }
-};
-
-// Pictures from a map of name -> image; missing names give a null image.
-class FakePictures : public Pictures {
-public:
-    std::map<std::string, QImage> images;
-    QImage load(const std::string& fileName, std::string* error = nullptr) override;
-};
-
-// A whole platform of doubles.
-struct FakePlatform {
-    FakeClock clock;
-    ScriptedRandom random;
-    MemoryFiles files;
-    ScriptedDialogs dialogs;
-    FakePictures pictures;
-    RecordingShell shell;
-    RecordingPointer pointer;
-    CountingSound sound;
-    int programEnded = 0;
-    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound, ".",
-                      [this] { ++programEnded; }};
 };
 
 // Reads a file of the source tree's data folder.

@@ -1,4 +1,4 @@
-#include "platform/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <cmath>
 

@@ -1,4 +1,6 @@
 #include "platform/Pictures.h"
+#include "session/Cp1252.h"
+#include "session/Session.h"
 
 #include <QDir>
 #include <QPainter>
@@ -32,7 +34,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
     sheet.fill(Qt::white);
     QPainter sheetPainter(&sheet);
     for (int genre = 0; genre < 8; ++genre) {
-        const std::string name = "0" + std::to_string(genre) + ".wmf";
+        const std::string name = genrePictureFile(genre);
         std::string why;
         const QImage image = pictures.load(name, &why);
         ASSERT_FALSE(image.isNull()) << name << ": " << why;
@@ -48,7 +50,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
         EXPECT_GT(opaque, image.width() * image.height() * 9 / 10) << name << " is mostly empty";
         EXPECT_GE(colours.size(), 8) << name << " has too few colours";
         // Names are matched in any case, as the game asks for them.
-        EXPECT_FALSE(pictures.load("0" + std::to_string(genre) + ".WMF").isNull());
+        EXPECT_FALSE(pictures.load(upperCp1252(genrePictureFile(genre))).isNull());
 
         saveSnapshot(image, QString("genre_%1.png").arg(genre));
         saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));

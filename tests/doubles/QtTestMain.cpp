@@ -1,5 +1,5 @@
 // Every test program runs with a QApplication on the offscreen platform.
-#include "platform/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

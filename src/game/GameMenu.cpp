@@ -1,8 +1,8 @@
-#include "menus/GameMenu.h"
+#include "game/GameMenu.h"
 
 #include "game/Form2.h"
-#include "menus/Form3.h"
-#include "menus/Links.h"
+#include "about/Form3.h"
+#include "ui/Links.h"
 #include "platform/Text.h"
 
 #include <QAction>

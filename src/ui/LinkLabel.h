@@ -2,7 +2,7 @@
 // A label that reports clicks and every mouse move over it, for the web
 // address labels of the launcher and of the about box.
 
-#include "menus/ClickTracker.h"
+#include "ui/ClickTracker.h"
 #include <QLabel>
 
 class LinkLabel : public QLabel {

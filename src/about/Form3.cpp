@@ -1,11 +1,11 @@
-#include "menus/Form3.h"
+#include "about/Form3.h"
 
-#include "menus/Artwork.h"
-#include "menus/LinkLabel.h"
-#include "menus/Links.h"
-#include "platform/Fonts.h"
+#include "ui/Artwork.h"
+#include "ui/LinkLabel.h"
+#include "ui/Links.h"
+#include "ui/Fonts.h"
 #include "platform/Text.h"
-#include "platform/Twips.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

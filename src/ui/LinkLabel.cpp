@@ -1,4 +1,4 @@
-#include "menus/LinkLabel.h"
+#include "ui/LinkLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "support/Doubles.h"
+#include "doubles/RulesDoubles.h"
 
 #include <algorithm>
 #include <fstream>
@@ -85,16 +85,6 @@ std::string ScriptedDialogs::input(const std::string& prompt, const std::string&
     std::string a = answers.front();
     answers.pop_front();
     return a;
-}
-
-QImage FakePictures::load(const std::string& fileName, std::string* error)
-{
-    auto it = images.find(fileName);
-    if (it == images.end()) {
-        if (error) *error = "file non trovato";
-        return {};
-    }
-    return it->second;
 }
 
 std::string readDataFile(const std::string& name)

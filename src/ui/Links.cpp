@@ -1,4 +1,4 @@
-#include "menus/Links.h"
+#include "ui/Links.h"
 
 std::string documentationMissingMessage()
 {

@@ -1,4 +1,4 @@
-#include "menus/Artwork.h"
+#include "ui/Artwork.h"
 
 // The pictures live in this static library; its resources must be registered
 // by hand before the first use (outside any namespace, as Qt asks).
