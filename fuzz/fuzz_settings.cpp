@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     disk.content["LexOrda.ini"] = std::string(reinterpret_cast<const char*>(data), size);
     std::string name = readPlayerName(disk);
     // The name written back reads back as itself, upper-cased and trimmed.
-    if (writePlayerName(disk, name) != FileError::None) std::abort();
+    if (writePlayerName(disk, name) != Error::None) std::abort();
     std::string again = readPlayerName(disk);
     if (name.find_first_of("\r\n") == std::string::npos && again != name) std::abort();
     return 0;

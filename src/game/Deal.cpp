@@ -36,7 +36,7 @@ std::string poolPiece(const std::string& word, const std::string& boxes)
     return piece;
 }
 
-DealOutcome Dealer::deal(Session& s, FileError* error)
+DealOutcome Dealer::deal(Session& s, Error* error)
 {
     if (s.BoardState == 0) return DealOutcome::Skipped;
 

@@ -25,7 +25,7 @@ struct Dealer {
     BoardPainter& painter;
     GenreWords words; // kept between deals
 
-    DealOutcome deal(Session& s, FileError* error = nullptr);
+    DealOutcome deal(Session& s, Error* error = nullptr);
 };
 
 // Help letters of the word just added as row `row`: reveals them in BoxRows.

@@ -60,10 +60,10 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
     return label;
 }
 
-std::string noWordListMessage(FileError error)
+std::string noWordListMessage(Error error)
 {
     return std::string(form2text::NoWordList) + WordListFile +
-           (error == FileError::NotFound ? form2text::NotFound : form2text::Unreadable);
+           (error == Error::NotFound ? form2text::NotFound : form2text::Unreadable);
 }
 
 } // namespace
@@ -153,7 +153,7 @@ void Form2::Form_Resize()
 {
     if (s_.BoardState == 0) return;
     client_->growCanvas();
-    FileError error = FileError::None;
+    Error error = Error::None;
     if (dealer_.deal(s_, &error) == DealOutcome::NoWordList) closeWithoutGame(noWordListMessage(error));
 }
 
@@ -455,7 +455,7 @@ void Form2::UpdateRecords()
 {
     const RecordLines lines = records_.UpdateRecords(s_, p_.files);
     fillList(lines);
-    if (lines.error != FileError::None) p_.dialogs.message(recordsSaveFailedMessage(), form2text::ErrorTitle);
+    if (lines.error != Error::None) p_.dialogs.message(recordsSaveFailedMessage(), form2text::ErrorTitle);
 }
 
 void Form2::ShowRecords()
@@ -475,7 +475,7 @@ void Form2::Nome_Click()
 {
     s_.PlayerName = askPlayerName(p_.dialogs, s_.PlayerName);
     setWindowTitle(toUnicode(form2text::NameCaptionStart + s_.PlayerName + form2text::CaptionEnd));
-    if (writePlayerName(p_.files, s_.PlayerName) != FileError::None)
+    if (writePlayerName(p_.files, s_.PlayerName) != Error::None)
         p_.dialogs.message(settingsSaveFailedMessage(), form2text::ErrorTitle);
 }
 

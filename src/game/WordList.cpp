@@ -1,10 +1,10 @@
 #include "game/WordList.h"
 
-int readSection(Files& files, const std::string& genre, GenreWords& words, FileError* error)
+int readSection(Files& files, const std::string& genre, GenreWords& words, Error* error)
 {
     int count = 0;
     bool inSection = false;
-    FileError e = files.readLines(
+    Error e = files.readLines(
         WordListFile,
         [&](std::string_view line) {
             if (!line.empty() && line[0] == SectionMark) {
@@ -20,5 +20,5 @@ int readSection(Files& files, const std::string& genre, GenreWords& words, FileE
         },
         MaxWordLength);
     if (error) *error = e;
-    return e == FileError::None ? count : -1;
+    return e == Error::None ? count : -1;
 }

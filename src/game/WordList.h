@@ -23,4 +23,4 @@ struct GenreWords {
 // returns how many lines it stored (0..101). A longer section is cut at 101.
 // Returns -1 when the file is missing or cannot be read.
 int readSection(Files& files, const std::string& genre, GenreWords& words,
-                FileError* error = nullptr);
+                Error* error = nullptr);

@@ -203,7 +203,7 @@ void Form1::Text1_LostFocus()
     if (savingName_) return; // the failure message itself takes the focus
     savingName_ = true;
     const std::string name = session_.PlayerName;
-    if (writePlayerName(platform_.files, name) != FileError::None) {
+    if (writePlayerName(platform_.files, name) != Error::None) {
         // Told once per name, not at every change of focus.
         if (!lastSaveFailed_ || lastFailedName_ != name)
             platform_.dialogs.message(settingsSaveFailedMessage(), LauncherCaption);

@@ -150,34 +150,34 @@ bool DiskFiles::exists(const std::string& name)
     return fs::is_regular_file(p, ec);
 }
 
-FileError DiskFiles::readLines(const std::string& name,
+Error DiskFiles::readLines(const std::string& name,
                                const std::function<bool(std::string_view)>& line, size_t maxLine)
 {
-    if (!exists(name)) return FileError::NotFound;
+    if (!exists(name)) return Error::NotFound;
     std::ifstream in(resolve(name), std::ios::binary);
-    if (!in) return FileError::Unreadable;
+    if (!in) return Error::Unreadable;
     LineSplitter splitter(line, maxLine);
     char buf[65536];
     while (in) {
         in.read(buf, sizeof buf);
         std::streamsize n = in.gcount();
         if (n <= 0) break;
-        if (!splitter.feed(std::string_view(buf, static_cast<size_t>(n)))) return FileError::None;
+        if (!splitter.feed(std::string_view(buf, static_cast<size_t>(n)))) return Error::None;
     }
-    if (in.bad()) return FileError::Unreadable;
+    if (in.bad()) return Error::Unreadable;
     splitter.finish();
-    return FileError::None;
+    return Error::None;
 }
 
-FileError DiskFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
+Error DiskFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
 {
     std::error_code ec;
-    if (!makePlayerFolder()) return FileError::Unwritable;
+    if (!makePlayerFolder()) return Error::Unwritable;
     fs::path target = writeTarget(name);
-    if (fs::is_directory(target, ec)) return FileError::Unwritable;
+    if (fs::is_directory(target, ec)) return Error::Unwritable;
     std::string tmpName = target.string() + ".tmp-XXXXXX";
     int fd = mkstemp(tmpName.data());
-    if (fd < 0) return FileError::Unwritable;
+    if (fd < 0) return Error::Unwritable;
     std::string text;
     for (const auto& l : lines) {
         text += l;
@@ -205,10 +205,10 @@ FileError DiskFiles::rewrite(const std::string& name, const std::vector<std::str
     if (ok) ok = ::rename(tmpName.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(tmpName.c_str());
-        return FileError::Unwritable;
+        return Error::Unwritable;
     }
     removeStaleTemporaries(target);
-    return FileError::None;
+    return Error::None;
 }
 
 // A save cut short by a crash leaves its temporary file behind; the next save
@@ -227,17 +227,17 @@ void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target)
     }
 }
 
-FileError DiskFiles::touch(const std::string& name)
+Error DiskFiles::touch(const std::string& name)
 {
     std::error_code ec;
     // A file found in the data folder counts: its lines are read from there
     // and the next save puts them, updated, into the player's folder.
-    if (fs::is_regular_file(resolve(name), ec)) return FileError::None;
+    if (fs::is_regular_file(resolve(name), ec)) return Error::None;
     fs::path p = writeTarget(name);
-    if (fs::exists(p, ec)) return FileError::Unwritable;
-    if (!makePlayerFolder()) return FileError::Unwritable;
+    if (fs::exists(p, ec)) return Error::Unwritable;
+    if (!makePlayerFolder()) return Error::Unwritable;
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT, 0666);
-    if (fd < 0) return FileError::Unwritable;
+    if (fd < 0) return Error::Unwritable;
     ::close(fd);
-    return FileError::None;
+    return Error::None;
 }

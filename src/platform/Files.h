@@ -3,14 +3,14 @@
 // to case, text is one byte per character (code page 1252) and lines end in
 // CR LF.
 
+#include "platform/Result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-enum class FileError { None, NotFound, Unreadable, Unwritable };
 
 class Files {
 public:
@@ -24,17 +24,17 @@ public:
     // it, or at a lone LF; the end of the file ends the last line and a final
     // line end adds no empty line. Lines longer than maxLine are cut there.
     // The callback returns false to stop reading.
-    virtual FileError readLines(const std::string& name,
+    virtual Error readLines(const std::string& name,
                                 const std::function<bool(std::string_view)>& line,
                                 size_t maxLine = 4096) = 0;
 
     // Replaces the whole file with these lines, each ended by CR LF. The text
     // goes to a temporary file first, which takes the old file's place only
     // when complete, so a failure leaves the old file as it was.
-    virtual FileError rewrite(const std::string& name, const std::vector<std::string>& lines) = 0;
+    virtual Error rewrite(const std::string& name, const std::vector<std::string>& lines) = 0;
 
     // Creates the file empty when it does not exist yet.
-    virtual FileError touch(const std::string& name) = 0;
+    virtual Error touch(const std::string& name) = 0;
 };
 
 // Files on disk. Reads look in the player's folder first and then in the
@@ -46,10 +46,10 @@ public:
     explicit DiskFiles(std::string folder);
     DiskFiles(std::string dataFolder, std::string playerFolder);
     bool exists(const std::string& name) override;
-    FileError readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                         size_t maxLine = 4096) override;
-    FileError rewrite(const std::string& name, const std::vector<std::string>& lines) override;
-    FileError touch(const std::string& name) override;
+    Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
+    Error touch(const std::string& name) override;
 
     // The path of the existing file whose name matches in any case, in the
     // player's folder or else the data folder; or the path in the player's

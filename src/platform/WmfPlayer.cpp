@@ -1,5 +1,7 @@
 #include "platform/WmfPlayer.h"
 
+#include "session/Cp1252.h"
+
 // Replays a Windows Metafile onto a QPainter. libUEMF locates and decodes the
 // records; every count or length that a record carries (points, characters,
 // bitmap rows) is checked here against the record's own size before libUEMF
@@ -65,16 +67,12 @@ QRectF rectOf(const U_RECT16& r) { return QRectF(QPointF(r.left, r.top), QPointF
 // Code page 1252, the text of the metafiles we meet.
 QString fromCp1252(const char* text, int length)
 {
-    static const char16_t high[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
     QString out;
     out.reserve(length);
     for (int i = 0; i < length; ++i) {
         auto byte = static_cast<unsigned char>(text[i]);
         if (byte == 0) break;
-        out.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
+        out.append(QChar(cp1252ToUnicode(byte)));
     }
     return out;
 }

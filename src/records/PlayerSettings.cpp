@@ -20,18 +20,18 @@ std::string readPlayerName(Files& files)
 {
     if (!files.exists(SettingsFile)) return NameAtStart;
     std::string first;
-    FileError read = files.readLines(SettingsFile, [&](std::string_view line) {
+    Error read = files.readLines(SettingsFile, [&](std::string_view line) {
         first = line;
         return false; // only the first line holds the name
     });
     // A file that cannot be read leaves the name it would have had without one.
-    if (read != FileError::None) return NameAtStart;
+    if (read != Error::None) return NameAtStart;
     // The first five characters ("Nome=") are skipped unseen.
     std::string name = first.size() > 5 ? first.substr(5) : std::string();
     return upperCp1252(trimBlanks(name));
 }
 
-FileError writePlayerName(Files& files, const std::string& name)
+Error writePlayerName(Files& files, const std::string& name)
 {
     return files.rewrite(SettingsFile, {"Nome=" + name});
 }

@@ -15,7 +15,7 @@ inline constexpr const char* NameAtStart = "ANONIMO"; // no settings file yet
 std::string readPlayerName(Files& files);
 
 // Rewrites the settings file with the one name line.
-FileError writePlayerName(Files& files, const std::string& name);
+Error writePlayerName(Files& files, const std::string& name);
 
 // The message shown when the name could not be saved.
 std::string settingsSaveFailedMessage();

@@ -60,7 +60,7 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
     RecordLines out;
     out.items.push_back(RecordsTitle);
     RecordCount = 0;
-    FileError read = files.readLines(RecordsFile, [&](std::string_view line) {
+    Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         if (RecordCount < SlotsRead) {
             ++RecordCount;
             RecordEntry e = parseRecordLine(line);
@@ -71,7 +71,7 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
         out.items.emplace_back(line);
         return out.items.size() <= MaxListedLines;
     });
-    if (read == FileError::Unreadable) {
+    if (read == Error::Unreadable) {
         // Rewriting what could not be read would throw the records away.
         *this = before;
         out.error = read;
@@ -100,8 +100,8 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
     std::vector<std::string> lines;
     for (int i = 1; i <= TableSize; ++i)
         lines.push_back(formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i]));
-    FileError written = files.rewrite(RecordsFile, lines);
-    if (written != FileError::None) {
+    Error written = files.rewrite(RecordsFile, lines);
+    if (written != Error::None) {
         *this = before;
         out.error = written;
     }
@@ -113,12 +113,12 @@ RecordLines readRecordLines(Files& files)
     files.touch(RecordsFile);
     RecordLines out;
     out.items.push_back(RecordsTitle);
-    FileError read = files.readLines(RecordsFile, [&](std::string_view line) {
+    Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         out.items.emplace_back(line);
         return out.items.size() <= MaxListedLines;
     });
     // No file at all (the folder would not let it be created) shows the title alone.
-    if (read == FileError::Unreadable) out.error = read;
+    if (read == Error::Unreadable) out.error = read;
     return out;
 }
 

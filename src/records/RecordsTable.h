@@ -17,7 +17,7 @@ inline constexpr const char* RecordsTitle = "TABELLA RECORDS";
 // What the records list shows: the title, then the file's lines as they stand.
 struct RecordLines {
     std::vector<std::string> items; // items[0] is the title
-    FileError error = FileError::None;
+    Error error = Error::None;
 };
 
 // Kept for the whole run, across games.

@@ -1,5 +1,27 @@
 #include "session/Cp1252.h"
 
+namespace {
+// Code page 1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t High[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                               0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+} // namespace
+
+char16_t cp1252ToUnicode(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte);
+}
+
+int unicodeToCp1252(char32_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
+    for (int i = 0; i < 32; ++i) {
+        if (High[i] == u && u != 0xFFFD) return 0x80 + i;
+    }
+    return -1;
+}
+
 std::string upperCp1252(std::string s)
 {
     for (char& ch : s) {

@@ -1,4 +1,5 @@
 #pragma once
+// Text inside the game is one byte per character in code page 1252.
 #include <string>
 
 // Upper case in code page 1252: a-z, the accented letters and the few extra
@@ -6,3 +7,10 @@
 // where the code page has no capital.
 std::string upperCp1252(std::string s);
 std::string trimBlanks(const std::string& s); // leading and trailing spaces only
+
+// The Unicode character of a code page 1252 byte; the five bytes the code
+// page leaves unassigned give U+FFFD.
+char16_t cp1252ToUnicode(unsigned char byte);
+
+// The code page 1252 byte of a Unicode character, or -1 when it has none.
+int unicodeToCp1252(char32_t u);

@@ -42,32 +42,32 @@ std::string MemoryFiles::text(const std::string& name) const
 
 bool MemoryFiles::exists(const std::string& name) { return find(name) != content.end(); }
 
-FileError MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+Error MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                                  size_t maxLine)
 {
     auto it = find(name);
-    if (it == content.end()) return FileError::NotFound;
+    if (it == content.end()) return Error::NotFound;
     splitLines(it->second, line, maxLine);
-    return FileError::None;
+    return Error::None;
 }
 
-FileError MemoryFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
+Error MemoryFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
 {
-    if (failWrites) return FileError::Unwritable;
+    if (failWrites) return Error::Unwritable;
     std::string text;
     for (const auto& l : lines) text += l + "\r\n";
     auto it = find(name);
     if (it != content.end()) it->second = text;
     else content[name] = text;
-    return FileError::None;
+    return Error::None;
 }
 
-FileError MemoryFiles::touch(const std::string& name)
+Error MemoryFiles::touch(const std::string& name)
 {
-    if (exists(name)) return FileError::None;
-    if (failWrites) return FileError::Unwritable;
+    if (exists(name)) return Error::None;
+    if (failWrites) return Error::Unwritable;
     content[name] = "";
-    return FileError::None;
+    return Error::None;
 }
 
 void ScriptedDialogs::message(const std::string& text, const std::string& title)

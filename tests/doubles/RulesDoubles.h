@@ -37,10 +37,10 @@ public:
     std::map<std::string, std::string> content; // name -> bytes
     bool failWrites = false;
     bool exists(const std::string& name) override;
-    FileError readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                         size_t maxLine = 4096) override;
-    FileError rewrite(const std::string& name, const std::vector<std::string>& lines) override;
-    FileError touch(const std::string& name) override;
+    Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
+    Error touch(const std::string& name) override;
     // The stored bytes of a file, found in any case; empty when absent.
     std::string text(const std::string& name) const;
 

@@ -83,9 +83,9 @@ TEST_F(DealTest, ClosedGateDealsNothing)
 
 TEST_F(DealTest, MissingWordListIsReportedNotFatal)
 {
-    FileError e{};
+    Error e{};
     EXPECT_EQ(dealer.deal(s, &e), DealOutcome::NoWordList);
-    EXPECT_EQ(e, FileError::NotFound);
+    EXPECT_EQ(e, Error::NotFound);
 }
 
 TEST_F(DealTest, FirstDealRaisesBudgetLowersHelpAndTakesWordsUntilBudgetIsPassed)

@@ -46,7 +46,7 @@ TEST(WordListData, HeadersNameTheEightGenresInOrder)
                                   }
                                   return true;
                               }),
-              FileError::None);
+              Error::None);
     EXPECT_TRUE(firstLineIsHeader) << "lines before the first header belong to no genre";
     EXPECT_EQ(headers, Genres);
     for (size_t i = 0; i < Genres.size(); ++i) EXPECT_EQ(s.GenreNames[i], Genres[i]);
@@ -63,9 +63,9 @@ TEST(WordListData, EverySectionHoldsDistinctUpperCaseWordsThatFitARow)
     for (const auto& genre : Genres) {
         SCOPED_TRACE(genre);
         GenreWords words;
-        FileError error = FileError::None;
+        Error error = Error::None;
         int count = readSection(files, genre, words, &error);
-        ASSERT_EQ(error, FileError::None);
+        ASSERT_EQ(error, Error::None);
         EXPECT_GE(count, 60);
         EXPECT_LE(count, MaxSectionWords);
         std::set<std::string> seen;

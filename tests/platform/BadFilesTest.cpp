@@ -59,7 +59,7 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         s.Score = 77;
         RecordsTable table;
         RecordLines shown = table.UpdateRecords(s, files);
-        EXPECT_EQ(shown.error, FileError::None);
+        EXPECT_EQ(shown.error, Error::None);
         EXPECT_LE(shown.items.size(), static_cast<size_t>(MaxListedLines) + 1);
         // The records file is rewritten whole; the word list and settings stay.
         int lines = 0;
@@ -76,14 +76,14 @@ TEST(BadFiles, FoldersInPlaceOfTheFilesCountAsMissing)
     for (const char* name : {"lexorda.DAT", "LexOrda.ini", "LexOrda.Sco"}) fs::create_directory(f.path / name);
     DiskFiles files(f.path.string());
     GenreWords words;
-    FileError e{};
+    Error e{};
     EXPECT_EQ(readSection(files, "Animali", words, &e), -1);
-    EXPECT_EQ(e, FileError::NotFound);
+    EXPECT_EQ(e, Error::NotFound);
     EXPECT_EQ(readPlayerName(files), "ANONIMO");
-    EXPECT_EQ(writePlayerName(files, "MARIO"), FileError::Unwritable);
+    EXPECT_EQ(writePlayerName(files, "MARIO"), Error::Unwritable);
     Session s;
     fillGenreTables(s);
     RecordsTable table;
-    EXPECT_NE(table.UpdateRecords(s, files).error, FileError::None);
+    EXPECT_NE(table.UpdateRecords(s, files).error, Error::None);
     EXPECT_TRUE(fs::is_directory(f.path / "LexOrda.Sco"));
 }

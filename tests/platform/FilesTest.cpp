@@ -28,12 +28,12 @@ TEST(DiskFiles, MatchesNamesInAnyCase)
     EXPECT_TRUE(f.exists("LexOrda.Sco"));
     EXPECT_EQ(linesOf(f, "LEXORDA.SCO"), std::vector<std::string>{"x"});
     // A rewrite keeps the existing file's spelling instead of adding a twin.
-    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"y"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"y"}), Error::None);
     EXPECT_EQ(t.read("lexorda.sco"), "y\r\n");
     EXPECT_FALSE(fs::exists(t.path / "LexOrda.Sco") && fs::exists(t.path / "lexorda.sco") &&
                  !fs::equivalent(t.path / "LexOrda.Sco", t.path / "lexorda.sco"));
     // A new file gets the spelling that writes it.
-    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), Error::None);
     EXPECT_EQ(t.read("LexOrda.ini"), "Nome=A\r\n");
 }
 
@@ -45,9 +45,9 @@ TEST(DiskFiles, DirectoriesAndHiddenFilesCountAsAbsent)
     DiskFiles f(t.path.string());
     EXPECT_FALSE(f.exists("lexorda.ini"));
     EXPECT_FALSE(f.exists(".hidden"));
-    EXPECT_EQ(f.readLines("lexorda.ini", [](std::string_view) { return true; }), FileError::NotFound);
-    EXPECT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), FileError::Unwritable);
-    EXPECT_EQ(f.touch("LexOrda.ini"), FileError::Unwritable);
+    EXPECT_EQ(f.readLines("lexorda.ini", [](std::string_view) { return true; }), Error::NotFound);
+    EXPECT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), Error::Unwritable);
+    EXPECT_EQ(f.touch("LexOrda.ini"), Error::Unwritable);
 }
 
 TEST(DiskFiles, LinesEndAtCrLfLoneCrOrLf)
@@ -94,13 +94,13 @@ TEST(DiskFiles, RewriteLeavesNoTemporaryFileAndTouchCreatesEmpty)
 {
     TempFolder t;
     DiskFiles f(t.path.string());
-    EXPECT_EQ(f.touch("LexOrda.sco"), FileError::None);
+    EXPECT_EQ(f.touch("LexOrda.sco"), Error::None);
     EXPECT_TRUE(f.exists("LEXORDA.SCO"));
     EXPECT_EQ(t.read("LexOrda.sco"), "");
     t.write("LexOrda.sco", "keep");
-    EXPECT_EQ(f.touch("LexOrda.Sco"), FileError::None);
+    EXPECT_EQ(f.touch("LexOrda.Sco"), Error::None);
     EXPECT_EQ(t.read("LexOrda.sco"), "keep");
-    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a", "b"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a", "b"}), Error::None);
     EXPECT_EQ(t.read("LexOrda.sco"), "a\r\nb\r\n");
     int entries = 0;
     for (auto& e : fs::directory_iterator(t.path)) { (void)e; ++entries; }
@@ -117,7 +117,7 @@ TEST(DiskFiles, ASaveClearsTemporariesLeftByACrash)
     fs::last_write_time(t.path / "LexOrda.Sco.tmp-OLD123", old);
     fs::last_write_time(t.path / "LexOrda.ini.tmp-OTHER1", old);
     DiskFiles f(t.path.string());
-    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a"}), Error::None);
     EXPECT_FALSE(fs::exists(t.path / "LexOrda.Sco.tmp-OLD123"));
     EXPECT_TRUE(fs::exists(t.path / "LexOrda.Sco.tmp-NEW456")); // maybe another save under way
     EXPECT_TRUE(fs::exists(t.path / "LexOrda.ini.tmp-OTHER1"));
@@ -129,7 +129,7 @@ TEST(DiskFiles, AFailedRewriteKeepsTheOldFile)
     t.write("LexOrda.Sco", "old\r\n");
     // A folder that cannot be made: its parent is a file.
     DiskFiles f((t.path / "LexOrda.Sco" / "sub").string());
-    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), FileError::Unwritable);
+    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::Unwritable);
     DiskFiles g(t.path.string());
     EXPECT_EQ(t.read("LexOrda.Sco"), "old\r\n");
     EXPECT_EQ(linesOf(g, "LexOrda.Sco"), std::vector<std::string>{"old"});
@@ -147,17 +147,17 @@ TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
 
     // Nothing of the player's yet: the data folder answers, and asking made nothing.
     EXPECT_EQ(linesOf(f, "LexOrda.DAT"), std::vector<std::string>{"WORDS"});
-    EXPECT_EQ(f.touch("LexOrda.Sco"), FileError::None);
+    EXPECT_EQ(f.touch("LexOrda.Sco"), Error::None);
     EXPECT_EQ(linesOf(f, "LexOrda.sco"), std::vector<std::string>{"SHIPPED    5       Fiori"});
     EXPECT_FALSE(fs::exists(player.parent_path()));
 
     // The first save makes the folder (its owner's alone) and lands there.
-    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"MARIO      9       Animali"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.Sco", {"MARIO      9       Animali"}), Error::None);
     EXPECT_EQ(fs::status(player).permissions() & fs::perms::all, fs::perms::owner_all);
     EXPECT_EQ(linesOf(f, "LEXORDA.SCO"), std::vector<std::string>{"MARIO      9       Animali"});
     std::ofstream(player / "lexorda.ini") << "Nome=MINE\r\n";
     EXPECT_EQ(linesOf(f, "Lexorda.INI"), std::vector<std::string>{"Nome=MINE"});
-    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=NEW"}), FileError::None);
+    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=NEW"}), Error::None);
     EXPECT_EQ(linesOf(f, "LexOrda.ini"), std::vector<std::string>{"Nome=NEW"});
     EXPECT_EQ(f.resolve("lexorda.dat"), (data / "lexorda.dat").string());
 
@@ -172,7 +172,7 @@ TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
     // A player's folder that cannot be made fails the writes, not the reads.
     t.write("blocker", "");
     DiskFiles g(data.string(), (t.path / "blocker" / "parolix").string());
-    EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), FileError::Unwritable);
-    EXPECT_EQ(g.touch("LexOrda.new"), FileError::Unwritable);
+    EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), Error::Unwritable);
+    EXPECT_EQ(g.touch("LexOrda.new"), Error::Unwritable);
     EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"});
 }

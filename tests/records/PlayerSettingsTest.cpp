@@ -40,13 +40,13 @@ TEST(PlayerName, WrittenAsOneLine)
 {
     MemoryFiles files;
     files.content["lexorda.ini"] = "Nome=VECCHIO\r\naltro\r\n";
-    EXPECT_EQ(writePlayerName(files, " abc"), FileError::None);
+    EXPECT_EQ(writePlayerName(files, " abc"), Error::None);
     EXPECT_EQ(files.content.size(), 1u);
     EXPECT_EQ(files.text("LexOrda.ini"), "Nome= abc\r\n");
     EXPECT_EQ(readPlayerName(files), "ABC");
 
     files.failWrites = true;
-    EXPECT_EQ(writePlayerName(files, "Nuovo"), FileError::Unwritable);
+    EXPECT_EQ(writePlayerName(files, "Nuovo"), Error::Unwritable);
     EXPECT_EQ(files.text("LexOrda.ini"), "Nome= abc\r\n");
     EXPECT_FALSE(settingsSaveFailedMessage().empty());
 }

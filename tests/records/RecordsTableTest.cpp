@@ -131,7 +131,7 @@ TEST(UpdateRecords, NewScoreTakesItsPlace)
         RecordsTable table;
         RecordLines shown = table.UpdateRecords(gameEnd("MARIO", c.score), files);
 
-        EXPECT_EQ(shown.error, FileError::None);
+        EXPECT_EQ(shown.error, Error::None);
         ASSERT_EQ(shown.items.size(), before.size() + 1);
         EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
         EXPECT_EQ(shown.items[1], before[0]); // the list shows the file as read
@@ -254,7 +254,7 @@ TEST(ShowRecords, MissingFileIsCreatedEmpty)
     MemoryFiles files;
     RecordLines shown = readRecordLines(files);
     EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
-    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_EQ(shown.error, Error::None);
     EXPECT_TRUE(files.exists("lexorda.sco"));
     EXPECT_EQ(files.text("LexOrda.Sco"), "");
 }
@@ -270,7 +270,7 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     files.content["LexOrda.ini"] = "Nome=ROSSI\r\n";
     RecordsTable table;
     RecordLines shown = table.UpdateRecords(gameEnd("ROSSI", 321), files);
-    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_EQ(shown.error, Error::None);
     EXPECT_LE(shown.items.size(), MaxListedLines + 1);
     auto after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
@@ -321,7 +321,7 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
 
     files.failWrites = true;
     RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_EQ(shown.items.size(), 11u); // the list still shows the file
     EXPECT_EQ(files.text("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordNames, kept.RecordNames);
@@ -336,7 +336,7 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
     RecordsTable empty;
     shown = empty.UpdateRecords(gameEnd("MARIO", 5000), none);
     EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
-    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_TRUE(none.content.empty());
     EXPECT_EQ(empty.RecordScores[1], 0);
     shown = readRecordLines(none);
@@ -413,7 +413,7 @@ TEST_F(DiskFolder, WritesTenLinesWithCrLf)
     write("LEXORDA.SCO", "ANONIMO    125     Animali\n");
     RecordsTable table;
     RecordLines shown = table.UpdateRecords(gameEnd("ANNA", 300, 0), files);
-    EXPECT_EQ(shown.error, FileError::None);
+    EXPECT_EQ(shown.error, Error::None);
     EXPECT_EQ(shown.items.size(), 2u);
     std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
     for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
@@ -429,7 +429,7 @@ TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
     DiskFiles files(dir);
     RecordsTable table;
     RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_EQ(shown.items.size(), 11u);
     EXPECT_EQ(read("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordScores[1], 0);
@@ -443,7 +443,7 @@ TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
     DiskFiles files(dir);
     RecordsTable table;
     RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, FileError::Unwritable);
+    EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(read("LexOrda.Sco/inside"), "keep");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);

@@ -1,0 +1,31 @@
+#pragma once
+// How a layer below the windows tells of a failure: an error kind, and with
+// it the value when the operation makes one. Nothing below the windows words
+// a message; the window that asked turns the kind into the text the player
+// reads.
+
+enum class Error {
+    None,
+    // Files.
+    NotFound,    // no file of that name (a folder of that name counts as none)
+    Unreadable,  // the file is there but cannot be read
+    Unwritable,  // the file or its folder cannot be written
+    // Pictures.
+    FileTooLarge,  // larger than any picture of ours
+    TooShort,      // empty, or too short for a metafile
+    NotAMetafile,
+    BadHeader,
+    BadSize,       // the picture's own size makes no sense
+    ImageTooLarge, // wider or taller than we draw
+    Truncated,
+    Damaged,       // a record that contradicts itself
+    TooComplex,    // would take too long to draw
+    NoMemory,
+};
+
+template <typename T>
+struct Result {
+    T value{};
+    Error error = Error::None;
+    bool ok() const { return error == Error::None; }
+};
