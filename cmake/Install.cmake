@@ -52,3 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)
+
+# The install test (tests/install) needs the rules above.
+if(BUILD_TESTING AND NOT PAROLIX_FUZZ)
+  add_subdirectory(tests/install)
+endif()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Parolix and starts it.
+# Installs what building and playing need, builds the game alone and starts it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-"$here/scripts/setup.sh"
-"$here/scripts/build.sh"
+"$here/scripts/setup.sh" play
+"$here/scripts/build.sh" --game
 exec "${PAROLIX_BUILD:-$here/build}/parolix" "$@"

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Parolix needs to build, run and test, when any
-# is missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages Parolix needs when any is missing:
+#   setup.sh play   what building and playing the game need
+#   setup.sh        that, and what the tests, benchmarks, fuzzers and the
+#                   package check need
 set -euo pipefail
 
-PAROLIX_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2
-                  libgtest-dev libbenchmark-dev libxcb1-dev xvfb xdotool clang)
+PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xdotool clang
+               desktop-file-utils appstream dpkg-dev file)
+
+wanted=("${PLAY_PACKAGES[@]}")
+[ "${1:-}" = "play" ] || wanted+=("${TEST_PACKAGES[@]}")
 
 missing=()
-for p in "${PAROLIX_PACKAGES[@]}"; do
+for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 

@@ -1,11 +1,12 @@
 #include "launcher/Startup.h"
 
 #include "game/WordList.h"
-#include "ui/Artwork.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -47,6 +48,11 @@ Parolix::Parolix(const QString& programFolder)
                     QCoreApplication::exit(0);
                 }}
 {
+    installFontSubstitutions();
+    QApplication::setWindowIcon(Artwork::windowIcon());
+    // Desktops that match windows to their menu entry by id (Wayland) find
+    // the icon and name this way.
+    QGuiApplication::setDesktopFileName("org.example.parolix");
     // Nothing is addressed through the current folder any more; the data
     // folder is the one place where a stray relative name does no harm.
     QDir::setCurrent(QFile::decodeName(layout_.dataFolder.c_str()));

@@ -18,7 +18,8 @@ FileLayout fileLayoutFor(const QString& programFolder);
 
 class Parolix {
 public:
-    // Needs a QApplication. Shows nothing yet.
+    // Needs a QApplication; sets the application-wide fonts and icon. Shows
+    // nothing yet.
     explicit Parolix(const QString& programFolder);
     ~Parolix();
     Parolix(const Parolix&) = delete;
