@@ -10,27 +10,20 @@
 
 namespace {
 
-struct NullPainter : BoardPainter {
-    void showGenre(const std::string&, const std::string&) override {}
-    void drawPoolSlot(int, char) override {}
-    void drawTargetRows() override {}
-};
-
 void dealFrom(benchmark::State& state, const std::string& list, int genre)
 {
     SystemClock clock;
     MixingRandom random;
     MemoryFiles files;
     files.content["lexorda.DAT"] = list;
-    NullPainter painter;
-    Dealer dealer{files, random, clock, painter, {}};
+    Dealer dealer{files, random, clock, {}};
     Session s;
     fillGenreTables(s);
     s.GenreIndex = static_cast<int16_t>(genre);
     for (auto _ : state) {
         // A fresh game every time keeps the boards the size of a first round
         // up to the seventh, the biggest a board gets.
-        s.BoardState = -1;
+        s.openDealGate();
         s.LetterBudget = static_cast<int16_t>(4 * (state.iterations() % 8));
         s.HelpPercent = 41;
         benchmark::DoNotOptimize(dealer.deal(s));

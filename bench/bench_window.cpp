@@ -46,9 +46,10 @@ void BM_DrawFullBoard(benchmark::State& state)
     }
     std::string pool = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCD";
     for (auto _ : state) {
-        w.form->showGenre(s.GenreNames[0], s.GenreImageFiles[0]);
-        for (int slot = 1; slot <= 30; ++slot) w.form->drawPoolSlot(slot, pool[slot - 1]);
-        w.form->drawTargetRows();
+        BoardCanvas* board = w.form->clientArea();
+        board->showPicture(w.fp.pictures.images["00.wmf"]);
+        for (int slot = 1; slot <= 30; ++slot) board->drawPoolSlot(slot, pool[slot - 1]);
+        board->drawTargetRows(s);
     }
 }
 BENCHMARK(BM_DrawFullBoard)->Unit(benchmark::kMicrosecond);

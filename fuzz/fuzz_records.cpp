@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     s.PlayerName = "FUZZ";
     s.Score = static_cast<int32_t>(size * 1000);
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(s, disk);
-    if (shown.items.empty()) std::abort();
+    Result<RecordLines> shown = table.UpdateRecords(s, disk);
+    if (shown.value.empty()) std::abort();
     // Whatever was read, the rewrite holds ten lines that read back the same.
     RecordsTable again;
     again.UpdateRecords(s, disk);

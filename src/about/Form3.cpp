@@ -2,7 +2,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/LinkLabel.h"
-#include "ui/Links.h"
+#include "ui/Messages.h"
 #include "ui/Fonts.h"
 #include "platform/Text.h"
 #include "ui/Twips.h"

@@ -36,18 +36,16 @@ std::string poolPiece(const std::string& word, const std::string& boxes)
     return piece;
 }
 
-DealOutcome Dealer::deal(Session& s, Error* error)
+Result<bool> Dealer::deal(Session& s)
 {
-    if (s.BoardState == 0) return DealOutcome::Skipped;
+    if (s.inPlay()) return {false};
 
     s.LetterBudget = saturate16(static_cast<long long>(s.LetterBudget) + 4);
     s.HelpPercent = static_cast<int16_t>(s.HelpPercent - 1 <= 1 ? 1 : s.HelpPercent - 1);
 
-    const int16_t g = s.GenreIndex >= 0 && s.GenreIndex < 9 ? s.GenreIndex : 8;
-    painter.showGenre(s.GenreNames[g], s.GenreImageFiles[g]);
-
-    const int count = readSection(files, s.GenreNames[g], words, error);
-    if (count < 0) return DealOutcome::NoWordList;
+    const Result<int> read = readSection(files, s.GenreNames[s.genreSlot()], words);
+    if (!read.ok()) return {false, read.error};
+    const int count = read.value;
 
     for (int k = 0; k <= 8; ++k) {
         s.Words[k].clear();
@@ -82,10 +80,8 @@ DealOutcome Dealer::deal(Session& s, Error* error)
         char c = unshuffled[k];
         s.PoolLetters += c;
         unshuffled.erase(k, 1);
-        painter.drawPoolSlot(slot, c);
     }
     s.PoolRemaining = s.PoolLetters;
-    painter.drawTargetRows();
     s.StartTime = clock.secondsSinceMidnight();
-    return DealOutcome::Dealt;
+    return {true};
 }

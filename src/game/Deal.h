@@ -1,19 +1,13 @@
 #pragma once
 // Dealing a round: pick the words of the chosen genre within the letter
-// budget, reveal help letters, shuffle the rest into the pool.
+// budget, reveal help letters, shuffle the rest into the pool. The deal only
+// changes the session; the game window then draws the board from it.
 
-#include "game/BoardPainter.h"
 #include "game/WordList.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Random.h"
 #include "session/Session.h"
-
-enum class DealOutcome {
-    Skipped,     // the deal gate was closed: nothing happened
-    Dealt,       // a new round stands on the board (possibly with no words)
-    NoWordList,  // the word list is missing or unreadable
-};
 
 inline constexpr int WordAttempts = 21;
 inline constexpr int MaxBoardWords = 7;
@@ -22,10 +16,13 @@ struct Dealer {
     Files& files;
     Random& random;
     Clock& clock;
-    BoardPainter& painter;
     GenreWords words; // kept between deals
 
-    DealOutcome deal(Session& s, Error* error = nullptr);
+    // Deals a round while the deal gate is open: value true once a new round
+    // stands in the session (possibly with no words). With the gate closed
+    // nothing happens. Fails when the word list cannot be read; the budget and
+    // help percentage have moved on by then, the board is left as it was.
+    Result<bool> deal(Session& s);
 };
 
 // Help letters of the word just added as row `row`: reveals them in BoxRows.

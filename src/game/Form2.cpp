@@ -1,48 +1,31 @@
 #include "game/Form2.h"
 
-#include "game/BoardGeometry.h"
 #include "game/ClockText.h"
+#include "game/FirstDeal.h"
 #include "game/Form2Controls.h"
+#include "game/Form2Text.h"
+#include "game/GameMenu.h"
 #include "game/Play.h"
-#include "ui/Fonts.h"
 #include "platform/Text.h"
-#include "ui/Twips.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
-#include "session/Palette.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 
 namespace {
-
-// How long the first deal waits for the window to reach its maximized size
-// when the window manager does not say so at once (or there is none).
-constexpr int SettleMs = 400;
 
 // Twips the window leaves free at the bottom of the screen when it is sized.
 constexpr int BottomMarginTwips = 500;
 
 constexpr QPoint TileParking{0, 126};
 constexpr QSize TileSize{30, 42};
-constexpr QColor BoardTextColour{1, 0, 0};
-
-QColor colour(int index)
-{
-    const Rgb c = Palette[index];
-    return {c.r, c.g, c.b};
-}
-
-// Palette indices of the board.
-constexpr int PoolFill = 14, PoolOutline = 1;
-constexpr int EmptyFill = 7, EmptyOutline = 1;
-constexpr int HelpFill = 11, HelpOutline = 3;
-constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
 
 QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFont& font)
 {
@@ -60,35 +43,27 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
     return label;
 }
 
-std::string noWordListMessage(Error error)
-{
-    return std::string(form2text::NoWordList) + WordListFile +
-           (error == Error::NotFound ? form2text::NotFound : form2text::Unreadable);
-}
-
 } // namespace
 
 Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
     : QMainWindow(parent), s_(session), p_(platform), records_(records),
-      dealer_{platform.files, platform.random, platform.clock, *this, {}}
+      dealer_{platform.files, platform.random, platform.clock, {}}
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    menuBar(); // the menus are added by the menu bar's own code
-    client_ = new ClientArea(this);
-    setCentralWidget(client_);
-    font_ = gameFont("Courier New", 24, true);
-    client_->setFont(font_);
-    client_->onPress = [this](QMouseEvent* e) {
+    installGameMenu(*this, session, platform);
+    board_ = new BoardCanvas(this);
+    setCentralWidget(board_);
+    board_->onPress = [this](QMouseEvent* e) {
         Form_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
     };
-    client_->onMove = [this](QMouseEvent* e) {
+    board_->onMove = [this](QMouseEvent* e) {
         Form_MouseMove(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
     };
-    client_->onRelease = [this](QMouseEvent* e) {
+    board_->onRelease = [this](QMouseEvent* e) {
         Form_MouseUp(e->button(), e->modifiers(), e->position().x(), e->position().y());
     };
 
-    Picture1 = new PictureBox(client_);
+    Picture1 = new PictureBox(board_);
     Picture1->setGeometry(0, 0, 105, 97);
     Picture1->setFont(gameFont("MS Sans Serif", 8.25, true));
     Picture1->setAttribute(Qt::WA_NoMousePropagation);
@@ -96,26 +71,24 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
         Picture1_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
     };
 
-    Label1 = makeLabel(client_, {104, 0, 153, 57}, QColor(255, 128, 128), gameFont("Tahoma", 18, true));
-    Label2 = makeLabel(client_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
-    Label3 = makeLabel(client_, {104, 76, 153, 21}, QColor(0, 192, 0), gameFont("Tahoma", 12, true));
+    Label1 = makeLabel(board_, {104, 0, 153, 57}, QColor(255, 128, 128), gameFont("Tahoma", 18, true));
+    Label2 = makeLabel(board_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
+    Label3 = makeLabel(board_, {104, 76, 153, 21}, QColor(0, 192, 0), gameFont("Tahoma", 12, true));
     Label3->setText(toUnicode(play::scoreCaption(0)));
 
-    List = new QListWidget(client_);
+    List = new QListWidget(board_);
     List->setGeometry(88, 96, 335, 202);
-    {
-        QPalette pal = List->palette();
-        pal.setColor(QPalette::Base, QColor(255, 255, 0));
-        pal.setColor(QPalette::Text, QColor(0, 0, 192));
-        List->setPalette(pal);
-    }
+    QPalette pal = List->palette();
+    pal.setColor(QPalette::Base, QColor(255, 255, 0));
+    pal.setColor(QPalette::Text, QColor(0, 0, 192));
+    List->setPalette(pal);
     List->setFont(gameFont("Courier New", 12, true));
     List->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->installEventFilter(this);
     List->hide();
 
-    Picture2 = new DragTile(client_);
+    Picture2 = new DragTile(board_);
     Picture2->setGeometry(56, 112, 22, 37);
     Picture2->hide();
 
@@ -124,25 +97,23 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     Timer1->start();
 
-    settleTimer_.setSingleShot(true);
-    connect(&settleTimer_, &QTimer::timeout, this, &Form2::firstDeal);
+    firstDeal_ = new FirstDeal(
+        this, [this] { return !unloaded_ && !s_.inPlay(); }, [this] { firstDeal(); });
 }
 
 Form2::~Form2() = default;
 
-QWidget* Form2::clientArea() const { return client_; }
-const QImage& Form2::boardImage() const { return client_->canvas(); }
-int Form2::ScaleWidth() const { return client_->width(); }
+bool Form2::firstDealDone() const { return firstDeal_->done(); }
 
 // ---------------------------------------------------------------- opening
 
 void Form2::Form_Load()
 {
-    s_.BoardState = 0; // the size changes of the next steps deal nothing
+    s_.closeDealGate(); // the size changes of the next steps deal nothing
     const QRect screenArea = screen()->geometry();
     move(0, 0);
     resize(screenArea.width(), screenArea.height() - px(BottomMarginTwips));
-    s_.BoardState = -1; // the deal gate is open for the maximized size
+    s_.openDealGate(); // for the maximized size
     showMaximized();
     s_.StartTime = p_.clock.secondsSinceMidnight();
     Picture2->resize(TileSize);
@@ -151,67 +122,39 @@ void Form2::Form_Load()
 
 void Form2::Form_Resize()
 {
-    if (s_.BoardState == 0) return;
-    client_->growCanvas();
-    Error error = Error::None;
-    if (dealer_.deal(s_, &error) == DealOutcome::NoWordList) closeWithoutGame(noWordListMessage(error));
+    board_->growImage();
+    const Result<bool> dealt = dealer_.deal(s_);
+    if (!dealt.ok()) {
+        showGenre();
+        closeWithoutGame(form2text::noWordListMessage(dealt.error));
+    } else if (dealt.value) {
+        drawDeal();
+    }
 }
 
 void Form2::Form_Activate()
 {
     // The gate stays open until the first round stands on the board.
-    if (firstDealDone_ && s_.BoardState == -1) s_.BoardState = 0;
-}
-
-// Window managers send the maximized size in one or several steps, before or
-// after activating the window. The first round is dealt once, when the size
-// has settled, so that its rows stand at the right edge of the maximized area.
-void Form2::considerFirstDeal()
-{
-    if (firstDealDone_ || unloaded_ || s_.BoardState == 0 || !isVisible()) return;
-    settleTimer_.start(looksMaximized() ? 0 : SettleMs);
-}
-
-bool Form2::looksMaximized() const
-{
-    if (!(windowState() & Qt::WindowMaximized)) return false;
-    const QSize available = screen()->availableGeometry().size();
-    const QSize frame = frameGeometry().size();
-    return frame.width() >= available.width() && frame.height() >= available.height();
+    if (firstDealDone() && s_.dealGateOpen()) s_.closeDealGate();
 }
 
 void Form2::firstDeal()
 {
-    if (firstDealDone_ || unloaded_ || s_.BoardState == 0) return;
-    firstDealDone_ = true;
     Form_Resize();
     if (unloaded_) return;
-    s_.BoardState = 0; // later size changes leave the board as it is
-}
-
-void Form2::resizeEvent(QResizeEvent* e)
-{
-    QMainWindow::resizeEvent(e);
-    considerFirstDeal();
-}
-
-void Form2::showEvent(QShowEvent* e)
-{
-    QMainWindow::showEvent(e);
-    considerFirstDeal();
+    s_.closeDealGate(); // later size changes leave the board as it is
 }
 
 void Form2::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) considerFirstDeal();
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
 void Form2::closeWithoutGame(const std::string& message)
 {
     unloaded_ = true;
-    settleTimer_.stop();
+    firstDeal_->cancel();
     p_.dialogs.message(message, form2text::ErrorTitle);
     Timer1->stop();
     hide();
@@ -221,95 +164,28 @@ void Form2::closeWithoutGame(const std::string& message)
 
 // ---------------------------------------------------------------- drawing
 
-void Form2::fillBox(int left, int top, int right, int bottom, QColor c)
+// The genre's name, and its picture as the board's background (clearing what
+// earlier rounds drew) and in the picture box. A picture that cannot be read
+// leaves both empty; the game goes on.
+void Form2::showGenre()
 {
-    QPainter p(&client_->canvas());
-    p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), c);
-    client_->update(QRect(QPoint(left, top), QPoint(right, bottom)));
-}
-
-void Form2::outlineBox(int left, int top, int right, int bottom, QColor c)
-{
-    QPainter p(&client_->canvas());
-    p.fillRect(QRect(QPoint(left, top), QPoint(right, top)), c);
-    p.fillRect(QRect(QPoint(left, bottom), QPoint(right, bottom)), c);
-    p.fillRect(QRect(QPoint(left, top), QPoint(left, bottom)), c);
-    p.fillRect(QRect(QPoint(right, top), QPoint(right, bottom)), c);
-    client_->update(QRect(QPoint(left, top), QPoint(right, bottom)));
-}
-
-void Form2::drawCell(int x, int y, QColor fill, QColor outline)
-{
-    const Box f = board::fillBox({x, y});
-    const Box o = board::outlineBox({x, y});
-    fillBox(f.left, f.top, f.right, f.bottom, fill);
-    outlineBox(o.left, o.top, o.right, o.bottom, outline);
-}
-
-void Form2::print(const std::string& text, bool lineBreak)
-{
-    const QString t = toUnicode(text);
-    const QFontMetricsF fm(font_);
-    {
-        QPainter p(&client_->canvas());
-        p.setFont(font_);
-        p.setPen(foreColor_);
-        p.drawText(QPointF(CurrentX, CurrentY + fm.ascent()), t);
-    }
-    const double width = fm.horizontalAdvance(t);
-    client_->update(QRectF(CurrentX, CurrentY, width + 2, fm.height() + 2).toAlignedRect());
-    if (lineBreak) {
-        CurrentX = 0;
-        CurrentY += fm.height();
-    } else {
-        CurrentX += width;
-    }
-}
-
-void Form2::showGenre(const std::string& name, const std::string& pictureFile)
-{
-    Label1->setText(toUnicode(name));
-    // A picture that cannot be read leaves the picture empty; the game goes on.
-    const QImage picture = p_.pictures.load(pictureFile);
-    client_->growCanvas();
-    QImage& canvas = client_->canvas();
-    canvas.fill(Qt::white);
-    if (!picture.isNull()) {
-        QPainter p(&canvas);
-        p.drawImage(0, 0, picture);
-    }
+    const size_t g = s_.genreSlot();
+    Label1->setText(toUnicode(s_.GenreNames[g]));
+    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g]);
+    board_->showPicture(picture);
     Picture1->setPicture(picture);
-    client_->update();
 }
 
-void Form2::drawPoolSlot(int slot, char letter)
+// The round just dealt, in the order a deal always drew it.
+void Form2::drawDeal()
 {
-    const Point pt = board::poolPoint(slot);
-    drawCell(pt.x, pt.y, colour(PoolFill), colour(PoolOutline));
-    const Point at = board::letterPos(pt);
-    CurrentX = at.x;
-    CurrentY = at.y;
-    foreColor_ = BoardTextColour;
-    print(std::string(1, letter), false);
+    showGenre();
+    for (int slot = 1; slot <= s_.PoolSize; ++slot)
+        board_->drawPoolSlot(slot, s_.PoolLetters[static_cast<size_t>(slot - 1)]);
+    board_->drawTargetRows(s_);
 }
 
-void Form2::drawTargetRows()
-{
-    const int width = ScaleWidth();
-    for (int j = 0; j <= s_.WordCount && j < static_cast<int>(s_.Words.size()); ++j) {
-        const std::string& word = s_.Words[static_cast<size_t>(j)];
-        const std::string& boxes = s_.BoxRows[static_cast<size_t>(j)];
-        for (size_t i = 1; i <= word.size(); ++i) {
-            const Point pt = board::targetPoint(j, static_cast<int>(i), width);
-            const bool empty = i > boxes.size() || boxes[i - 1] == ' ';
-            drawCell(pt.x, pt.y, colour(empty ? EmptyFill : HelpFill), colour(empty ? EmptyOutline : HelpOutline));
-            const Point at = board::letterPos(pt);
-            CurrentX = at.x;
-            CurrentY = at.y;
-            if (!empty) print(std::string(1, word[i - 1]), false);
-        }
-    }
-}
+void Form2::showScore() { Label3->setText(toUnicode(play::scoreCaption(s_.Score))); }
 
 // ---------------------------------------------------------------- clock
 
@@ -325,26 +201,23 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
 {
     switch (play::press(s_, x, y, ScaleWidth())) {
     case play::Press::NothingToTake:
-        CurrentX = x;
-        CurrentY = y;
+        board_->setTextPosition(x, y);
         p_.sound.beep();
         break;
     case play::Press::BeyondPool:
-        CurrentX = x;
-        CurrentY = y;
+        board_->setTextPosition(x, y);
         Picture2->hide();
         break;
     case play::Press::PickUp:
-        CurrentX = x;
-        CurrentY = y;
-        client_->setCursor(Qt::CrossCursor);
+        board_->setTextPosition(x, y);
+        board_->setCursor(Qt::CrossCursor);
         // The tile stays where it stood until the pointer moves.
         Picture2->showLetter(s_.PoolLetters[static_cast<size_t>(s_.DragSlot - 1)]);
         Picture2->show();
         Picture2->raise();
         break;
     case play::Press::OnBox:
-        client_->setCursor(Qt::ForbiddenCursor);
+        board_->setCursor(Qt::ForbiddenCursor);
         break;
     case play::Press::Elsewhere:
         break;
@@ -371,59 +244,44 @@ void Form2::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, doubl
 
 void Form2::dropCarried(double x, double y)
 {
-    const int width = ScaleWidth();
-    switch (play::dropTest(s_, x, y, width)) {
-    case play::Drop::Outside:
-        return;
-    case play::Drop::Occupied:
+    const play::Release r = play::release(s_, x, y, ScaleWidth());
+    if (r == play::Release::Outside) return;
+    if (r == play::Release::Occupied) {
         p_.sound.beep();
         Picture2->hide();
         return;
-    case play::Drop::Empty:
-        break;
     }
-
-    const Point b = board::targetPoint(s_.TargetRow, s_.TargetColumn, width);
-    const char letter = s_.PoolLetters[static_cast<size_t>(s_.DragSlot - 1)];
-    const Box bar = board::placedBar(b);
-    outlineBox(bar.left, bar.top, bar.right, bar.bottom, colour(PlacedBar));
-    const Box f = board::fillBox(b);
-    fillBox(f.left, f.top, f.right, f.bottom, colour(PlacedFill));
-    const Box o = board::outlineBox(b);
-    outlineBox(o.left, o.top, o.right, o.bottom, colour(PlacedOutline));
-    const Point at = board::letterPos(b);
-    CurrentX = at.x;
-    CurrentY = at.y;
-    print(std::string(1, letter), true);
-    play::place(s_);
-    const Point slot = board::poolPoint(s_.DragSlot);
-    drawCell(slot.x, slot.y, colour(PoolFill), colour(PoolOutline));
-
-    if (!play::checkPlaced(s_)) {
+    board_->drawPlacedLetter(s_.TargetRow, s_.TargetColumn, s_.PoolLetters[static_cast<size_t>(s_.DragSlot - 1)]);
+    board_->drawEmptyPoolSlot(s_.DragSlot);
+    if (r == play::Release::Wrong) {
         Indietro_Click(); // returns when the game is over and the window closed
         return;
     }
-    Label3->setText(toUnicode(play::scoreCaption(s_.Score)));
+    showScore();
     Picture2->hide();
+    if (play::boardComplete(s_)) completeRound();
+}
 
-    if (!play::boardComplete(s_)) return;
-    Picture2->hide();
-    client_->unsetCursor();
-    s_.Score = play::withTimeBonus(s_.Score, s_.ElapsedSeconds, s_.PoolLetters.size());
+// A full board: the time bonus, the congratulations and, from the same
+// release, the next round.
+void Form2::completeRound()
+{
+    board_->unsetCursor();
+    play::addTimeBonus(s_);
     p_.dialogs.message(form2text::Congratulations, form2text::CongratulationsTitle);
     if (unloaded_) return;
-    Label3->setText(toUnicode(play::scoreCaption(s_.Score)));
-    s_.BoardState = -1;
+    showScore();
+    s_.openDealGate();
     Form_Resize();
     if (unloaded_) return;
-    s_.BoardState = 0;
+    s_.closeDealGate();
 }
 
 void Form2::endOfDrag()
 {
     Picture2->hide();
     Picture2->move(TileParking);
-    client_->unsetCursor();
+    board_->unsetCursor();
     s_.DragSlot = 0;
 }
 
@@ -432,7 +290,7 @@ void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, dou
     const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (held != RevealModifiers) return;
     for (int j = 0; j <= s_.WordCount && j < static_cast<int>(s_.Words.size()); ++j)
-        print(s_.Words[static_cast<size_t>(j)], true);
+        board_->printLine(s_.Words[static_cast<size_t>(j)]);
 }
 
 // ---------------------------------------------------------------- records list
@@ -448,19 +306,19 @@ void Form2::List_Click() { List->hide(); }
 void Form2::fillList(const RecordLines& lines)
 {
     List->clear();
-    for (const std::string& item : lines.items) List->addItem(toUnicode(item));
+    for (const std::string& item : lines) List->addItem(toUnicode(item));
 }
 
 void Form2::UpdateRecords()
 {
-    const RecordLines lines = records_.UpdateRecords(s_, p_.files);
-    fillList(lines);
-    if (lines.error != Error::None) p_.dialogs.message(recordsSaveFailedMessage(), form2text::ErrorTitle);
+    const Result<RecordLines> lines = records_.UpdateRecords(s_, p_.files);
+    fillList(lines.value);
+    if (!lines.ok()) p_.dialogs.message(form2text::recordsSaveFailedMessage(), form2text::ErrorTitle);
 }
 
 void Form2::ShowRecords()
 {
-    fillList(readRecordLines(p_.files));
+    fillList(readRecordLines(p_.files).value);
     List->show();
     List->raise();
 }
@@ -473,13 +331,24 @@ void Form2::Indietro_Click() { close(); }
 
 void Form2::Nome_Click()
 {
-    s_.PlayerName = askPlayerName(p_.dialogs, s_.PlayerName);
+    s_.PlayerName = askPlayerName(
+        [this](const std::string& shown) {
+            return p_.dialogs.input(form2text::NamePrompt, form2text::NameTitle, shown);
+        },
+        s_.PlayerName);
     setWindowTitle(toUnicode(form2text::NameCaptionStart + s_.PlayerName + form2text::CaptionEnd));
     if (writePlayerName(p_.files, s_.PlayerName) != Error::None)
         p_.dialogs.message(settingsSaveFailedMessage(), form2text::ErrorTitle);
 }
 
-void Form2::Difficolt_Click() { askHelpPercent(p_.dialogs, s_); }
+void Form2::Difficolt_Click()
+{
+    askHelpPercent(
+        [this](const std::string& shown) {
+            return p_.dialogs.input(form2text::HelpPrompt, form2text::HelpPercentTitle, shown);
+        },
+        s_);
+}
 
 // ---------------------------------------------------------------- game over
 
@@ -493,19 +362,11 @@ void Form2::Form_Unload()
 {
     if (unloaded_) return;
     unloaded_ = true;
-    settleTimer_.stop();
+    firstDeal_->cancel();
     List->move(0, List->y());
     UpdateRecords();
     ShowRecords();
-    std::string text = form2text::GameOver;
-    if (s_.BoardState >= 1) {
-        const size_t row = s_.TargetRow >= 0 && s_.TargetRow < static_cast<int>(s_.Words.size())
-                               ? static_cast<size_t>(s_.TargetRow) : 0;
-        text = std::string(form2text::WrongLetter1) + form2text::LineBreak + form2text::WrongLetter2 +
-               form2text::LineBreak + form2text::WrongLetter3 + static_cast<char>(s_.BoardState) +
-               form2text::WrongLetter4 + s_.Words[row];
-    }
-    p_.dialogs.message(text, form2text::GameOverTitle);
+    p_.dialogs.message(form2text::endMessage(s_), form2text::GameOverTitle);
     Timer1->stop();
     hide();
     emit unloaded();

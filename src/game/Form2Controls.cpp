@@ -7,52 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
-{
-    setMouseTracking(true); // every movement counts, with or without a button
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ClientArea::growCanvas()
-{
-    const QSize want = canvas_.size().expandedTo(size()).expandedTo(QSize(1, 1));
-    if (want == canvas_.size()) return;
-    QImage bigger(want, QImage::Format_RGB32);
-    bigger.fill(Qt::white);
-    if (!canvas_.isNull()) {
-        QPainter p(&bigger);
-        p.drawImage(0, 0, canvas_);
-    }
-    canvas_ = std::move(bigger);
-}
-
-void ClientArea::paintEvent(QPaintEvent* e)
-{
-    QPainter p(this);
-    p.drawImage(e->rect(), canvas_, e->rect());
-}
-
-void ClientArea::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    growCanvas();
-}
-
-void ClientArea::mousePressEvent(QMouseEvent* e)
-{
-    if (onPress) onPress(e);
-}
-
-void ClientArea::mouseMoveEvent(QMouseEvent* e)
-{
-    if (onMove) onMove(e);
-}
-
-void ClientArea::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (onRelease) onRelease(e);
-}
-
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setAutoFillBackground(true);

@@ -1,6 +1,6 @@
 #pragma once
-// The widgets the game window is built from: its client area with the drawing
-// that persists, the picture box of the genre and the drag tile.
+// Small widgets of the game window: the picture box of the genre and the
+// drag tile. The board itself is game/BoardCanvas.h.
 
 #include <QImage>
 #include <QWidget>
@@ -8,30 +8,6 @@
 #include <functional>
 
 class QMouseEvent;
-
-// The client area of the game window. What is drawn on the board goes into an
-// image the size of the area, so it survives dialogs and the drag tile.
-class ClientArea : public QWidget {
-public:
-    explicit ClientArea(QWidget* parent = nullptr);
-
-    QImage& canvas() { return canvas_; }
-    const QImage& canvas() const { return canvas_; }
-    // Makes sure the image covers the whole area, keeping what is drawn.
-    void growCanvas();
-
-    std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseMoveEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-
-private:
-    QImage canvas_;
-};
 
 // A picture shown at its own size from the top-left corner, not stretched.
 class PictureBox : public QWidget {

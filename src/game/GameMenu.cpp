@@ -1,26 +1,14 @@
 #include "game/GameMenu.h"
 
-#include "game/Form2.h"
 #include "about/Form3.h"
-#include "ui/Links.h"
+#include "game/Form2.h"
+#include "game/Form2Text.h"
 #include "platform/Text.h"
+#include "ui/Links.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
-std::string helpMessage(const Session& session)
-{
-    std::string genre;
-    if (session.GenreIndex >= 0 && session.GenreIndex < static_cast<int>(session.GenreNames.size()))
-        genre = session.GenreNames[session.GenreIndex];
-    return std::string("Il gioco consiste nel portare le lettere mischiate ") +
-           "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse " +
-           "dove sono posizionate le caselle relative alle parole " +
-           "da formare, in questo caso il genere scelto \xE8 '" + genre +
-           "' quindi le parole dovranno appartenere solamente " + "a questa categoria." +
-           " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra.";
-}
 
 namespace {
 
@@ -40,7 +28,7 @@ QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, c
 
 void installGameMenu(Form2& form, Session& session, Platform& platform)
 {
-    using namespace GameMenuText;
+    using namespace form2text;
     QMenuBar* bar = form.menuBar();
 
     QMenu* file = bar->addMenu(toUnicode(File));

@@ -76,11 +76,22 @@ bool checkPlaced(Session& s)
     const size_t c = static_cast<size_t>(s.TargetColumn - 1);
     const char expected = s.Words[row][c];
     if (s.BoxRows[row][c] != expected) {
-        s.BoardState = static_cast<int16_t>(static_cast<unsigned char>(expected));
+        s.markLost(expected);
         return false;
     }
     scoreRightLetter(s);
     return true;
+}
+
+Release release(Session& s, double x, double y, int clientWidth)
+{
+    switch (dropTest(s, x, y, clientWidth)) {
+    case Drop::Outside: return Release::Outside;
+    case Drop::Occupied: return Release::Occupied;
+    case Drop::Empty: break;
+    }
+    place(s);
+    return checkPlaced(s) ? Release::Right : Release::Wrong;
 }
 
 void scoreRightLetter(Session& s)
@@ -102,6 +113,11 @@ bool boardComplete(const Session& s)
         if (s.BoxRows[static_cast<size_t>(i)] != s.Words[static_cast<size_t>(i)]) return false;
     }
     return true;
+}
+
+void addTimeBonus(Session& s)
+{
+    s.Score = withTimeBonus(s.Score, s.ElapsedSeconds, s.PoolLetters.size());
 }
 
 std::string scoreCaption(int32_t score) { return "Punti:" + signPlace(score); }

@@ -38,8 +38,19 @@ Drop dropTest(Session& s, double x, double y, int clientWidth);
 char place(Session& s);
 
 // Checks the letter just placed in (TargetRow, TargetColumn). A right letter
-// scores; a wrong one stores the code of the expected letter in BoardState.
+// scores; a wrong one marks the game lost with the letter that belonged there.
 bool checkPlaced(Session& s);
+
+enum class Release {
+    Outside,  // not over a target box: the letter stays in the pool
+    Occupied, // over a box that already shows a letter: it stays in the pool too
+    Right,    // placed and right: scored
+    Wrong,    // placed and wrong: the game is lost
+};
+
+// A release at (x, y) while a letter is carried: the drop test, then the
+// letter goes into the empty box and is checked.
+Release release(Session& s, double x, double y, int clientWidth);
 
 // Points of a right letter: 300 / HelpPercent (a help percentage of 0 counts
 // as 1 and is left at 1), added to Score rounded half to even.
@@ -51,6 +62,9 @@ int32_t withTimeBonus(int32_t score, double elapsedSeconds, size_t letters);
 
 // The board is complete when every row shows its word.
 bool boardComplete(const Session& s);
+
+// Adds the completion bonus of the board just finished to Score.
+void addTimeBonus(Session& s);
 
 // The score label's caption: "Punti:" and the score with its sign place.
 std::string scoreCaption(int32_t score);

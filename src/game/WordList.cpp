@@ -1,10 +1,10 @@
 #include "game/WordList.h"
 
-int readSection(Files& files, const std::string& genre, GenreWords& words, Error* error)
+Result<int> readSection(Files& files, const std::string& genre, GenreWords& words)
 {
     int count = 0;
     bool inSection = false;
-    Error e = files.readLines(
+    const Error e = files.readLines(
         WordListFile,
         [&](std::string_view line) {
             if (!line.empty() && line[0] == SectionMark) {
@@ -19,6 +19,5 @@ int readSection(Files& files, const std::string& genre, GenreWords& words, Error
             return true;
         },
         MaxWordLength);
-    if (error) *error = e;
-    return e == Error::None ? count : -1;
+    return {e == Error::None ? count : 0, e};
 }

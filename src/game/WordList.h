@@ -20,7 +20,6 @@ struct GenreWords {
 };
 
 // Reads the first section named exactly `genre` into words, from slot 0, and
-// returns how many lines it stored (0..101). A longer section is cut at 101.
-// Returns -1 when the file is missing or cannot be read.
-int readSection(Files& files, const std::string& genre, GenreWords& words,
-                Error* error = nullptr);
+// gives how many lines it stored (0..101). A longer section is cut at 101.
+// Fails when the file is missing or cannot be read.
+Result<int> readSection(Files& files, const std::string& genre, GenreWords& words);

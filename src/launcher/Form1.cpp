@@ -2,9 +2,9 @@
 
 #include "game/Form2.h"
 #include "ui/Artwork.h"
-#include "game/GameMenu.h"
 #include "ui/LinkLabel.h"
 #include "ui/Links.h"
+#include "ui/Messages.h"
 #include "ui/Fonts.h"
 #include "platform/Text.h"
 #include "ui/Twips.h"
@@ -170,7 +170,7 @@ void Form1::Form_Load()
 
 void Form1::Form_Activate()
 {
-    if (session_.PlayerName.empty()) session_.PlayerName = NameWhenEmptyOnActivate;
+    if (session_.PlayerName.empty()) session_.PlayerName = NameWhenEmpty;
     // An edit of the box: Text1_Change takes the name back in upper case.
     Text1->setText(toUnicode(session_.PlayerName));
     Text1->setFocus(Qt::OtherFocusReason);
@@ -236,7 +236,6 @@ void Form1::ChooseGenre(int16_t index)
     auto* form = new Form2(session_, platform_, records_);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setWindowIcon(windowIcon());
-    installGameMenu(*form, session_, platform_);
     game_ = form;
     gameObject_ = form;
     connect(form, &Form2::unloaded, this, &Form1::gameWindowGone);

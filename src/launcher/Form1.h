@@ -26,7 +26,6 @@ inline constexpr const char* HelpButton = "&Help";
 inline constexpr const char* EndButton = "&Fine";
 inline constexpr const char* EndButtonTip = "Uscita dal programma";
 inline constexpr const char* WebSiteTip = "Visita il sito dell'autore";
-inline constexpr const char* NameWhenEmptyOnActivate = "Anonimo";
 inline constexpr int NameBoxMax = 12;
 
 class Form1 : public QWidget {

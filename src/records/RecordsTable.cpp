@@ -19,12 +19,6 @@ std::string oneLine(std::string s)
     return s;
 }
 
-std::string genreOf(const Session& s)
-{
-    if (s.GenreIndex < 0 || s.GenreIndex >= static_cast<int16_t>(s.GenreNames.size())) return {};
-    return s.GenreNames[static_cast<size_t>(s.GenreIndex)];
-}
-
 } // namespace
 
 std::string formatRecordLine(const std::string& name, int32_t score, const std::string& genre)
@@ -48,7 +42,7 @@ RecordEntry parseRecordLine(std::string_view line)
     return e;
 }
 
-RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
+Result<RecordLines> RecordsTable::UpdateRecords(const Session& s, Files& files)
 {
     // Everything below may be undone when the file cannot be saved.
     const RecordsTable before = *this;
@@ -57,10 +51,9 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
     // rewrite below then reports the failure.
     files.touch(RecordsFile);
 
-    RecordLines out;
-    out.items.push_back(RecordsTitle);
+    Result<RecordLines> out{{RecordsTitle}};
     RecordCount = 0;
-    Error read = files.readLines(RecordsFile, [&](std::string_view line) {
+    const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         if (RecordCount < SlotsRead) {
             ++RecordCount;
             RecordEntry e = parseRecordLine(line);
@@ -68,8 +61,8 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
             RecordScores[RecordCount] = e.score;
             RecordGenres[RecordCount] = std::move(e.genre);
         }
-        out.items.emplace_back(line);
-        return out.items.size() <= MaxListedLines;
+        out.value.emplace_back(line);
+        return out.value.size() <= MaxListedLines;
     });
     if (read == Error::Unreadable) {
         // Rewriting what could not be read would throw the records away.
@@ -92,7 +85,7 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
             }
             RecordNames[i] = s.PlayerName;
             RecordScores[i] = s.Score;
-            RecordGenres[i] = genreOf(s);
+            RecordGenres[i] = s.GenreNames[s.genreSlot()];
             break;
         }
     }
@@ -100,7 +93,7 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
     std::vector<std::string> lines;
     for (int i = 1; i <= TableSize; ++i)
         lines.push_back(formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i]));
-    Error written = files.rewrite(RecordsFile, lines);
+    const Error written = files.rewrite(RecordsFile, lines);
     if (written != Error::None) {
         *this = before;
         out.error = written;
@@ -108,22 +101,15 @@ RecordLines RecordsTable::UpdateRecords(const Session& s, Files& files)
     return out;
 }
 
-RecordLines readRecordLines(Files& files)
+Result<RecordLines> readRecordLines(Files& files)
 {
     files.touch(RecordsFile);
-    RecordLines out;
-    out.items.push_back(RecordsTitle);
-    Error read = files.readLines(RecordsFile, [&](std::string_view line) {
-        out.items.emplace_back(line);
-        return out.items.size() <= MaxListedLines;
+    Result<RecordLines> out{{RecordsTitle}};
+    const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
+        out.value.emplace_back(line);
+        return out.value.size() <= MaxListedLines;
     });
     // No file at all (the folder would not let it be created) shows the title alone.
     if (read == Error::Unreadable) out.error = read;
     return out;
-}
-
-std::string recordsSaveFailedMessage()
-{
-    return "Impossibile salvare la tabella dei record (LexOrda.Sco): il file o la cartella "
-           "non sono accessibili (sola lettura o in uso). I record precedenti restano invariati.";
 }

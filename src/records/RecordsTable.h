@@ -15,10 +15,7 @@ inline constexpr const char* RecordsFile = "LexOrda.Sco";
 inline constexpr const char* RecordsTitle = "TABELLA RECORDS";
 
 // What the records list shows: the title, then the file's lines as they stand.
-struct RecordLines {
-    std::vector<std::string> items; // items[0] is the title
-    Error error = Error::None;
-};
+using RecordLines = std::vector<std::string>; // [0] is the title
 
 // Kept for the whole run, across games.
 struct RecordsTable {
@@ -28,22 +25,20 @@ struct RecordsTable {
     int16_t RecordCount = 0;
 
     // Reads the file, enters the game's score where it beats an entry and
-    // rewrites the file whole. Returns the lines read, for the list.
-    // On a write failure the old file stays as it was and error says so.
+    // rewrites the file whole. Gives the lines read, for the list, also when
+    // it fails: a file that cannot be read is not rewritten, and on a write
+    // failure the old file stays as it was.
     // The ten slots all take part in the entry, a slot the file did not fill
     // counting with what the table holds; a failed save leaves the table as
     // it was before the call.
-    RecordLines UpdateRecords(const Session& s, Files& files);
+    Result<RecordLines> UpdateRecords(const Session& s, Files& files);
 };
 
 // The list's lines straight from the file (creating it empty when missing).
-RecordLines readRecordLines(Files& files);
+Result<RecordLines> readRecordLines(Files& files);
 
 // One line of the file.
 std::string formatRecordLine(const std::string& name, int32_t score, const std::string& genre);
-
-// The message shown when the records could not be saved.
-std::string recordsSaveFailedMessage();
 
 // The list shows at most this many lines of the file (each at most the
 // default line length of Files::readLines); a file longer than that is cut.

@@ -35,9 +35,30 @@ struct Session {
     int16_t TargetRow = 0;
     int16_t TargetColumn = 0;
 
-    // 0 idle, -1 deal gate open, 1..255 the code of the letter that belonged
-    // where the game was lost.
+    // 0 play, -1 deal gate open, 1..255 the code of the letter that belonged
+    // where the game was lost. Read and written through the operations below.
     int16_t BoardState = 0;
+
+    // The deal gate: a size change of the game window deals a round unless
+    // play is on. It opens as the window maximizes and around each next deal.
+    void openDealGate() { BoardState = -1; }
+    void closeDealGate() { BoardState = 0; }
+    bool dealGateOpen() const { return BoardState == -1; }
+    bool inPlay() const { return BoardState == 0; }
+
+    // A wrong letter ends the game; the letter that belonged there is kept
+    // for the end message.
+    void markLost(char expected) { BoardState = static_cast<unsigned char>(expected); }
+    bool lost() const { return BoardState >= 1; }
+    char lostLetter() const { return static_cast<char>(BoardState); }
+
+    // The genre being played, as an index the genre tables always hold
+    // (slot 8, empty, for anything out of range).
+    size_t genreSlot() const
+    {
+        return GenreIndex >= 0 && GenreIndex < static_cast<int16_t>(GenreNames.size() - 1)
+                   ? static_cast<size_t>(GenreIndex) : GenreNames.size() - 1;
+    }
 };
 
 // The genre table the launcher fills in at start-up.

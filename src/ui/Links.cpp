@@ -1,27 +1,6 @@
 #include "ui/Links.h"
 
-std::string documentationMissingMessage()
-{
-    return std::string("La documentazione (") + DocumentationFile +
-           ") non si trova nella cartella del gioco.";
-}
-
-std::string documentationFailedMessage()
-{
-    return std::string("Impossibile aprire la documentazione (") + DocumentationFile +
-           "): nessun programma associato alle pagine HTML.";
-}
-
-std::string webSiteFailedMessage()
-{
-    return std::string("Impossibile aprire il sito dell'autore (") + WebSiteAddress +
-           "): nessun browser disponibile.";
-}
-
-std::string mailFailedMessage()
-{
-    return std::string("Impossibile aprire il programma di posta per scrivere a ") + MailAddress + ".";
-}
+#include "ui/Messages.h"
 
 void openDocumentation(Platform& platform)
 {

@@ -1,5 +1,22 @@
 #include "doubles/Doubles.h"
 
+void ScriptedDialogs::message(const std::string& text, const std::string& title)
+{
+    shown.push_back({"message", text, title, ""});
+    if (onShow) onShow(Shown(shown.back()));
+}
+
+std::string ScriptedDialogs::input(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText)
+{
+    shown.push_back({"input", prompt, title, defaultText});
+    if (onShow) onShow(Shown(shown.back()));
+    if (answers.empty()) return {};
+    std::string a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
 QImage FakePictures::load(const std::string& fileName, std::string* error)
 {
     auto it = images.find(fileName);

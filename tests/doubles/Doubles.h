@@ -5,6 +5,21 @@
 #include "doubles/RulesDoubles.h"
 #include "platform/Platform.h"
 
+// Answers input boxes from a script and records everything shown.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        std::string kind, text, title, defaultText;
+    };
+    std::vector<Shown> shown;
+    std::deque<std::string> answers; // input answers; empty text when none left
+    // Runs while a box is "open", to look at the windows behind it.
+    std::function<void(const Shown&)> onShow;
+    void message(const std::string& text, const std::string& title) override;
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& defaultText) override;
+};
+
 class CountingSound : public Sound {
 public:
     int beeps = 0;

@@ -70,23 +70,6 @@ Error MemoryFiles::touch(const std::string& name)
     return Error::None;
 }
 
-void ScriptedDialogs::message(const std::string& text, const std::string& title)
-{
-    shown.push_back({"message", text, title, ""});
-    if (onShow) onShow(Shown(shown.back()));
-}
-
-std::string ScriptedDialogs::input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText)
-{
-    shown.push_back({"input", prompt, title, defaultText});
-    if (onShow) onShow(Shown(shown.back()));
-    if (answers.empty()) return {};
-    std::string a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
 std::string readDataFile(const std::string& name)
 {
     std::ifstream in(std::string(PAROLIX_DATA_DIR) + "/" + name, std::ios::binary);

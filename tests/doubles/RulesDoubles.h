@@ -1,10 +1,9 @@
 #pragma once
 // Test doubles for the services the rules use: a scripted clock and random
-// numbers, files in memory and dialogs that answer from a script. Plain C++:
+// numbers and files in memory. Plain C++:
 // the rules tests and the fuzzers link them without Qt.
 
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Random.h"
 
@@ -46,21 +45,6 @@ public:
 
 private:
     std::map<std::string, std::string>::iterator find(const std::string& name);
-};
-
-// Answers input boxes from a script and records everything shown.
-class ScriptedDialogs : public Dialogs {
-public:
-    struct Shown {
-        std::string kind, text, title, defaultText;
-    };
-    std::vector<Shown> shown;
-    std::deque<std::string> answers; // input answers; empty text when none left
-    // Runs while a box is "open", to look at the windows behind it.
-    std::function<void(const Shown&)> onShow;
-    void message(const std::string& text, const std::string& title) override;
-    std::string input(const std::string& prompt, const std::string& title,
-                      const std::string& defaultText) override;
 };
 
 // Reads a file of the source tree's data folder.

@@ -63,9 +63,9 @@ TEST(WordListData, EverySectionHoldsDistinctUpperCaseWordsThatFitARow)
     for (const auto& genre : Genres) {
         SCOPED_TRACE(genre);
         GenreWords words;
-        Error error = Error::None;
-        int count = readSection(files, genre, words, &error);
-        ASSERT_EQ(error, Error::None);
+        const Result<int> read = readSection(files, genre, words);
+        ASSERT_EQ(read.error, Error::None);
+        const int count = read.value;
         EXPECT_GE(count, 60);
         EXPECT_LE(count, MaxSectionWords);
         std::set<std::string> seen;

@@ -45,7 +45,9 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         f.write("LexOrda.Sco", bad.bytes);
 
         GenreWords words;
-        int n = readSection(files, "Animali", words);
+        const Result<int> read = readSection(files, "Animali", words);
+        EXPECT_TRUE(read.ok());
+        const int n = read.value;
         EXPECT_GE(n, 0);
         EXPECT_LE(n, MaxSectionWords);
         for (int i = 0; i < n; ++i) EXPECT_LE(words.slot[i].size(), MaxWordLength);
@@ -58,9 +60,9 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         s.PlayerName = "MARIO";
         s.Score = 77;
         RecordsTable table;
-        RecordLines shown = table.UpdateRecords(s, files);
+        Result<RecordLines> shown = table.UpdateRecords(s, files);
         EXPECT_EQ(shown.error, Error::None);
-        EXPECT_LE(shown.items.size(), static_cast<size_t>(MaxListedLines) + 1);
+        EXPECT_LE(shown.value.size(), static_cast<size_t>(MaxListedLines) + 1);
         // The records file is rewritten whole; the word list and settings stay.
         int lines = 0;
         files.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
@@ -76,9 +78,7 @@ TEST(BadFiles, FoldersInPlaceOfTheFilesCountAsMissing)
     for (const char* name : {"lexorda.DAT", "LexOrda.ini", "LexOrda.Sco"}) fs::create_directory(f.path / name);
     DiskFiles files(f.path.string());
     GenreWords words;
-    Error e{};
-    EXPECT_EQ(readSection(files, "Animali", words, &e), -1);
-    EXPECT_EQ(e, Error::NotFound);
+    EXPECT_EQ(readSection(files, "Animali", words).error, Error::NotFound);
     EXPECT_EQ(readPlayerName(files), "ANONIMO");
     EXPECT_EQ(writePlayerName(files, "MARIO"), Error::Unwritable);
     Session s;

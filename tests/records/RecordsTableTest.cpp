@@ -129,12 +129,12 @@ TEST(UpdateRecords, NewScoreTakesItsPlace)
         const auto before = tenEntries(c.scores);
         files.content["LexOrda.Sco"] = joinCrLf(before);
         RecordsTable table;
-        RecordLines shown = table.UpdateRecords(gameEnd("MARIO", c.score), files);
+        Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", c.score), files);
 
         EXPECT_EQ(shown.error, Error::None);
-        ASSERT_EQ(shown.items.size(), before.size() + 1);
-        EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
-        EXPECT_EQ(shown.items[1], before[0]); // the list shows the file as read
+        ASSERT_EQ(shown.value.size(), before.size() + 1);
+        EXPECT_EQ(shown.value[0], "TABELLA RECORDS");
+        EXPECT_EQ(shown.value[1], before[0]); // the list shows the file as read
 
         std::vector<std::string> expected = before;
         expected.resize(10, EmptyEntry);
@@ -176,13 +176,13 @@ TEST(UpdateRecords, NewFileTakesTheFirstPositiveScore)
     RecordsTable table;
 
     // First game of a run with no file and no points: ten empty entries.
-    RecordLines first = table.UpdateRecords(gameEnd("ANONIMO", 0), files);
-    EXPECT_EQ(first.items, std::vector<std::string>{"TABELLA RECORDS"});
+    Result<RecordLines> first = table.UpdateRecords(gameEnd("ANONIMO", 0), files);
+    EXPECT_EQ(first.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(fileLines(files), std::vector<std::string>(10, EmptyEntry));
 
     // Next game with points enters on line 1.
-    RecordLines second = table.UpdateRecords(gameEnd("ANONIMO", 125, 0), files);
-    EXPECT_EQ(second.items.size(), 11u);
+    Result<RecordLines> second = table.UpdateRecords(gameEnd("ANONIMO", 125, 0), files);
+    EXPECT_EQ(second.value.size(), 11u);
     auto after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
     EXPECT_EQ(after[0], "ANONIMO    125     Animali");
@@ -220,10 +220,10 @@ TEST(UpdateRecords, EleventhLineShownThenDropped)
     auto lines = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
     files.content["LexOrda.Sco"] = joinCrLf(lines);
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("X", 10), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("X", 10), files);
 
-    ASSERT_EQ(shown.items.size(), 12u);
-    EXPECT_EQ(shown.items[11], lines[10]);
+    ASSERT_EQ(shown.value.size(), 12u);
+    EXPECT_EQ(shown.value[11], lines[10]);
     EXPECT_EQ(table.RecordCount, 10);
     EXPECT_EQ(table.RecordScores[11], 50);
     auto after = fileLines(files);
@@ -236,24 +236,24 @@ TEST(ShowRecords, FifteenLinesAllShown)
     std::vector<std::string> lines;
     for (int i = 0; i < 15; ++i) lines.push_back("riga " + std::to_string(i));
     files.content["LexOrda.Sco"] = joinCrLf(lines);
-    RecordLines shown = readRecordLines(files);
-    ASSERT_EQ(shown.items.size(), 16u);
-    EXPECT_EQ(shown.items[0], "TABELLA RECORDS");
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(shown.items[i + 1], lines[i]);
+    Result<RecordLines> shown = readRecordLines(files);
+    ASSERT_EQ(shown.value.size(), 16u);
+    EXPECT_EQ(shown.value[0], "TABELLA RECORDS");
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(shown.value[i + 1], lines[i]);
     EXPECT_EQ(files.text("LexOrda.Sco"), joinCrLf(lines)); // only read
 
     // More than eleven lines through the update too: the table takes ten.
     RecordsTable table;
-    RecordLines updated = table.UpdateRecords(gameEnd("X", 5), files);
-    EXPECT_EQ(updated.items.size(), 16u);
+    Result<RecordLines> updated = table.UpdateRecords(gameEnd("X", 5), files);
+    EXPECT_EQ(updated.value.size(), 16u);
     EXPECT_EQ(fileLines(files).size(), 10u);
 }
 
 TEST(ShowRecords, MissingFileIsCreatedEmpty)
 {
     MemoryFiles files;
-    RecordLines shown = readRecordLines(files);
-    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    Result<RecordLines> shown = readRecordLines(files);
+    EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(shown.error, Error::None);
     EXPECT_TRUE(files.exists("lexorda.sco"));
     EXPECT_EQ(files.text("LexOrda.Sco"), "");
@@ -269,9 +269,9 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     files.content["LexOrda.Sco"] = garbage;
     files.content["LexOrda.ini"] = "Nome=ROSSI\r\n";
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("ROSSI", 321), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("ROSSI", 321), files);
     EXPECT_EQ(shown.error, Error::None);
-    EXPECT_LE(shown.items.size(), MaxListedLines + 1);
+    EXPECT_LE(shown.value.size(), MaxListedLines + 1);
     auto after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
     for (const auto& l : after) {
@@ -286,8 +286,8 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     files.content["LexOrda.Sco"] = "LUNGO      99999999999999999999" + std::string(100000, 'x') + "\r\n" +
                                    "NEGATIVO   -99999999999999\r\n";
     shown = readRecordLines(files);
-    ASSERT_EQ(shown.items.size(), 3u);
-    EXPECT_EQ(shown.items[1].size(), 4096u);
+    ASSERT_EQ(shown.value.size(), 3u);
+    EXPECT_EQ(shown.value[1].size(), 4096u);
     table.UpdateRecords(gameEnd("ROSSI", 321), files);
     after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
@@ -300,10 +300,10 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     for (int i = 0; i < 5000; ++i) many += "RIGA       " + std::to_string(5000 - i) + "\r\n";
     files.content["LexOrda.Sco"] = many;
     shown = readRecordLines(files);
-    EXPECT_EQ(shown.items.size(), MaxListedLines + 1);
-    EXPECT_EQ(shown.items.back(), "RIGA       4001");
+    EXPECT_EQ(shown.value.size(), MaxListedLines + 1);
+    EXPECT_EQ(shown.value.back(), "RIGA       4001");
     shown = table.UpdateRecords(gameEnd("ROSSI", 4995), files);
-    EXPECT_EQ(shown.items.size(), MaxListedLines + 1);
+    EXPECT_EQ(shown.value.size(), MaxListedLines + 1);
     after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
     EXPECT_EQ(after[6].substr(0, 15), "ROSSI      4995");
@@ -320,27 +320,26 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
     RecordsTable kept = table;
 
     files.failWrites = true;
-    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
     EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.items.size(), 11u); // the list still shows the file
+    EXPECT_EQ(shown.value.size(), 11u); // the list still shows the file
     EXPECT_EQ(files.text("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordNames, kept.RecordNames);
     EXPECT_EQ(table.RecordScores, kept.RecordScores);
     EXPECT_EQ(table.RecordGenres, kept.RecordGenres);
     EXPECT_EQ(table.RecordCount, kept.RecordCount);
-    EXPECT_FALSE(recordsSaveFailedMessage().empty());
 
     // A folder where the file cannot even be created: the title alone.
     MemoryFiles none;
     none.failWrites = true;
     RecordsTable empty;
     shown = empty.UpdateRecords(gameEnd("MARIO", 5000), none);
-    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_TRUE(none.content.empty());
     EXPECT_EQ(empty.RecordScores[1], 0);
     shown = readRecordLines(none);
-    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
 }
 
 namespace {
@@ -412,9 +411,9 @@ TEST_F(DiskFolder, WritesTenLinesWithCrLf)
     DiskFiles files(dir);
     write("LEXORDA.SCO", "ANONIMO    125     Animali\n");
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("ANNA", 300, 0), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("ANNA", 300, 0), files);
     EXPECT_EQ(shown.error, Error::None);
-    EXPECT_EQ(shown.items.size(), 2u);
+    EXPECT_EQ(shown.value.size(), 2u);
     std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
     for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
     EXPECT_EQ(read("LEXORDA.SCO"), expected); // the existing spelling is kept
@@ -428,9 +427,9 @@ TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
     if (!makeReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
     DiskFiles files(dir);
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
     EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.items.size(), 11u);
+    EXPECT_EQ(shown.value.size(), 11u);
     EXPECT_EQ(read("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordScores[1], 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
@@ -442,10 +441,10 @@ TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
     write("LexOrda.Sco/inside", "keep");
     DiskFiles files(dir);
     RecordsTable table;
-    RecordLines shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
     EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(read("LexOrda.Sco/inside"), "keep");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_EQ(readRecordLines(files).items, std::vector<std::string>{"TABELLA RECORDS"});
+    EXPECT_EQ(readRecordLines(files).value, std::vector<std::string>{"TABELLA RECORDS"});
 }

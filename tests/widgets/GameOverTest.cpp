@@ -6,6 +6,8 @@
 #include <QListWidget>
 
 #include "records/PlayerSettings.h"
+#include "ui/Messages.h"
+#include "game/Form2Text.h"
 
 namespace {
 // What the window showed while the end message was open.
@@ -135,7 +137,7 @@ TEST_F(GameOver, ARecordsFileThatCannotBeSavedIsReportedAndTheGameStillEnds)
     fp.files.failWrites = true;
     form->Indietro_Click();
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
-    EXPECT_EQ(fp.dialogs.shown[0].text, recordsSaveFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown[0].text, form2text::recordsSaveFailedMessage());
     EXPECT_EQ(fp.dialogs.shown[1].text, "Fine partita");
     EXPECT_EQ(fp.files.text("LexOrda.Sco"), "OLD        50      Frutti\r\n");
     settle();

@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
 #include "ui/LinkLabel.h"
-#include "ui/Links.h"
+#include "ui/Messages.h"
 #include "platform/Text.h"
 #include "records/PlayerSettings.h"
 #include "game/BoardGeometry.h"

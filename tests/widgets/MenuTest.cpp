@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
-#include "game/GameMenu.h"
-#include "ui/Links.h"
+#include "game/Form2Text.h"
+#include "ui/Messages.h"
 #include "platform/Text.h"
 
 #include <QAction>
@@ -148,4 +148,16 @@ TEST_F(Launcher, LinksAndNameFromTheMenu)
     EXPECT_EQ(s.PlayerName, "Gino");
     EXPECT_EQ(game->windowTitle(), "Parolix (Gino) ");
     EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=Gino\r\n");
+    const ScriptedDialogs::Shown& name = fp.dialogs.shown.back();
+    EXPECT_EQ(name.kind, "input");
+    EXPECT_EQ(name.text, "Inserisci nome giocatore (Massimo 10 caratteri) : ");
+    EXPECT_EQ(name.title, "LexOrda");
+
+    fp.dialogs.answers = {"61", "30"};
+    QTest::keyClick(game, Qt::Key_F4);
+    EXPECT_EQ(s.HelpPercentStart, 30);
+    for (size_t i = fp.dialogs.shown.size() - 2; i < fp.dialogs.shown.size(); ++i) {
+        EXPECT_EQ(fp.dialogs.shown[i].text, "Inserisci la percentuale lettere di Aiuto : 1=Nessuno, (Max 60)");
+        EXPECT_EQ(fp.dialogs.shown[i].title, "Parolix");
+    }
 }

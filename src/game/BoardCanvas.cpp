@@ -1,0 +1,177 @@
+#include "game/BoardCanvas.h"
+
+#include "platform/Text.h"
+#include "session/Palette.h"
+#include "ui/Fonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Palette indices of the board.
+constexpr int PoolFill = 14, PoolOutline = 1;
+constexpr int EmptyFill = 7, EmptyOutline = 1;
+constexpr int HelpFill = 11, HelpOutline = 3;
+constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
+
+// The ink of the letters: practically black.
+constexpr QColor BoardInk{1, 0, 0};
+
+QColor colour(int index)
+{
+    const Rgb c = Palette[index];
+    return {c.r, c.g, c.b};
+}
+
+QRect rectOf(const Box& b) { return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)); }
+
+} // namespace
+
+BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true); // every movement counts, with or without a button
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    font_ = gameFont("Courier New", 24, true);
+    setFont(font_);
+}
+
+void BoardCanvas::growImage()
+{
+    const QSize want = image_.size().expandedTo(size()).expandedTo(QSize(1, 1));
+    if (want == image_.size()) return;
+    QImage bigger(want, QImage::Format_RGB32);
+    bigger.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&bigger);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(bigger);
+}
+
+void BoardCanvas::showPicture(const QImage& picture)
+{
+    growImage();
+    image_.fill(Qt::white);
+    if (!picture.isNull()) {
+        QPainter p(&image_);
+        p.drawImage(0, 0, picture);
+    }
+    update();
+}
+
+void BoardCanvas::drawPoolSlot(int slot, char letter)
+{
+    const Point pt = board::poolPoint(slot);
+    drawCell(pt, PoolFill, PoolOutline);
+    const Point at = board::letterPos(pt);
+    setTextPosition(at.x, at.y);
+    foreColor_ = BoardInk;
+    print(std::string(1, letter), false);
+}
+
+void BoardCanvas::drawEmptyPoolSlot(int slot) { drawCell(board::poolPoint(slot), PoolFill, PoolOutline); }
+
+void BoardCanvas::drawTargetRows(const Session& s)
+{
+    const int clientWidth = width();
+    for (int j = 0; j <= s.WordCount && j < static_cast<int>(s.Words.size()); ++j) {
+        const std::string& word = s.Words[static_cast<size_t>(j)];
+        const std::string& boxes = s.BoxRows[static_cast<size_t>(j)];
+        for (size_t i = 1; i <= word.size(); ++i) {
+            const Point pt = board::targetPoint(j, static_cast<int>(i), clientWidth);
+            const bool empty = i > boxes.size() || boxes[i - 1] == ' ';
+            drawCell(pt, empty ? EmptyFill : HelpFill, empty ? EmptyOutline : HelpOutline);
+            const Point at = board::letterPos(pt);
+            setTextPosition(at.x, at.y);
+            if (!empty) print(std::string(1, word[i - 1]), false);
+        }
+    }
+}
+
+void BoardCanvas::drawPlacedLetter(int row, int column, char letter)
+{
+    const Point b = board::targetPoint(row, column, width());
+    outlineBox(board::placedBar(b), colour(PlacedBar));
+    fillBox(board::fillBox(b), colour(PlacedFill));
+    outlineBox(board::outlineBox(b), colour(PlacedOutline));
+    const Point at = board::letterPos(b);
+    setTextPosition(at.x, at.y);
+    print(std::string(1, letter), true);
+}
+
+void BoardCanvas::setTextPosition(double x, double y)
+{
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void BoardCanvas::fillBox(const Box& b, QColor c)
+{
+    QPainter p(&image_);
+    p.fillRect(rectOf(b), c);
+    update(rectOf(b));
+}
+
+void BoardCanvas::outlineBox(const Box& b, QColor c)
+{
+    QPainter p(&image_);
+    p.fillRect(rectOf({b.left, b.top, b.right, b.top}), c);
+    p.fillRect(rectOf({b.left, b.bottom, b.right, b.bottom}), c);
+    p.fillRect(rectOf({b.left, b.top, b.left, b.bottom}), c);
+    p.fillRect(rectOf({b.right, b.top, b.right, b.bottom}), c);
+    update(rectOf(b));
+}
+
+void BoardCanvas::drawCell(Point pt, int fill, int outline)
+{
+    fillBox(board::fillBox(pt), colour(fill));
+    outlineBox(board::outlineBox(pt), colour(outline));
+}
+
+void BoardCanvas::print(const std::string& text, bool lineBreak)
+{
+    const QString t = toUnicode(text);
+    const QFontMetricsF fm(font_);
+    {
+        QPainter p(&image_);
+        p.setFont(font_);
+        p.setPen(foreColor_);
+        p.drawText(QPointF(CurrentX, CurrentY + fm.ascent()), t);
+    }
+    const double advance = fm.horizontalAdvance(t);
+    update(QRectF(CurrentX, CurrentY, advance + 2, fm.height() + 2).toAlignedRect());
+    if (lineBreak) {
+        CurrentX = 0;
+        CurrentY += fm.height();
+    } else {
+        CurrentX += advance;
+    }
+}
+
+void BoardCanvas::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    p.drawImage(e->rect(), image_, e->rect());
+}
+
+void BoardCanvas::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    growImage();
+}
+
+void BoardCanvas::mousePressEvent(QMouseEvent* e)
+{
+    if (onPress) onPress(e);
+}
+
+void BoardCanvas::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMove) onMove(e);
+}
+
+void BoardCanvas::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease) onRelease(e);
+}

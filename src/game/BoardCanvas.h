@@ -1,0 +1,67 @@
+#pragma once
+// The board: the game window's client area. What is drawn on it goes into an
+// image the size of the area, so it survives dialogs and the drag tile, and
+// stays where the deal drew it when the window changes size. Cells are drawn
+// around their reference points (game/BoardGeometry.h); letters are printed
+// at a text position that moves on as it prints.
+
+#include "game/BoardGeometry.h"
+#include "session/Session.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QMouseEvent;
+
+class BoardCanvas : public QWidget {
+public:
+    explicit BoardCanvas(QWidget* parent = nullptr);
+
+    const QImage& image() const { return image_; }
+    // Makes sure the image covers the whole area, keeping what is drawn.
+    void growImage();
+
+    // The genre picture at the top-left corner, at its own size, on white:
+    // everything drawn before is gone.
+    void showPicture(const QImage& picture);
+    // Pool slot s (1-based) as a yellow tile with its letter; a blank prints
+    // nothing visible. Letters from here on are printed in the board's ink.
+    void drawPoolSlot(int slot, char letter);
+    // The tile of a pool slot whose letter has been placed.
+    void drawEmptyPoolSlot(int slot);
+    // One row of boxes per word, at the right edge of the area as wide as it
+    // is now; help letters show in their cyan boxes.
+    void drawTargetRows(const Session& s);
+    // A letter the player put into box (row, column), with the bar under it.
+    void drawPlacedLetter(int row, int column, char letter);
+    // Prints the text at the text position and moves it to the next line.
+    void printLine(const std::string& text) { print(text, true); }
+    void setTextPosition(double x, double y);
+
+    std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    void fillBox(const Box& b, QColor colour);
+    void outlineBox(const Box& b, QColor colour);
+    void drawCell(Point p, int fill, int outline);
+    // Prints at the text position and moves it on: past the text, or to the
+    // start of the next line.
+    void print(const std::string& text, bool lineBreak);
+
+    QImage image_;
+    QFont font_;                  // every letter on the board
+    QColor foreColor_{255, 0, 0}; // until the first pool tile sets the ink
+    double CurrentX = 0, CurrentY = 0;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// Everything the game window and its menu say, in one place (code page 1252,
+// trailing blanks included).
+
+#include "platform/Result.h"
+#include "session/Session.h"
+
+#include <string>
+
+namespace form2text {
+
+// Captions.
+inline constexpr const char* CaptionStart = "Parolix   (";   // as the window opens
+inline constexpr const char* NameCaptionStart = "Parolix (";  // after the name command
+inline constexpr const char* CaptionEnd = ") ";
+
+// The menu bar.
+inline constexpr const char* File = "&Opzioni";
+inline constexpr const char* Records = "Tabella Records";
+inline constexpr const char* Indietro = "Scelta altro &Genere ";
+inline constexpr const char* Nome = "&Nome Giocatore";
+inline constexpr const char* Difficolt = "&Percentuale di aiuto  ";
+inline constexpr const char* FineGioco = "&Fine";
+inline constexpr const char* Help = "&Help";
+inline constexpr const char* Aiuto = "&Aiuto";
+inline constexpr const char* Menudo = "&Documentazione";
+inline constexpr const char* MenuMail = "&Scrivi Mail all'autore ...";
+inline constexpr const char* MenuTHP = "&Visita Trevo Home Page ...";
+inline constexpr const char* About = "A&bout";
+inline constexpr const char* HelpTitle = "Help Parolix";
+
+// Input boxes of the name and help-percentage commands.
+inline constexpr const char* NamePrompt = "Inserisci nome giocatore (Massimo 10 caratteri) : ";
+inline constexpr const char* NameTitle = "LexOrda";
+inline constexpr const char* HelpPrompt = "Inserisci la percentuale lettere di Aiuto : 1=Nessuno, (Max 60)";
+inline constexpr const char* HelpPercentTitle = "Parolix";
+
+// Messages.
+inline constexpr const char* Congratulations = "Complimenti vivissimi, hai indovinato !!!";
+inline constexpr const char* CongratulationsTitle = "Parolix";
+inline constexpr const char* GameOverTitle = "Lexorda";
+inline constexpr const char* GameOver = "Fine partita";
+inline constexpr const char* WrongLetter1 = "Mi dispiace, hai commesso un errore.";
+inline constexpr const char* WrongLetter2 = "Questa partita verr\xe0 terminata.";
+inline constexpr const char* WrongLetter3 =
+    "Per tua conoscenza in quella posizione occorreva piazzare la lettera '";
+inline constexpr const char* WrongLetter4 = "' in quanto la parola da indovinare in quella riga era ";
+inline constexpr const char* LineBreak = "\r\n";
+inline constexpr const char* ErrorTitle = "Parolix";
+
+// "Fine partita", or after a wrong letter the three lines naming the letter
+// that belonged there and the word of its row.
+std::string endMessage(const Session& s);
+
+// The word list could not be read for the next round.
+std::string noWordListMessage(Error error);
+
+// The records could not be saved after a game.
+std::string recordsSaveFailedMessage();
+
+// How to play, for the genre in play, in one paragraph.
+std::string helpMessage(const Session& s);
+
+} // namespace form2text

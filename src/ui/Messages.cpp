@@ -1,0 +1,30 @@
+#include "ui/Messages.h"
+
+std::string documentationMissingMessage()
+{
+    return std::string("La documentazione (") + DocumentationFile +
+           ") non si trova nella cartella del gioco.";
+}
+
+std::string documentationFailedMessage()
+{
+    return std::string("Impossibile aprire la documentazione (") + DocumentationFile +
+           "): nessun programma associato alle pagine HTML.";
+}
+
+std::string webSiteFailedMessage()
+{
+    return std::string("Impossibile aprire il sito dell'autore (") + WebSiteAddress +
+           "): nessun browser disponibile.";
+}
+
+std::string mailFailedMessage()
+{
+    return std::string("Impossibile aprire il programma di posta per scrivere a ") + MailAddress + ".";
+}
+
+std::string settingsSaveFailedMessage()
+{
+    return "Impossibile salvare il nome del giocatore (LexOrda.ini): il file o la cartella "
+           "non sono accessibili (sola lettura o in uso). Il nome vale solo fino alla chiusura del gioco.";
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The messages that more than one window shows (code page 1252). Each
+// window's own texts stand in its own text file (Form1Text, Form2Text,
+// Form3Text).
+
+#include <string>
+
+inline constexpr const char* DocumentationFile = "LEXORDA.htm";
+inline constexpr const char* WebSiteAddress = "https://parolix.example.org";
+inline constexpr const char* WebSiteText = "parolix.example.org";
+inline constexpr const char* MailAddress = "autore@parolix.example.org";
+inline constexpr const char* LinkFailedTitle = "Parolix";
+
+// The documentation, the site or the mail program could not be opened.
+std::string documentationMissingMessage();
+std::string documentationFailedMessage();
+std::string webSiteFailedMessage();
+std::string mailFailedMessage();
+
+// The player's name could not be saved.
+std::string settingsSaveFailedMessage();
