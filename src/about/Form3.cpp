@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
+#include "ui/Placement.h"
 #include "ui/Fonts.h"
 #include "platform/Text.h"
 #include "ui/Twips.h"
@@ -12,10 +13,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QWindow>
 
-#include <cmath>
 
 namespace {
 
@@ -98,13 +97,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
 
 void Form3::Form_Load()
 {
-    QScreen* screen = game_ ? game_->screen() : this->screen();
-    if (screen) {
-        QRect area = screen->geometry();
-        QSize outer = frameGeometry().size();
-        move(area.x() + static_cast<int>(std::lround((area.width() - outer.width()) / 2.0)),
-             area.y() + static_cast<int>(std::lround((area.height() - outer.height()) / 2.0)));
-    }
+    centreOnScreen(*this, game_ ? game_->screen() : screen());
     // The clock of the game window keeps ticking; only its input stops.
     if (game_) game_->setEnabled(false);
     // Kept above the game window by the window manager, so a click on the

@@ -1,7 +1,7 @@
 #include "game/BoardCanvas.h"
 
 #include "platform/Text.h"
-#include "session/Palette.h"
+#include "ui/Colours.h"
 #include "ui/Fonts.h"
 
 #include <QMouseEvent>
@@ -17,12 +17,6 @@ constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
 
 // The ink of the letters: practically black.
 constexpr QColor BoardInk{1, 0, 0};
-
-QColor colour(int index)
-{
-    const Rgb c = Palette[index];
-    return {c.r, c.g, c.b};
-}
 
 QRect rectOf(const Box& b) { return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)); }
 
@@ -92,9 +86,9 @@ void BoardCanvas::drawTargetRows(const Session& s)
 void BoardCanvas::drawPlacedLetter(int row, int column, char letter)
 {
     const Point b = board::targetPoint(row, column, width());
-    outlineBox(board::placedBar(b), colour(PlacedBar));
-    fillBox(board::fillBox(b), colour(PlacedFill));
-    outlineBox(board::outlineBox(b), colour(PlacedOutline));
+    outlineBox(board::placedBar(b), paletteColour(PlacedBar));
+    fillBox(board::fillBox(b), paletteColour(PlacedFill));
+    outlineBox(board::outlineBox(b), paletteColour(PlacedOutline));
     const Point at = board::letterPos(b);
     setTextPosition(at.x, at.y);
     print(std::string(1, letter), true);
@@ -125,8 +119,8 @@ void BoardCanvas::outlineBox(const Box& b, QColor c)
 
 void BoardCanvas::drawCell(Point pt, int fill, int outline)
 {
-    fillBox(board::fillBox(pt), colour(fill));
-    outlineBox(board::outlineBox(pt), colour(outline));
+    fillBox(board::fillBox(pt), paletteColour(fill));
+    outlineBox(board::outlineBox(pt), paletteColour(outline));
 }
 
 void BoardCanvas::print(const std::string& text, bool lineBreak)

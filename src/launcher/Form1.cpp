@@ -5,12 +5,13 @@
 #include "ui/LinkLabel.h"
 #include "ui/Links.h"
 #include "ui/Messages.h"
+#include "ui/Placement.h"
+#include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "platform/Text.h"
 #include "ui/Twips.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
-#include "session/Palette.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -19,10 +20,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
-#include <cmath>
 
 namespace {
 
@@ -30,8 +29,6 @@ namespace {
 constexpr int TileLeft[8] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
 constexpr int TileTop[2] = {690, 2940};
 constexpr int CaptionTop[2] = {2400, 4650};
-
-QColor colour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 constexpr const char* PicturesFailedTitle = "Parolix";
 
@@ -136,13 +133,7 @@ Form1::~Form1()
 
 void Form1::Form_Load()
 {
-    // Centred on the screen, on the window's outer size.
-    if (QScreen* screen = this->screen()) {
-        QRect area = screen->geometry();
-        QSize outer = frameGeometry().size();
-        move(area.x() + static_cast<int>(std::lround((area.width() - outer.width()) / 2.0)),
-             area.y() + static_cast<int>(std::lround((area.height() - outer.height()) / 2.0)));
-    }
+    centreOnScreen(*this, screen());
 
     fillGenreTables(session_);
     std::string missing;
@@ -156,7 +147,7 @@ void Form1::Form_Load()
         if (picture.isNull()) missing += (missing.empty() ? "" : ", ") + file + " (" + why + ")";
         pittura[t]->setPicture(picture);
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
-        pittura[t]->setBackground(colour(Palette[i + 3]));
+        pittura[t]->setBackground(paletteColour(i + 3));
         Label3[t]->setText(toUnicode(session_.GenreNames[t]));
     }
     session_.HelpPercentStart = -1;

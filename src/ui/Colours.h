@@ -1,0 +1,11 @@
+#pragma once
+// The classic sixteen colours as Qt colours.
+#include "session/Palette.h"
+
+#include <QColor>
+
+inline QColor paletteColour(int index)
+{
+    const Rgb c = Palette[index];
+    return {c.r, c.g, c.b};
+}

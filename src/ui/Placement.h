@@ -1,0 +1,16 @@
+#pragma once
+// Windows centre themselves on the screen when they load, on their outer
+// size (the frame included).
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+inline void centreOnScreen(QWidget& window, QScreen* screen)
+{
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QSize outer = window.frameGeometry().size();
+    window.move(area.x() + static_cast<int>(std::lround((area.width() - outer.width()) / 2.0)),
+                area.y() + static_cast<int>(std::lround((area.height() - outer.height()) / 2.0)));
+}
