@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <system_error>
 #include <unistd.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -169,38 +171,84 @@ Error DiskFiles::readLines(const std::string& name,
     return Error::None;
 }
 
+namespace {
+
+bool writeAll(int fd, const std::string& text)
+{
+    const char* p = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += w;
+        left -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+// After a rename the folder holds the new name only once the folder itself
+// is on disk; until then a power cut could bring the old file back.
+bool syncFolder(const fs::path& folder)
+{
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // Some file systems cannot sync a folder at all; nothing more to do there.
+    bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
 Error DiskFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
 {
     std::error_code ec;
     if (!makePlayerFolder()) return Error::Unwritable;
-    fs::path target = writeTarget(name);
-    if (fs::is_directory(target, ec)) return Error::Unwritable;
+    const fs::path named = writeTarget(name);
+    // A link the player made stays a link: the save goes to the file it
+    // points at, in that file's folder.
+    fs::path target = named;
+    if (fs::is_symlink(named, ec)) {
+        target = fs::weakly_canonical(named, ec);
+        if (ec) return Error::Unwritable;
+    }
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (!existed && errno != ENOENT) return Error::Unwritable;
+    if (existed) {
+        if (!S_ISREG(old.st_mode)) return Error::Unwritable;
+        // A file the player made read-only stays as it is. The mode bits
+        // count even for an owner the system would let write.
+        if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return Error::Unwritable;
+    }
+
     std::string tmpName = target.string() + ".tmp-XXXXXX";
-    int fd = mkstemp(tmpName.data());
+    int fd = mkostemp(tmpName.data(), O_CLOEXEC);
     if (fd < 0) return Error::Unwritable;
     std::string text;
     for (const auto& l : lines) {
         text += l;
         text += "\r\n";
     }
-    const char* p = text.data();
-    size_t left = text.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
+    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    if (existed) {
+        // The new file takes the old one's owner and mode, so a file shared
+        // with a group or kept private stays so.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+                // Not allowed to give it away: the mode below still holds.
+            }
         }
-        p += w;
-        left -= static_cast<size_t>(w);
+        ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
+    } else {
+        // The permissions an ordinary new file would get.
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
     }
-    ok = ok && ::fsync(fd) == 0;
-    // Keep the permissions an ordinary new file would get.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = ::rename(tmpName.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -208,8 +256,50 @@ Error DiskFiles::rewrite(const std::string& name, const std::vector<std::string>
         return Error::Unwritable;
     }
     removeStaleTemporaries(target);
-    return Error::None;
+    return syncFolder(target.parent_path()) ? Error::None : Error::Unwritable;
 }
+
+Error DiskFiles::underLock(const std::string& name, const std::function<Error()>& step)
+{
+    // The lock is a hidden file beside the player's file, one name for the
+    // file in any case. It is never removed: a copy that removed it could
+    // leave two copies holding locks on two different files. A copy that
+    // crashed loses its lock with its life, so a stale lock is simply taken.
+    int fd = -1;
+    if (makePlayerFolder()) {
+        std::string lower = name;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const fs::path lockPath = fs::path(player_) / ("." + lower + ".lock");
+        fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    // Without a lock file the folder takes no file, so nothing can be
+    // saved there to race with: the step runs, and its save fails.
+    if (fd < 0) return step();
+
+    const auto deadline = std::chrono::steady_clock::now() + lockWait_;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) {
+            // A file system without locks: as good as it gets.
+            ::close(fd);
+            return step();
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            return Error::Busy;
+        }
+        ::usleep(5000);
+    }
+    // Closing the file releases the lock, also when the step throws.
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    return step();
+}
+
+std::string DiskFiles::pathOf(const std::string& name) { return exists(name) ? resolve(name) : std::string(); }
 
 // A save cut short by a crash leaves its temporary file behind; the next save
 // clears those that are clearly not another save still under way.

@@ -5,6 +5,7 @@
 
 #include "platform/Result.h"
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -35,6 +36,16 @@ public:
 
     // Creates the file empty when it does not exist yet.
     virtual Error touch(const std::string& name) = 0;
+
+    // Runs `step` (reads and rewrites of this file) as one step that another
+    // copy of the game cannot split: it holds the file's lock meanwhile.
+    // Gives Busy, without running the step, when the lock stays taken for
+    // longer than a couple of seconds; otherwise what the step gives.
+    virtual Error underLock(const std::string& name, const std::function<Error()>& step) = 0;
+
+    // The path to hand to the desktop for an existing file, spelt as it
+    // really is on disk; empty when there is no such file.
+    virtual std::string pathOf(const std::string& name) = 0;
 };
 
 // Files on disk. Reads look in the player's folder first and then in the
@@ -50,6 +61,11 @@ public:
                         size_t maxLine = 4096) override;
     Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     Error touch(const std::string& name) override;
+    Error underLock(const std::string& name, const std::function<Error()>& step) override;
+    std::string pathOf(const std::string& name) override;
+
+    // How long a save waits for another copy's lock before it gives up.
+    void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
 
     // The path of the existing file whose name matches in any case, in the
     // player's folder or else the data folder; or the path in the player's
@@ -64,6 +80,7 @@ private:
     void removeStaleTemporaries(const std::filesystem::path& target);
     std::string data_;
     std::string player_;
+    std::chrono::milliseconds lockWait_{2000};
 };
 
 // Splits text into lines the way readLines does; shared with the in-memory

@@ -10,6 +10,7 @@ enum class Error {
     NotFound,    // no file of that name (a folder of that name counts as none)
     Unreadable,  // the file is there but cannot be read
     Unwritable,  // the file or its folder cannot be written
+    Busy,        // another copy of the game kept the file locked too long
     // Pictures.
     FileTooLarge,  // larger than any picture of ours
     TooShort,      // empty, or too short for a metafile

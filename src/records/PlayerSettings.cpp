@@ -26,7 +26,8 @@ std::string readPlayerName(Files& files)
 
 Error writePlayerName(Files& files, const std::string& name)
 {
-    return files.rewrite(SettingsFile, {"Nome=" + name});
+    // Under the lock, so two copies saving at once cannot meet mid-save.
+    return files.underLock(SettingsFile, [&] { return files.rewrite(SettingsFile, {"Nome=" + name}); });
 }
 
 std::string askPlayerName(const Ask& ask, const std::string& current)

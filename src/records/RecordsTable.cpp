@@ -46,12 +46,23 @@ Result<RecordLines> RecordsTable::UpdateRecords(const Session& s, Files& files)
 {
     // Everything below may be undone when the file cannot be saved.
     const RecordsTable before = *this;
+    Result<RecordLines> out{{RecordsTitle}};
+    // Read, entry and rewrite are one step: another copy of the game ending
+    // a game at the same moment waits, then enters its score into ours.
+    const Error e = files.underLock(RecordsFile, [&] { return enterScore(s, files, out.value); });
+    if (e != Error::None) {
+        *this = before;
+        out.error = e;
+    }
+    return out;
+}
 
+Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& shown)
+{
     // A folder where the file cannot be created still gets its list; the
     // rewrite below then reports the failure.
     files.touch(RecordsFile);
 
-    Result<RecordLines> out{{RecordsTitle}};
     RecordCount = 0;
     const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         if (RecordCount < SlotsRead) {
@@ -61,15 +72,11 @@ Result<RecordLines> RecordsTable::UpdateRecords(const Session& s, Files& files)
             RecordScores[RecordCount] = e.score;
             RecordGenres[RecordCount] = std::move(e.genre);
         }
-        out.value.emplace_back(line);
-        return out.value.size() <= MaxListedLines;
+        shown.emplace_back(line);
+        return shown.size() <= MaxListedLines;
     });
-    if (read == Error::Unreadable) {
-        // Rewriting what could not be read would throw the records away.
-        *this = before;
-        out.error = read;
-        return out;
-    }
+    // Rewriting what could not be read would throw the records away.
+    if (read == Error::Unreadable) return read;
 
     if (RecordCount > TableSize) RecordCount = TableSize;
 
@@ -93,12 +100,7 @@ Result<RecordLines> RecordsTable::UpdateRecords(const Session& s, Files& files)
     std::vector<std::string> lines;
     for (int i = 1; i <= TableSize; ++i)
         lines.push_back(formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i]));
-    const Error written = files.rewrite(RecordsFile, lines);
-    if (written != Error::None) {
-        *this = before;
-        out.error = written;
-    }
-    return out;
+    return files.rewrite(RecordsFile, lines);
 }
 
 Result<RecordLines> readRecordLines(Files& files)

@@ -31,7 +31,12 @@ struct RecordsTable {
     // The ten slots all take part in the entry, a slot the file did not fill
     // counting with what the table holds; a failed save leaves the table as
     // it was before the call.
+    // Another copy of the game saving at the same moment is waited for;
+    // one that holds the file too long fails the save (Busy).
     Result<RecordLines> UpdateRecords(const Session& s, Files& files);
+
+private:
+    Error enterScore(const Session& s, Files& files, RecordLines& shown);
 };
 
 // The list's lines straight from the file (creating it empty when missing).

@@ -47,6 +47,7 @@ Error MemoryFiles::readLines(const std::string& name, const std::function<bool(s
 {
     auto it = find(name);
     if (it == content.end()) return Error::NotFound;
+    if (failReads) return Error::Unreadable;
     splitLines(it->second, line, maxLine);
     return Error::None;
 }
@@ -68,6 +69,17 @@ Error MemoryFiles::touch(const std::string& name)
     if (failWrites) return Error::Unwritable;
     content[name] = "";
     return Error::None;
+}
+
+Error MemoryFiles::underLock(const std::string&, const std::function<Error()>& step)
+{
+    return busy ? Error::Busy : step();
+}
+
+std::string MemoryFiles::pathOf(const std::string& name)
+{
+    auto it = find(name);
+    return it == content.end() ? std::string() : it->first;
 }
 
 std::string readDataFile(const std::string& name)

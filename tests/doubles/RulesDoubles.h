@@ -30,16 +30,22 @@ public:
     void reseed(double seed) override { seeds.push_back(seed); }
 };
 
-// Files in memory, names matched in any case; can be told to fail writes.
+// Files in memory, names matched in any case; can be told to fail reads or
+// writes, or to find the lock taken by another copy of the game.
 class MemoryFiles : public Files {
 public:
     std::map<std::string, std::string> content; // name -> bytes
     bool failWrites = false;
+    bool failReads = false; // files are there but cannot be read
+    bool busy = false;      // underLock gives Busy and runs nothing
     bool exists(const std::string& name) override;
     Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                         size_t maxLine = 4096) override;
     Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     Error touch(const std::string& name) override;
+    Error underLock(const std::string& name, const std::function<Error()>& step) override;
+    // The name as stored, in its own spelling.
+    std::string pathOf(const std::string& name) override;
     // The stored bytes of a file, found in any case; empty when absent.
     std::string text(const std::string& name) const;
 

@@ -32,6 +32,9 @@ TEST(DiskFiles, MatchesNamesInAnyCase)
     EXPECT_EQ(t.read("lexorda.sco"), "y\r\n");
     EXPECT_FALSE(fs::exists(t.path / "LexOrda.Sco") && fs::exists(t.path / "lexorda.sco") &&
                  !fs::equivalent(t.path / "LexOrda.Sco", t.path / "lexorda.sco"));
+    // The desktop is handed the spelling on disk.
+    EXPECT_EQ(f.pathOf("LEXORDA.SCO"), (t.path / "lexorda.sco").string());
+    EXPECT_EQ(f.pathOf("LexOrda.ini"), "");
     // A new file gets the spelling that writes it.
     ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=A"}), Error::None);
     EXPECT_EQ(t.read("LexOrda.ini"), "Nome=A\r\n");
@@ -175,4 +178,45 @@ TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
     EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), Error::Unwritable);
     EXPECT_EQ(g.touch("LexOrda.new"), Error::Unwritable);
     EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"});
+}
+
+// A save keeps what the player set up around the file: its mode, a link to
+// where the file really lives, a file made read-only.
+TEST(DiskFiles, ASaveRespectsModeLinksAndReadOnlyFiles)
+{
+    TempFolder t;
+    DiskFiles f(t.path.string());
+    const auto mode = [&](const char* name) { return fs::status(t.path / name).permissions() & fs::perms::all; };
+
+    for (fs::perms kept : {fs::perms::owner_read | fs::perms::owner_write,
+                           fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                               fs::perms::group_write | fs::perms::others_read}) {
+        t.write("LexOrda.Sco", "old\r\n");
+        fs::permissions(t.path / "LexOrda.Sco", kept);
+        ASSERT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::None);
+        EXPECT_EQ(t.read("LexOrda.Sco"), "new\r\n");
+        EXPECT_EQ(mode("LexOrda.Sco"), kept);
+    }
+
+    // Written through the link; the link stays a link.
+    fs::create_directory(t.path / "elsewhere");
+    t.write("elsewhere/punti.txt", "old\r\n");
+    fs::create_symlink("elsewhere/punti.txt", t.path / "lexorda.ini");
+    ASSERT_EQ(f.rewrite("LexOrda.ini", {"Nome=MARIO"}), Error::None);
+    EXPECT_TRUE(fs::is_symlink(t.path / "lexorda.ini"));
+    EXPECT_EQ(t.read("elsewhere/punti.txt"), "Nome=MARIO\r\n");
+    EXPECT_EQ(linesOf(f, "LexOrda.ini"), std::vector<std::string>{"Nome=MARIO"});
+
+    // A read-only file is not replaced, whoever runs the game.
+    t.write("LexOrda.Sco", "keep\r\n");
+    fs::permissions(t.path / "LexOrda.Sco", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::Unwritable);
+    EXPECT_EQ(t.read("LexOrda.Sco"), "keep\r\n");
+    EXPECT_EQ(mode("LexOrda.Sco"), fs::perms::owner_read | fs::perms::group_read);
+
+    // Nothing left behind but the files and the link.
+    std::vector<std::string> names;
+    for (auto& e : fs::directory_iterator(t.path)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"LexOrda.Sco", "elsewhere", "lexorda.ini"}));
 }

@@ -46,6 +46,11 @@ TEST(PlayerName, WrittenAsOneLine)
     files.failWrites = true;
     EXPECT_EQ(writePlayerName(files, "Nuovo"), Error::Unwritable);
     EXPECT_EQ(files.text("LexOrda.ini"), "Nome= abc\r\n");
+    // Another copy holding the file too long: told, not lost silently.
+    files.failWrites = false;
+    files.busy = true;
+    EXPECT_EQ(writePlayerName(files, "Nuovo"), Error::Busy);
+    EXPECT_EQ(files.text("LexOrda.ini"), "Nome= abc\r\n");
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -312,28 +313,38 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
 
 TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
 {
-    MemoryFiles files;
-    std::string old = joinCrLf(tenEntries(TenScores));
-    files.content["LexOrda.Sco"] = old;
-    RecordsTable table;
-    table.UpdateRecords(gameEnd("X", 0), files);
-    RecordsTable kept = table;
+    // A write that fails, a file that cannot be read (rewriting it would
+    // throw the records away), a lock another copy keeps too long.
+    const std::pair<const char*, Error> failures[] = {
+        {"write", Error::Unwritable}, {"read", Error::Unreadable}, {"lock", Error::Busy}};
+    for (const auto& [what, kind] : failures) {
+        SCOPED_TRACE(what);
+        MemoryFiles files;
+        std::string old = joinCrLf(tenEntries(TenScores));
+        files.content["LexOrda.Sco"] = old;
+        RecordsTable table;
+        table.UpdateRecords(gameEnd("X", 0), files);
+        RecordsTable kept = table;
 
-    files.failWrites = true;
-    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.value.size(), 11u); // the list still shows the file
-    EXPECT_EQ(files.text("LexOrda.Sco"), old);
-    EXPECT_EQ(table.RecordNames, kept.RecordNames);
-    EXPECT_EQ(table.RecordScores, kept.RecordScores);
-    EXPECT_EQ(table.RecordGenres, kept.RecordGenres);
-    EXPECT_EQ(table.RecordCount, kept.RecordCount);
+        files.failWrites = kind == Error::Unwritable;
+        files.failReads = kind == Error::Unreadable;
+        files.busy = kind == Error::Busy;
+        Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
+        EXPECT_EQ(shown.error, kind);
+        // The list still shows what could be read.
+        EXPECT_EQ(shown.value.size(), kind == Error::Unwritable ? 11u : 1u);
+        EXPECT_EQ(files.text("LexOrda.Sco"), old);
+        EXPECT_EQ(table.RecordNames, kept.RecordNames);
+        EXPECT_EQ(table.RecordScores, kept.RecordScores);
+        EXPECT_EQ(table.RecordGenres, kept.RecordGenres);
+        EXPECT_EQ(table.RecordCount, kept.RecordCount);
+    }
 
     // A folder where the file cannot even be created: the title alone.
     MemoryFiles none;
     none.failWrites = true;
     RecordsTable empty;
-    shown = empty.UpdateRecords(gameEnd("MARIO", 5000), none);
+    Result<RecordLines> shown = empty.UpdateRecords(gameEnd("MARIO", 5000), none);
     EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_TRUE(none.content.empty());
@@ -369,6 +380,12 @@ protected:
     void write(const std::string& name, const std::string& bytes) const
     {
         std::ofstream(fs::path(dir) / name, std::ios::binary) << bytes;
+    }
+    // What the player sees in the folder; the save's lock is a hidden file.
+    long visibleEntries() const
+    {
+        return std::count_if(fs::directory_iterator(dir), fs::directory_iterator(),
+                             [](const fs::directory_entry& e) { return e.path().filename().string()[0] != '.'; });
     }
     bool canCreateIn() const
     {
@@ -417,7 +434,7 @@ TEST_F(DiskFolder, WritesTenLinesWithCrLf)
     std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
     for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
     EXPECT_EQ(read("LEXORDA.SCO"), expected); // the existing spelling is kept
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(visibleEntries(), 1);
 }
 
 TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
@@ -432,7 +449,7 @@ TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
     EXPECT_EQ(shown.value.size(), 11u);
     EXPECT_EQ(read("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordScores[1], 0);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(visibleEntries(), 1);
 }
 
 TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
@@ -445,6 +462,6 @@ TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
     EXPECT_EQ(shown.error, Error::Unwritable);
     EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
     EXPECT_EQ(read("LexOrda.Sco/inside"), "keep");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(visibleEntries(), 1);
     EXPECT_EQ(readRecordLines(files).value, std::vector<std::string>{"TABELLA RECORDS"});
 }
