@@ -6,13 +6,17 @@
 
 namespace {
 constexpr double SecondsPerDay = 86400;
-}
+constexpr double HalfADay = SecondsPerDay / 2;
+} // namespace
 
 double elapsedSeconds(double now, double startTime)
 {
     double e = std::floor(now - startTime);
     if (!std::isfinite(e)) return 0;
-    // The time of day starts again from 0 at midnight.
+    // A clock set back a little (by hand, by a time server) would read as
+    // nearly a whole day: no time has passed. Only a step back of more than
+    // half a day is midnight, where the time of day starts again from 0.
+    if (e < 0 && e >= -HalfADay) return 0;
     if (e < 0) {
         e = std::fmod(e, SecondsPerDay) + SecondsPerDay;
         if (e >= SecondsPerDay) e -= SecondsPerDay;

@@ -5,7 +5,8 @@
 #include <string>
 
 // Whole seconds from startTime to now, both in seconds since midnight. A round
-// that runs across midnight keeps counting instead of going negative.
+// that runs across midnight keeps counting instead of going negative; a
+// system clock set back by up to half a day reads as no time passed.
 double elapsedSeconds(double now, double startTime);
 
 // "Min." and the minutes, "  Sec." and the seconds, each with its sign place.

@@ -187,7 +187,11 @@ void Form1::pittura_Click(int16_t Index)
 
 void Form1::pittura_MouseMove(int16_t) { platform_.pointer.set(PointerShape::Hand); }
 
-void Form1::Text1_Change() { session_.PlayerName = upperCp1252(toCp1252(Text1->text())); }
+void Form1::Text1_Change()
+{
+    // A pasted tab or escape must not reach the records' columns.
+    session_.PlayerName = upperCp1252(blankControls(toCp1252(Text1->text())));
+}
 
 void Form1::Text1_LostFocus()
 {

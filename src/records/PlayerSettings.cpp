@@ -21,7 +21,7 @@ std::string readPlayerName(Files& files)
     if (read != Error::None) return NameAtStart;
     // The first five characters ("Nome=") are skipped unseen.
     std::string name = first.size() > 5 ? first.substr(5) : std::string();
-    return upperCp1252(trimBlanks(name));
+    return upperCp1252(trimBlanks(blankControls(name)));
 }
 
 Error writePlayerName(Files& files, const std::string& name)
@@ -34,7 +34,7 @@ std::string askPlayerName(const Ask& ask, const std::string& current)
 {
     std::string name = current;
     do {
-        name = ask(name);
+        name = blankControls(ask(name));
         if (name.empty()) name = NameWhenEmpty;
     } while (name.size() > NameMax);
     return name;

@@ -13,7 +13,8 @@ inline constexpr const char* NameWhenEmpty = "Anonimo"; // an empty name, or Can
 inline constexpr size_t NameMax = 10;                   // in the name command
 
 // The name at start-up: "ANONIMO" without a file; otherwise the first line
-// from its sixth character, trimmed of blanks and in upper case.
+// from its sixth character, control characters as blanks, trimmed of blanks
+// and in upper case.
 std::string readPlayerName(Files& files);
 
 // Rewrites the settings file with the one name line.
@@ -24,7 +25,8 @@ Error writePlayerName(Files& files, const std::string& name);
 using Ask = std::function<std::string(const std::string& defaultText)>;
 
 // Asks until the name has one to ten characters, offering the last answer
-// again; Cancel or empty gives "Anonimo". The name is kept as typed.
+// again; Cancel or empty gives "Anonimo". The name is kept as typed, but for
+// control characters, which become blanks.
 std::string askPlayerName(const Ask& ask, const std::string& current);
 
 // Asks for the help percentage until it lies in 0..60, offering the last

@@ -1,5 +1,6 @@
 #include "records/RecordsTable.h"
 
+#include "session/Cp1252.h"
 #include "session/Numbers.h"
 
 #include <algorithm>
@@ -12,12 +13,8 @@ constexpr size_t GenreColumn = 19; // column 20, counted from 0
 constexpr int TableSize = 10;
 constexpr int SlotsRead = 11;      // an eleventh line is kept for the list only
 
-// A field must not break the line it is written into.
-std::string oneLine(std::string s)
-{
-    std::replace_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return s;
-}
+// A field must not break the line it is written into, nor shift a column.
+std::string oneLine(std::string s) { return blankControls(std::move(s)); }
 
 } // namespace
 

@@ -35,6 +35,13 @@ std::string upperCp1252(std::string s)
     return s;
 }
 
+std::string blankControls(std::string s)
+{
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+    return s;
+}
+
 std::string trimBlanks(const std::string& s)
 {
     size_t b = s.find_first_not_of(' ');

@@ -8,6 +8,10 @@
 std::string upperCp1252(std::string s);
 std::string trimBlanks(const std::string& s); // leading and trailing spaces only
 
+// Control characters (codes below 32, and 127) become blanks: in a name they
+// would break a line of a file, shift a column or cut a window title.
+std::string blankControls(std::string s);
+
 // The Unicode character of a code page 1252 byte; the five bytes the code
 // page leaves unassigned give U+FFFD.
 char16_t cp1252ToUnicode(unsigned char byte);

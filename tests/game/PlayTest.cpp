@@ -122,12 +122,24 @@ TEST(Clock, Captions)
         EXPECT_EQ(clockCaption(seconds), caption) << seconds;
 }
 
-TEST(Clock, ElapsedWholeSecondsAndMidnight)
+TEST(Clock, ElapsedWholeSecondsMidnightAndStepsBack)
 {
-    EXPECT_EQ(elapsedSeconds(1012.9, 1000.5), 12);
-    EXPECT_EQ(elapsedSeconds(1000.9, 1000.5), 0);
-    // Started 4.2 s before midnight, now 5.3 s after it: 9.5 s.
-    EXPECT_EQ(elapsedSeconds(5.3, 86395.8), 9);
-    EXPECT_EQ(elapsedSeconds(0, 86399.99), 0);
+    const struct {
+        double now, start, elapsed;
+    } cases[] = {
+        {1012.9, 1000.5, 12},
+        {1000.9, 1000.5, 0},
+        // Started 4.2 s before midnight, now 5.3 s after it: 9.5 s.
+        {5.3, 86395.8, 9},
+        {0, 86399.99, 0},
+        // The system clock set back (by hand, by a time server): no time
+        // passed, up to half a day back.
+        {1000.0, 1000.5, 0},
+        {1000.0, 4600.0, 0},
+        {1000.0, 44200.0, 0},
+        // Further back than half a day, only midnight explains it.
+        {1000.0, 44201.0, 43199},
+    };
+    for (const auto& c : cases) EXPECT_EQ(elapsedSeconds(c.now, c.start), c.elapsed) << c.now << " " << c.start;
     EXPECT_GE(elapsedSeconds(1e300, -1e300), 0);
 }

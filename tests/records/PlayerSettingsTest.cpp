@@ -30,8 +30,9 @@ TEST(PlayerName, ReadAtStartUp)
     EXPECT_EQ(nameFrom("\r\nNome=secondo\r\n"), "");
     // Upper case in code page 1252: o grave (0xF2) becomes 0xD2.
     EXPECT_EQ(nameFrom("Nome=Niccol\xF2"), "NICCOL\xD2");
-    // Only spaces are trimmed.
-    EXPECT_EQ(nameFrom("Nome=\tab\t"), "\tAB\t");
+    // Control characters become blanks, which are then trimmed.
+    EXPECT_EQ(nameFrom("Nome=\tab\t"), "AB");
+    EXPECT_EQ(nameFrom(std::string("Nome=lu\0ig\x1B" "i\x7F", 13)), "LU IG I");
 }
 
 TEST(PlayerName, WrittenAsOneLine)
@@ -85,6 +86,11 @@ TEST(PlayerName, AskedUntilTenCharactersAtMost)
     again.answers = {"abcdefghijk", "  Mia "};
     EXPECT_EQ(askPlayerName(again.ask(), "ROSSI"), "  Mia "); // as typed
     EXPECT_EQ(again.offered, (std::vector<std::string>{"ROSSI", "abcdefghijk"}));
+
+    // A pasted tab or escape is a blank, kept in place.
+    ScriptedAsk controls;
+    controls.answers = {"\tma\x1Brio"};
+    EXPECT_EQ(askPlayerName(controls.ask(), "ROSSI"), " ma rio");
 
     // Cancel (an empty answer) gives "Anonimo", even after a long name.
     ScriptedAsk cancel;

@@ -76,8 +76,10 @@ TEST(RecordLine, FixedColumns)
         // Wider scores stay inside their columns rather than shifting the genre.
         {"N", 2147483647, "G", "N          99999999G"},
         {"N", -2147483647 - 1, "G", "N          -9999999G"},
-        // A line break inside a field would split the entry in two.
+        // A line break inside a field would split the entry in two; a tab
+        // would shift the columns.
         {"A\rB", 1, "G\nH", "A B        1       G H"},
+        {"A\tB\x1B", 1, "G", "A B        1       G"},
     };
     for (const Case& c : cases) EXPECT_EQ(formatRecordLine(c.name, c.score, c.genre), c.line) << c.line;
 }

@@ -17,7 +17,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
         // Blanks, tabs and line feeds are skipped anywhere; a carriage return ends the number.
         {"3 0", 30}, {"\t- 1\n2 . 5", -12.5}, {"1 e 2", 100}, {"1\r2", 1},
         // Hex and octal.
-        {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"&O19", 1}, {"&X1", 0},
+        {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"&o17", 15}, {"&O19", 1}, {"&X1", 0},
         // No number at all.
         {"", 0}, {"abc", 0}, {"-", 0}, {".", 0},
     };

@@ -158,6 +158,10 @@ TEST_F(Launcher, TypingTheName)
     QTest::keyClicks(box, "niccol");
     QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("ò"), Qt::NoModifier);
     EXPECT_EQ(s.PlayerName, "NICCOL\xD2");
+
+    // Pasted control characters are blanks in the name.
+    box->setText(QString::fromLatin1("lu\tigi\x1b"));
+    EXPECT_EQ(s.PlayerName, "LU IGI ");
 }
 
 // An emptied box saves "Nome=" when a tile is clicked; the game starts with
