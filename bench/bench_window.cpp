@@ -13,8 +13,8 @@ namespace {
 struct OpenWindow {
     FakePlatform fp;
     MixingRandom random;
-    Platform platform{fp.clock,   random,        fp.files,   fp.dialogs, fp.pictures,
-                      fp.shell,   fp.pointer,    fp.sound,   ".",        [] {}};
+    Platform platform{fp.clock, random,     fp.files, fp.dialogs, fp.pictures,
+                      fp.shell, fp.pointer, fp.sound, [] {}};
     Session s;
     RecordsTable records;
     Form2* form;

@@ -83,6 +83,8 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     pal.setColor(QPalette::Text, QColor(0, 0, 192));
     List->setPalette(pal);
     List->setFont(gameFont("Courier New", 12, true));
+    List->setItemDelegate(new LineRows(List));
+    List->setUniformItemSizes(true);
     List->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->installEventFilter(this);

@@ -60,3 +60,10 @@ void DragTile::paintEvent(QPaintEvent*)
     p.setPen(QApplication::palette().color(QPalette::WindowText));
     p.drawText(QPointF(left, top + fm.ascent()), text);
 }
+
+QSize LineRows::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(option.fontMetrics.height());
+    return size;
+}

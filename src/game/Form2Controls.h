@@ -1,8 +1,10 @@
 #pragma once
-// Small widgets of the game window: the picture box of the genre and the
-// drag tile. The board itself is game/BoardCanvas.h.
+// Small widgets of the game window: the picture box of the genre, the drag
+// tile and the rows of the records list. The board itself is
+// game/BoardCanvas.h.
 
 #include <QImage>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 #include <functional>
@@ -40,4 +42,12 @@ protected:
 
 private:
     char letter_ = ' ';
+};
+
+// Rows of a list as high as its font's line, no more, as a list box draws
+// them: the records list then shows its title and ten lines whole.
+class LineRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -13,6 +13,7 @@
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -21,6 +22,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
 
 
 namespace {
@@ -162,8 +166,11 @@ void Form1::Form_Load()
 void Form1::Form_Activate()
 {
     if (session_.PlayerName.empty()) session_.PlayerName = NameWhenEmpty;
-    // An edit of the box: Text1_Change takes the name back in upper case.
-    Text1->setText(toUnicode(session_.PlayerName));
+    // An edit of the box: Text1_Change takes the name back in upper case,
+    // also when the box already holds that very text (Qt then says nothing).
+    const QString name = toUnicode(session_.PlayerName);
+    if (Text1->text() == name) Text1_Change();
+    else Text1->setText(name);
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -181,6 +188,7 @@ void Form1::Form_MouseMove() { platform_.pointer.set(PointerShape::Arrow); }
 
 void Form1::pittura_Click(int16_t Index)
 {
+    clickAfterMessage_ = nullptr;
     platform_.pointer.set(PointerShape::Arrow);
     ChooseGenre(Index);
 }
@@ -200,8 +208,10 @@ void Form1::Text1_LostFocus()
     const std::string name = session_.PlayerName;
     if (writePlayerName(platform_.files, name) != Error::None) {
         // Told once per name, not at every change of focus.
-        if (!lastSaveFailed_ || lastFailedName_ != name)
+        if (!lastSaveFailed_ || lastFailedName_ != name) {
             platform_.dialogs.message(settingsSaveFailedMessage(), LauncherCaption);
+            ++saveMessages_;
+        }
         lastSaveFailed_ = true;
         lastFailedName_ = name;
     } else {
@@ -210,9 +220,20 @@ void Form1::Text1_LostFocus()
     savingName_ = false;
 }
 
-void Form1::Command1_Click() { platform_.endProgram(); }
+void Form1::Command1_Click()
+{
+    clickAfterMessage_ = nullptr;
+    // A click on the button takes the focus from the name box, which saves
+    // the name; the access key and the title bar's close button must too.
+    if (QApplication::focusWidget() == Text1) Command1->setFocus(Qt::ShortcutFocusReason);
+    platform_.endProgram();
+}
 
-void Form1::Command2_Click() { openDocumentation(platform_); }
+void Form1::Command2_Click()
+{
+    clickAfterMessage_ = nullptr;
+    openDocumentation(platform_);
+}
 
 void Form1::Label4_Click() { openWebSite(platform_); }
 
@@ -304,7 +325,33 @@ bool Form1::eventFilter(QObject* watched, QEvent* e)
     if (watched == Text1 && e->type() == QEvent::FocusOut) {
         auto reason = static_cast<QFocusEvent*>(e)->reason();
         // A menu or tooltip popping up is not leaving the box.
-        if (reason != Qt::PopupFocusReason) Text1_LostFocus();
+        if (reason != Qt::PopupFocusReason) {
+            const int before = saveMessages_;
+            Text1_LostFocus();
+            if (reason == Qt::MouseFocusReason && saveMessages_ != before)
+                finishClickOn(QApplication::focusWidget());
+        }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+// The press that took the focus from the name box has not reached its tile
+// or button yet; the message about the name took the mouse's release. Once
+// the press is through, the click is done as the player meant it.
+void Form1::finishClickOn(QWidget* target)
+{
+    const bool tile = std::find(pittura.begin(), pittura.end(), target) != pittura.end();
+    if (!tile && target != Command1 && target != Command2) return;
+    clickAfterMessage_ = target;
+    QTimer::singleShot(0, this, [this] {
+        QWidget* pending = clickAfterMessage_;
+        clickAfterMessage_ = nullptr; // a click that did arrive has cleared it
+        if (!pending) return;
+        if (auto* t = qobject_cast<GenreTile*>(pending)) {
+            pittura_Click(t->index());
+        } else if (auto* b = qobject_cast<QPushButton*>(pending)) {
+            b->setDown(false);
+            b->click();
+        }
+    });
 }

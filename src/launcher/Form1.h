@@ -74,6 +74,7 @@ protected:
 
 private:
     void gameWindowGone();
+    void finishClickOn(QWidget* target);
 
     Session& session_;
     Platform& platform_;
@@ -84,4 +85,6 @@ private:
     bool savingName_ = false;
     std::string lastFailedName_;
     bool lastSaveFailed_ = false;
+    int saveMessages_ = 0;                // failed name saves told so far
+    QPointer<QWidget> clickAfterMessage_; // a click the save message took
 };

@@ -2,7 +2,6 @@
 
 #include "game/WordList.h"
 #include "platform/Files.h"
-#include "platform/Text.h"
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
 
@@ -39,9 +38,7 @@ Parolix::Parolix(const QString& programFolder)
       files_(layout_.dataFolder, layout_.playerFolder),
       pictures_(layout_.dataFolder),
       pointer_(Artwork::handCursor()),
-      // The shell takes text in the game's code page.
       platform_{clock_, random_, files_, dialogs_, pictures_, shell_, pointer_, sound_,
-                toCp1252(QFile::decodeName(layout_.dataFolder.c_str())),
                 [] {
                     // At once: no window's close or unload handling runs.
                     std::fflush(nullptr);

@@ -22,6 +22,5 @@ struct Platform {
     Shell& shell;
     Pointer& pointer;
     Sound& sound;
-    std::string folder;                // the program's own folder, for documents
     std::function<void()> endProgram;  // ends the program at once, no window unloads
 };

@@ -3,12 +3,14 @@
 #include "platform/Text.h"
 
 #include <QDesktopServices>
-#include <QUrl>
+#include <QFile>
 
-bool QtShell::openDocument(const std::string& path)
+QUrl documentUrl(const std::string& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(toUnicode(path)));
+    return QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)));
 }
+
+bool QtShell::openDocument(const std::string& path) { return QDesktopServices::openUrl(documentUrl(path)); }
 
 bool QtShell::openUrl(const std::string& url)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QUrl>
 #include <string>
 
 // Opens a document beside the program, a web address or a mail address with
@@ -6,9 +7,14 @@
 class Shell {
 public:
     virtual ~Shell() = default;
+    // The path as the file system spells it (its own encoding, not the
+    // game's code page).
     virtual bool openDocument(const std::string& path) = 0;
     virtual bool openUrl(const std::string& url) = 0;
 };
+
+// The address of a file whose path is in the file system's encoding.
+QUrl documentUrl(const std::string& path);
 
 class QtShell : public Shell {
 public:

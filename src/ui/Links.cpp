@@ -5,12 +5,14 @@
 void openDocumentation(Platform& platform)
 {
     // The desktop would not tell us about a missing file, only about a
-    // missing viewer, so look for it first.
-    if (!platform.files.exists(DocumentationFile)) {
+    // missing viewer, so look for it first. It gets the name as spelt on
+    // disk: a file saved as "lexorda.htm" is not found as "LEXORDA.htm".
+    const std::string path = platform.files.pathOf(DocumentationFile);
+    if (path.empty()) {
         platform.dialogs.message(documentationMissingMessage(), LinkFailedTitle);
         return;
     }
-    if (!platform.shell.openDocument(platform.folder + "/" + DocumentationFile))
+    if (!platform.shell.openDocument(path))
         platform.dialogs.message(documentationFailedMessage(), LinkFailedTitle);
 }
 

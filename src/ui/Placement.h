@@ -9,6 +9,9 @@
 inline void centreOnScreen(QWidget& window, QScreen* screen)
 {
     if (!screen) return;
+    // The frame's size is known only once the window exists on the desktop;
+    // before, the frame would count as nothing.
+    window.winId();
     const QRect area = screen->geometry();
     const QSize outer = window.frameGeometry().size();
     window.move(area.x() + static_cast<int>(std::lround((area.width() - outer.width()) / 2.0)),

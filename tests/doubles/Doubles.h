@@ -59,6 +59,6 @@ struct FakePlatform {
     RecordingPointer pointer;
     CountingSound sound;
     int programEnded = 0;
-    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound, ".",
+    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound,
                       [this] { ++programEnded; }};
 };

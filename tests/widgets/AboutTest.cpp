@@ -3,7 +3,10 @@
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 
+#include "ui/Artwork.h"
+
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -38,6 +41,27 @@ TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
     EXPECT_EQ(box->Picture1->geometry(), QRect(8, 8, 94, 118));
     EXPECT_EQ(box->Picture2->geometry(), QRect(22, 166, 64, 51));
     EXPECT_EQ(box->Command3d1->geometry(), QRect(116, 166, 293, 51));
+
+    // The flag, pixel by pixel, shown on white where it is transparent: the
+    // three bands of the tricolour, white around them.
+    const QImage flag = Artwork::flag().toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage onWhite(flag.size(), QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, flag);
+    const QImage shown = box->Picture2->grab().toImage();
+    const QPoint at((shown.width() - flag.width()) / 2, (shown.height() - flag.height()) / 2);
+    int differ = 0, green = 0, red = 0;
+    for (int y = 0; y < flag.height(); ++y)
+        for (int x = 0; x < flag.width(); ++x) {
+            const QColor c = shown.pixelColor(at + QPoint(x, y));
+            differ += c != onWhite.pixelColor(x, y);
+            green += c.green() > 100 && c.red() < 80 && c.blue() < 120;
+            red += c.red() > 160 && c.green() < 80 && c.blue() < 80;
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(green, 100);
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(shown.pixelColor(at + QPoint(flag.width() - 1, flag.height() - 1)), QColor(Qt::white));
     ASSERT_TRUE(QTest::qWaitForWindowActive(box));
 
     // The game's clock goes on counting meanwhile.

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "records/PlayerSettings.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "game/Form2Text.h"
 
@@ -154,9 +155,19 @@ TEST_F(GameOver, TheRecordsListAtTheEndOfAGame)
     carry(1, 1, 1);
     carry(3, 1, 3);
     QImage shot;
-    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) { shot = form->grab().toImage(); };
+    // The title and all ten lines stand whole in the list, rows as high as
+    // the font's line.
+    int wholeRows = 0, rowHeight = 0;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) {
+        shot = form->grab().toImage();
+        for (int i = 0; i < form->List->count(); ++i)
+            wholeRows += form->List->viewport()->rect().contains(form->List->visualItemRect(form->List->item(i)));
+        rowHeight = form->List->visualItemRect(form->List->item(1)).height();
+    };
     form->Indietro_Click();
     ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(wholeRows, 11);
+    EXPECT_EQ(rowHeight, QFontMetrics(gameFont("Courier New", 12, true)).height());
     shot.save(QString(PAROLIX_SNAPSHOT_DIR) + "/game-over-records.png");
     settle();
 }

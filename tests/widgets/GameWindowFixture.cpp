@@ -63,7 +63,7 @@ void GameWindow::openWithRealRandom(uint64_t seed, Pictures* pictures)
     realRandom.emplace(seed);
     realPlatform.emplace(Platform{fp.clock, *realRandom, fp.files, fp.dialogs,
                                   pictures ? *pictures : fp.pictures,
-                                  fp.shell, fp.pointer, fp.sound, ".", [] {}});
+                                  fp.shell, fp.pointer, fp.sound, [] {}});
     open(&*realPlatform);
 }
 

@@ -7,9 +7,15 @@
 #include "game/BoardGeometry.h"
 #include "session/Palette.h"
 
+#include "doubles/TempFolder.h"
+
+#include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <fstream>
 
 // The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
 TEST_F(Launcher, LayoutCaptionsAndTiles)
@@ -18,6 +24,10 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     Form1& f = *launcher;
     EXPECT_EQ(f.windowTitle(), "Parolix");
     EXPECT_EQ(f.size(), QSize(532, 413));
+    // Centred on the screen, frame and all.
+    const QRect screen = f.screen()->geometry(), outer = f.frameGeometry();
+    EXPECT_LE(std::abs((outer.left() - screen.left()) - (screen.right() - outer.right())), 1);
+    EXPECT_LE(std::abs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())), 1);
     EXPECT_EQ(f.Label5->geometry(), QRect(20, 10, 489, 27));
     EXPECT_EQ(f.Label2->geometry(), QRect(22, 12, 489, 27));
     EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
@@ -199,6 +209,77 @@ TEST_F(Launcher, NameThatCannotBeSaved)
     QTest::keyClick(launcher->Text1, Qt::Key_Tab);
     EXPECT_EQ(fp.dialogs.shown.size(), 1u);
     EXPECT_TRUE(launcher->isVisible());
+
+    // A tile pressed from the box: the message box takes the release, yet
+    // the message comes first and then the game opens.
+    launcher->Text1->setFocus();
+    QTest::keyClicks(launcher->Text1, "x");
+    bool gameBeforeMessage = true;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) { gameBeforeMessage = launcher->gameWindow() != nullptr; };
+    QTest::mousePress(launcher->pittura[2], Qt::LeftButton, {}, QPoint(40, 40));
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_FALSE(gameBeforeMessage);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher->gameWindow() != nullptr; }, 2000));
+    EXPECT_EQ(s.GenreIndex, 2);
+}
+
+// The name typed is kept however the program ends from the launcher: "&Fine"
+// by its access key, or the title bar's close button.
+TEST_F(Launcher, TheTypedNameIsKeptWhenTheProgramEnds)
+{
+    open();
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "luigi");
+    QTest::keyClick(launcher.get(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fp.programEnded == 1; }, 2000));
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=LUIGI\r\n");
+
+    launcher->Text1->setFocus();
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "anna");
+    QCloseEvent close;
+    QApplication::sendEvent(launcher->windowHandle(), &close);
+    EXPECT_EQ(fp.programEnded, 2);
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=ANNA\r\n");
+}
+
+// A name given in the game comes back upper-cased on the launcher, also when
+// the box already holds that very text, and the next game's records say so.
+TEST_F(Launcher, TheNameFromTheGameComesBackInUpperCase)
+{
+    open();
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "mario");
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    fp.dialogs.answers = {"mario"};
+    QTest::keyClick(game, Qt::Key_F3);
+    EXPECT_EQ(s.PlayerName, "mario");
+    QTest::keyClick(game, Qt::Key_F2);
+    waitGameGone();
+    EXPECT_EQ(launcher->Text1->text(), "mario");
+    EXPECT_EQ(s.PlayerName, "MARIO");
+
+    game = startGame(0);
+    ASSERT_TRUE(game);
+    s.Score = 500;
+    QTest::keyClick(game, Qt::Key_F2);
+    waitGameGone();
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28), "MARIO      500     Animali\r\n");
+}
+
+// The desktop is handed the documentation's path in the file system's own
+// encoding: a folder named in UTF-8 is found again.
+TEST(Documentation, ThePathReachesTheDesktopAsSpeltOnDisk)
+{
+    TempFolder t;
+    const std::filesystem::path folder = t.path / "citt\xC3\xA0";
+    std::filesystem::create_directory(folder);
+    std::ofstream(folder / "lexorda.htm") << "<html></html>";
+    DiskFiles files(folder.string());
+    const QUrl url = documentUrl(files.pathOf(DocumentationFile));
+    EXPECT_TRUE(url.toLocalFile().endsWith(QString::fromUtf8("città/lexorda.htm"))) << url.toString().toStdString();
+    EXPECT_TRUE(QFile::exists(url.toLocalFile()));
 }
 
 // The hand over tiles and the link, kept over captions, the name box and the
@@ -303,9 +384,11 @@ TEST_F(Launcher, ButtonsAndLink)
 {
     fp.files.content["LexOrda.Sco"] = "MARIO          120Animali\r\n";
     open();
+    // The documentation under the spelling it has on disk.
+    fp.files.content = {{"lexorda.htm", "<html></html>"}, {"LexOrda.Sco", "MARIO          120Animali\r\n"}};
     QTest::mouseClick(launcher->Command2, Qt::LeftButton);
     ASSERT_EQ(fp.shell.opened.size(), 1u);
-    EXPECT_EQ(fp.shell.opened[0], "./LEXORDA.htm");
+    EXPECT_EQ(fp.shell.opened[0], "lexorda.htm");
     QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
     ASSERT_EQ(fp.shell.opened.size(), 2u);
     EXPECT_EQ(fp.shell.opened[1], WebSiteAddress);
@@ -315,7 +398,7 @@ TEST_F(Launcher, ButtonsAndLink)
     QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
     EXPECT_EQ(fp.dialogs.shown[0].text, webSiteFailedMessage());
-    fp.files.content.erase("LEXORDA.htm");
+    fp.files.content.erase("lexorda.htm");
     QTest::mouseClick(launcher->Command2, Qt::LeftButton);
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
     EXPECT_EQ(fp.dialogs.shown[1].text, documentationMissingMessage());

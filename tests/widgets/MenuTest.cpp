@@ -132,7 +132,7 @@ TEST_F(Launcher, LinksAndNameFromTheMenu)
     game->findChild<QAction*>("MenuMail")->trigger();
     game->findChild<QAction*>("MenuTHP")->trigger();
     ASSERT_EQ(fp.shell.opened.size(), 3u);
-    EXPECT_EQ(fp.shell.opened[0], "./LEXORDA.htm");
+    EXPECT_EQ(fp.shell.opened[0], "LEXORDA.htm");
     EXPECT_EQ(fp.shell.opened[1], std::string("mailto:") + MailAddress);
     EXPECT_EQ(fp.shell.opened[2], WebSiteAddress);
 
