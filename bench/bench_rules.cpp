@@ -94,7 +94,7 @@ void BM_LoadAndDrawEightPictures(benchmark::State& state)
     for (auto _ : state) {
         QPainter p(&canvas);
         for (int t = 0; t < 8; ++t) {
-            QImage img = pictures.load(genrePictureFile(t));
+            QImage img = pictures.load(genrePictureFile(t)).value;
             p.drawImage(t * 100, 0, img);
         }
     }

@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }();
     (void)app;
     std::vector<uint8_t> bytes(data, data + size);
-    QImage image;
-    std::string why;
-    if (renderWmf(bytes, image, why) && (image.isNull() || image.width() > 4096 || image.height() > 4096))
+    const Result<QImage> image = renderWmf(bytes);
+    if (image.ok() && (image.value.isNull() || image.value.width() > 4096 || image.value.height() > 4096))
         std::abort();
+    if (!image.ok() && !image.value.isNull()) std::abort();
     return 0;
 }

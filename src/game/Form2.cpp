@@ -173,7 +173,7 @@ void Form2::showGenre()
 {
     const size_t g = s_.genreSlot();
     Label1->setText(toUnicode(s_.GenreNames[g]));
-    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g]);
+    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g]).value;
     board_->showPicture(picture);
     Picture1->setPicture(picture);
 }

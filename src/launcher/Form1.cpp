@@ -36,6 +36,29 @@ constexpr int CaptionTop[2] = {2400, 4650};
 
 constexpr const char* PicturesFailedTitle = "Parolix";
 
+// Why a genre picture could not be shown, as the launcher's message says it.
+std::string pictureErrorText(Error error)
+{
+    switch (error) {
+    case Error::NotFound: return "file non trovato";
+    case Error::Unreadable: return "file non leggibile";
+    case Error::FileTooLarge: return "file troppo grande";
+    case Error::TooShort: return "file vuoto o troppo corto";
+    case Error::NotAMetafile: return "non e' un metafile di Windows";
+    case Error::BadHeader: return "intestazione del metafile non valida";
+    case Error::BadSize: return "dimensioni dell'immagine non valide";
+    case Error::ImageTooLarge: return "immagine troppo grande";
+    case Error::Truncated: return "file troncato";
+    case Error::Damaged: return "record danneggiato";
+    case Error::TooComplex: return "disegno troppo complesso";
+    case Error::NoMemory: return "memoria insufficiente per l'immagine";
+    case Error::None:
+    case Error::Unwritable:
+    case Error::Busy: break;  // not what reading a picture reports
+    }
+    return "file non leggibile";
+}
+
 } // namespace
 
 Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
@@ -144,12 +167,12 @@ void Form1::Form_Load()
     for (int i = 1; i <= 8; ++i) {
         int t = i - 1;
         const std::string file = genrePictureFile(t);
-        std::string why;
-        QImage picture = platform_.pictures.load(file, &why);
+        const Result<QImage> picture = platform_.pictures.load(file);
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
-        if (picture.isNull()) missing += (missing.empty() ? "" : ", ") + file + " (" + why + ")";
-        pittura[t]->setPicture(picture);
+        if (!picture.ok())
+            missing += (missing.empty() ? "" : ", ") + file + " (" + pictureErrorText(picture.error) + ")";
+        pittura[t]->setPicture(picture.value);
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setBackground(paletteColour(i + 3));
         Label3[t]->setText(toUnicode(session_.GenreNames[t]));

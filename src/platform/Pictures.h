@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Result.h"
+
 #include <QImage>
 #include <string>
 
@@ -6,15 +8,15 @@
 class Pictures {
 public:
     virtual ~Pictures() = default;
-    // A null image when the file is missing or cannot be read; why goes to error.
-    virtual QImage load(const std::string& fileName, std::string* error = nullptr) = 0;
+    // The image, or why the file is missing or cannot be read.
+    virtual Result<QImage> load(const std::string& fileName) = 0;
 };
 
 // Reads metafiles from one folder, names matched in any case.
 class WmfPictures : public Pictures {
 public:
     explicit WmfPictures(std::string folder) : folder_(std::move(folder)) {}
-    QImage load(const std::string& fileName, std::string* error = nullptr) override;
+    Result<QImage> load(const std::string& fileName) override;
 
 private:
     std::string folder_;

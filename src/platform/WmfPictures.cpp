@@ -6,28 +6,21 @@
 #include <fstream>
 #include <iterator>
 
-QImage WmfPictures::load(const std::string& fileName, std::string* error)
+Result<QImage> WmfPictures::load(const std::string& fileName)
 {
     DiskFiles files(folder_);
-    auto fail = [&](const std::string& why) {
-        if (error) *error = why;
-        return QImage();
-    };
-    if (!files.exists(fileName)) return fail("file non trovato");
+    if (!files.exists(fileName)) return {{}, Error::NotFound};
     std::ifstream in(files.resolve(fileName), std::ios::binary);
-    if (!in) return fail("file non leggibile");
+    if (!in) return {{}, Error::Unreadable};
     // A genre picture is small; anything past this is not a picture of ours.
     constexpr std::streamsize limit = 16 * 1024 * 1024;
     std::vector<uint8_t> bytes;
     in.seekg(0, std::ios::end);
     std::streamsize size = in.tellg();
-    if (size < 0 || size > limit) return fail("file troppo grande");
+    if (size < 0 || size > limit) return {{}, Error::FileTooLarge};
     in.seekg(0);
     bytes.resize(static_cast<size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (in.gcount() != size) return fail("file non leggibile");
-    QImage image;
-    std::string why;
-    if (!renderWmf(bytes, image, why)) return fail(why);
-    return image;
+    if (in.gcount() != size) return {{}, Error::Unreadable};
+    return renderWmf(bytes);
 }

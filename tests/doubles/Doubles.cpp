@@ -17,13 +17,10 @@ std::string ScriptedDialogs::input(const std::string& prompt, const std::string&
     return a;
 }
 
-QImage FakePictures::load(const std::string& fileName, std::string* error)
+Result<QImage> FakePictures::load(const std::string& fileName)
 {
+    if (auto e = errors.find(fileName); e != errors.end()) return {{}, e->second};
     auto it = images.find(fileName);
-    if (it == images.end()) {
-        if (error) *error = "file non trovato";
-        return {};
-    }
-    return it->second;
+    if (it == images.end()) return {{}, Error::NotFound};
+    return {it->second, Error::None};
 }
-

@@ -41,11 +41,13 @@ public:
     PointerShape current() const override { return shape; }
 };
 
-// Pictures from a map of name -> image; missing names give a null image.
+// Pictures from a map of name -> image; a name in errors fails with its
+// kind, any other missing name as not found.
 class FakePictures : public Pictures {
 public:
     std::map<std::string, QImage> images;
-    QImage load(const std::string& fileName, std::string* error = nullptr) override;
+    std::map<std::string, Error> errors;
+    Result<QImage> load(const std::string& fileName) override;
 };
 
 // A whole platform of doubles.

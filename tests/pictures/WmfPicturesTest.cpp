@@ -35,9 +35,10 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
     QPainter sheetPainter(&sheet);
     for (int genre = 0; genre < 8; ++genre) {
         const std::string name = genrePictureFile(genre);
-        std::string why;
-        const QImage image = pictures.load(name, &why);
-        ASSERT_FALSE(image.isNull()) << name << ": " << why;
+        const Result<QImage> loaded = pictures.load(name);
+        const QImage& image = loaded.value;
+        ASSERT_TRUE(loaded.ok()) << name << ": error " << static_cast<int>(loaded.error);
+        ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(image.size(), QSize(105, 97)) << name;
         int opaque = 0;
         QSet<QRgb> colours;
@@ -50,7 +51,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
         EXPECT_GT(opaque, image.width() * image.height() * 9 / 10) << name << " is mostly empty";
         EXPECT_GE(colours.size(), 8) << name << " has too few colours";
         // Names are matched in any case, as the game asks for them.
-        EXPECT_FALSE(pictures.load(upperCp1252(genrePictureFile(genre))).isNull());
+        EXPECT_FALSE(pictures.load(upperCp1252(genrePictureFile(genre))).value.isNull());
 
         saveSnapshot(image, QString("genre_%1.png").arg(genre));
         saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));
@@ -73,10 +74,14 @@ TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
     fs::resize_file(folder / "huge.wmf", 17 * 1024 * 1024);  // sparse: costs no disk
     fs::create_directory(folder / "folder.wmf");
     WmfPictures pictures(folder.string());
-    for (const char* name : {"missing.wmf", "bad.wmf", "empty.wmf", "huge.wmf", "folder.wmf"}) {
-        std::string why;
-        EXPECT_TRUE(pictures.load(name, &why).isNull()) << name;
-        EXPECT_FALSE(why.empty()) << name;
+    const std::pair<const char*, Error> cases[] = {
+        {"missing.wmf", Error::NotFound},   {"bad.wmf", Error::NotAMetafile}, {"empty.wmf", Error::TooShort},
+        {"huge.wmf", Error::FileTooLarge}, {"folder.wmf", Error::NotFound},
+    };
+    for (const auto& [name, kind] : cases) {
+        const Result<QImage> loaded = pictures.load(name);
+        EXPECT_TRUE(loaded.value.isNull()) << name;
+        EXPECT_EQ(loaded.error, kind) << name;
     }
     fs::remove_all(folder);
 }

@@ -6,7 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
+
+// Failures name their kind in assertion messages.
+std::ostream& operator<<(std::ostream& out, Error error) { return out << "error " << static_cast<int>(error); }
 
 namespace {
 
@@ -25,22 +29,21 @@ WmfBuilder square()
 struct Rendered {
     bool ok = false;
     QImage image;
-    std::string why;
+    Error why = Error::None;
 };
 
 Rendered render(const std::vector<uint8_t>& bytes)
 {
     // An exact-size copy, so that a read past the end is a read past the heap block.
     const std::vector<uint8_t> exact(bytes.begin(), bytes.end());
-    Rendered r;
-    r.ok = renderWmf(exact, r.image, r.why);
+    const Result<QImage> result = renderWmf(exact);
+    Rendered r{result.ok(), result.value, result.error};
     if (r.ok) {
         EXPECT_FALSE(r.image.isNull());
         EXPECT_LE(r.image.width(), 4096);
         EXPECT_LE(r.image.height(), 4096);
     } else {
         EXPECT_TRUE(r.image.isNull());
-        EXPECT_FALSE(r.why.empty());
     }
     return r;
 }
@@ -367,19 +370,25 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
 
 TEST(WmfPlayer, RefusesWhatIsNotAMetafile)
 {
-    EXPECT_FALSE(render({}).ok);
-    EXPECT_FALSE(render({1, 2, 3}).ok);
-    EXPECT_FALSE(render(std::vector<uint8_t>(40, 0)).ok);
     const std::string text = "Questo non e' un metafile, solo del testo qualunque.\n";
-    EXPECT_FALSE(render(std::vector<uint8_t>(text.begin(), text.end())).ok);
-    EXPECT_FALSE(render({0xD7, 0xCD, 0xC6, 0x9A, 0, 0}).ok);  // the placeable key and nothing more
-
     std::vector<uint8_t> zeroInch = WmfBuilder::placeable(1500, 1500).bytes();
     zeroInch[14] = zeroInch[15] = 0;
-    EXPECT_FALSE(render(zeroInch).ok);
     std::vector<uint8_t> badHeader = WmfBuilder::placeable(1500, 1500).bytes();
     badHeader[22 + 2] = 3;  // header size in words
-    EXPECT_FALSE(render(badHeader).ok);
+    const std::pair<std::vector<uint8_t>, Error> cases[] = {
+        {{}, Error::TooShort},
+        {{1, 2, 3}, Error::TooShort},
+        {std::vector<uint8_t>(40, 0), Error::NotAMetafile},
+        {std::vector<uint8_t>(text.begin(), text.end()), Error::NotAMetafile},
+        {{0xD7, 0xCD, 0xC6, 0x9A, 0, 0}, Error::TooShort},  // the placeable key and nothing more
+        {zeroInch, Error::BadSize},
+        {badHeader, Error::BadHeader},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Rendered r = render(cases[i].first);
+        EXPECT_FALSE(r.ok) << "case " << i;
+        EXPECT_EQ(r.why, cases[i].second) << "case " << i;
+    }
 }
 
 TEST(WmfPlayer, RefusesTruncatedFiles)
@@ -390,7 +399,7 @@ TEST(WmfPlayer, RefusesTruncatedFiles)
     ASSERT_TRUE(render(good).ok);
     Rendered afterHeader = render(std::vector<uint8_t>(good.begin(), good.begin() + 40));
     EXPECT_FALSE(afterHeader.ok);
-    EXPECT_EQ(afterHeader.why, "file troncato");
+    EXPECT_EQ(afterHeader.why, Error::Truncated);
     for (size_t cut = 0; cut < good.size(); ++cut)
         EXPECT_FALSE(render(std::vector<uint8_t>(good.begin(), good.begin() + cut)).ok) << "cut at " << cut;
     EXPECT_FALSE(render(b.bytes(false)).ok);  // no end record
@@ -488,7 +497,7 @@ TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
 {
     Rendered tooBig = render(WmfBuilder::placeable(32767, 32767, 1).bytes());
     EXPECT_FALSE(tooBig.ok);
-    EXPECT_EQ(tooBig.why, "immagine troppo grande");
+    EXPECT_EQ(tooBig.why, Error::ImageTooLarge);
     EXPECT_FALSE(render(WmfBuilder::plain().window(0, 0, 30000, 30000).bytes()).ok);
     EXPECT_TRUE(render(WmfBuilder::placeable(4096, 4096, 96).bytes()).ok);
     EXPECT_FALSE(render(WmfBuilder::placeable(4097, 100, 96).bytes()).ok);
@@ -504,7 +513,7 @@ TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
         b.add(U_WMRELLIPSE_set(WmfBuilder::rect(-32768, -32768, 32767, 32767)));
     Rendered r = render(b.bytes());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.why, "disegno troppo complesso");
+    EXPECT_EQ(r.why, Error::TooComplex);
     EXPECT_LT(clock.elapsed(), 2000);
     // A shape some times larger than the picture is drawn as usual.
     WmfBuilder large = square();
@@ -520,7 +529,7 @@ TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
     clock.restart();
     Rendered h = render(heavy.bytes());
     EXPECT_FALSE(h.ok);
-    EXPECT_EQ(h.why, "disegno troppo complesso");
+    EXPECT_EQ(h.why, Error::TooComplex);
     EXPECT_LT(clock.elapsed(), 5000);
 }
 

@@ -93,7 +93,7 @@ void Launcher::useShippedPictures()
     WmfPictures shipped(PAROLIX_DATA_DIR);
     for (int t = 0; t < 8; ++t) {
         std::string name = genrePictureFile(t);
-        QImage picture = shipped.load(name);
+        QImage picture = shipped.load(name).value;
         if (!picture.isNull()) fp.pictures.images[name] = picture;
     }
 }

@@ -118,6 +118,41 @@ TEST_F(Launcher, MissingPictureLeavesTheTileEmpty)
     EXPECT_EQ(launcher->Label3[3]->text(), "Marche Auto");
 }
 
+// Each kind of picture fault is told in its own words, in one message.
+TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
+{
+    const std::pair<Error, std::string> kinds[] = {
+        {Error::NotFound, "file non trovato"},
+        {Error::Unreadable, "file non leggibile"},
+        {Error::FileTooLarge, "file troppo grande"},
+        {Error::TooShort, "file vuoto o troppo corto"},
+        {Error::NotAMetafile, "non e' un metafile di Windows"},
+        {Error::BadHeader, "intestazione del metafile non valida"},
+        {Error::BadSize, "dimensioni dell'immagine non valide"},
+        {Error::ImageTooLarge, "immagine troppo grande"},
+        {Error::Truncated, "file troncato"},
+        {Error::Damaged, "record danneggiato"},
+        {Error::TooComplex, "disegno troppo complesso"},
+        {Error::NoMemory, "memoria insufficiente per l'immagine"},
+    };
+    // Eight tiles a launcher: the kinds in turns of eight.
+    for (size_t first = 0; first < std::size(kinds); first += 8) {
+        fp.pictures.errors.clear();
+        fp.dialogs.shown.clear();
+        std::string list;
+        for (size_t k = first; k < std::min(first + 8, std::size(kinds)); ++k) {
+            const std::string file = genrePictureFile(static_cast<int>(k - first));
+            fp.pictures.errors[file] = kinds[k].first;
+            list += (list.empty() ? "" : ", ") + file + " (" + kinds[k].second + ")";
+        }
+        Form1 form(s, fp.platform, records);
+        form.Form_Load();
+        ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+        EXPECT_EQ(fp.dialogs.shown[0].text, "Alcune immagini dei generi non si possono caricare: " + list +
+                                                ". I riquadri restano senza immagine, ma si pu\xf2 giocare lo stesso.");
+    }
+}
+
 // The desktop is handed the documentation's path in the file system's own
 // encoding: a folder named in UTF-8 is found again.
 TEST(Documentation, ThePathReachesTheDesktopAsSpeltOnDisk)

@@ -1,0 +1,18 @@
+#pragma once
+// Device-independent bitmaps, as StretchDIB, DIBBitBlt, DIBStretchBlt and
+// pattern brushes carry them.
+
+#include <QImage>
+
+#include <cstdint>
+
+namespace wmf {
+
+// Decodes a bitmap (info header of 40 bytes or more, colour table, rows) of
+// 1, 4, 8, 16, 24 or 32 bits a pixel, uncompressed or with bit fields, into
+// an opaque ARGB32 image with its top row first. Reads nothing outside the
+// available bytes; anything it cannot read, or larger than 16384 pixels a
+// side or 4 million pixels, is a null image.
+QImage decodeDib(const char* dib, uint64_t available);
+
+}  // namespace wmf
