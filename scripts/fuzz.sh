@@ -36,4 +36,21 @@ run fuzz_word_list "$(seed words "$here/data/lexorda.DAT")"
 run fuzz_records "$(seed records "$here"/tests/records/data/*.Sco)"
 run fuzz_settings "$(seed settings "$here"/tests/records/data/*.ini)"
 run fuzz_wmf "$(seed wmf "$here"/data/*.wmf)"
+
+# Bitmaps for the decoder alone, one of each depth, written here byte by byte
+# (printf escapes, so that zero bytes survive).
+dibs="$(seed dib)"
+le32() { printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+ramp() { local i; for ((i = 0; i < $1; i++)); do printf '\\x%02x' $((i * 37 + 11 & 255)); done; }
+dib() { # name width height bits compression colours, then palette, masks and rows as escapes
+  printf "$(le32 40)$(le32 "$2")$(le32 "$3")\\x01\\x00$(printf '\\x%02x\\x00' "$4")$(le32 "$5")$(le32 0)$(le32 0)$(le32 0)$(le32 "$6")$(le32 0)$7" \
+    >"$dibs/$1"
+}
+dib 1bit 37 3 1 0 2 "$(ramp 8)$(ramp 24)"
+dib 4bit 5 -4 4 0 16 "$(ramp 64)$(ramp 16)"
+dib 8bit 3 3 8 0 4 "$(ramp 16)$(ramp 12)"
+dib 16bit-565 3 2 16 3 0 "$(le32 0xF800)$(le32 0x07E0)$(le32 0x001F)$(ramp 16)"
+dib 24bit 3 -2 24 0 0 "$(ramp 24)"
+dib 32bit 2 2 32 0 0 "$(ramp 16)"
+run fuzz_dib "$dibs"
 echo "fuzzing: all targets ran clean"
