@@ -108,8 +108,20 @@ TEST(WmfPlayer, RedRectangleLandsWhereItShould)
 
 TEST(WmfPlayer, PictureSizeComesFromItsHeader)
 {
-    EXPECT_EQ(render(WmfBuilder::placeable(2880, 1440).bytes()).image.size(), QSize(192, 96));
-    EXPECT_EQ(render(WmfBuilder::placeable(200, 100, 100).bytes()).image.size(), QSize(192, 96));
+    // Width and height in units, units per inch, pixels at 96 per inch.
+    const struct {
+        int width, height, inch;
+        QSize pixels;
+    } sizes[] = {
+        {2880, 1440, 1440, QSize(192, 96)},
+        {200, 100, 100, QSize(192, 96)},
+        {1583, 1455, 1440, QSize(106, 97)},  // 105.5 pixels wide rounds up
+        {1582, 1462, 1440, QSize(105, 97)},  // 105.47 and 97.47 round down
+        {1575, 1463, 1440, QSize(105, 98)},  // 97.53 rounds up
+    };
+    for (const auto& c : sizes)
+        EXPECT_EQ(render(WmfBuilder::placeable(c.width, c.height, c.inch).bytes()).image.size(), c.pixels)
+            << c.width << " x " << c.height << " at " << c.inch;
     // Without window records the header's box is the window.
     WmfBuilder box = WmfBuilder::placeable(1575, 1455);
     redNoPen(box).rectangle(0, 0, 750, 1455);
@@ -316,12 +328,37 @@ std::vector<uint8_t> fourColourDib()
     return dib;
 }
 
-void expectFourQuadrants(const QImage& image)
+// The colour each letter of an expected bitmap stands for.
+QColor letterColour(char letter)
 {
-    EXPECT_COLOR(image, 25, 25, 255, 0, 0);
-    EXPECT_COLOR(image, 75, 25, 0, 255, 0);
-    EXPECT_COLOR(image, 25, 75, 0, 0, 255);
-    EXPECT_COLOR(image, 75, 75, 255, 255, 255);
+    switch (letter) {
+    case 'r': return QColor(255, 0, 0);
+    case 'g': return QColor(0, 255, 0);
+    case 'b': return QColor(0, 0, 255);
+    case 'w': return QColor(255, 255, 255);
+    case '#': return QColor(255, 160, 0);
+    case '.': return QColor(0, 0, 128);
+    default: return QColor();
+    }
+}
+
+// Rows of letters, top first, drawn over the picture's top-left pixels:
+// each cell's centre pixel has its letter's colour, and nothing spills past.
+void expectBitmap(const QImage& image, const std::vector<std::string>& rows, QSize drawn)
+{
+    const int w = static_cast<int>(rows[0].size()), h = static_cast<int>(rows.size());
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const QColor c = letterColour(rows[j][i]);
+            const int x = (2 * i + 1) * drawn.width() / (2 * w), y = (2 * j + 1) * drawn.height() / (2 * h);
+            EXPECT_COLOR(image, x, y, c.red(), c.green(), c.blue());
+        }
+    if (drawn.width() < image.width()) {
+        EXPECT_EMPTY(image, drawn.width(), 0);
+    }
+    if (drawn.height() < image.height()) {
+        EXPECT_EMPTY(image, 0, drawn.height());
+    }
 }
 
 } // namespace
@@ -345,23 +382,49 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
     std::memcpy(indexed.data() + 40, palette, 16);
     const uint8_t pixels[8] = {0, 1, 0, 0, 2, 3, 0, 0};
     std::memcpy(indexed.data() + 56, pixels, 8);
+    // One bit a pixel, 37 wide (rows of 5 bytes padded to 8), bottom row first;
+    // the bits past the width and the padding are set, to be ignored.
+    const std::vector<uint8_t> mono = makeDib(37, 3, 1, {0x000080, 0xFFA000},
+                                              {0x40, 0x00, 0x00, 0x00, 0x07, 0xFF, 0xFF, 0xFF,    // bottom
+                                               0xAA, 0xAA, 0xAA, 0xAA, 0xAF, 0xFF, 0xFF, 0xFF,    // middle
+                                               0x80, 0x00, 0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF});  // top
+    const std::vector<std::string> monoRows = {
+        "#...................................#",
+        "#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#",
+        ".#...................................",
+    };
 
     const U_POINT16 origin{0, 0}, full{1500, 1500}, two{2, 2};
     const auto* indexedBmi = reinterpret_cast<const U_BITMAPINFO*>(indexed.data());
     const auto* indexedPx = reinterpret_cast<const char*>(indexed.data() + 56);
-    const std::pair<const char*, char*> records[] = {
-        {"StretchDIB", U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px)},
-        {"DIBStretchBlt", U_WMRDIBSTRETCHBLT_set(origin, full, origin, two, U_SRCCOPY, bmi, 16, px)},
+    const auto* monoBmi = reinterpret_cast<const U_BITMAPINFO*>(mono.data());
+    const auto* monoPx = reinterpret_cast<const char*>(mono.data() + 48);
+    const std::vector<std::string> quadrants = {"rg", "bw"};
+    const struct {
+        const char* name;
+        char* record;
+        std::vector<std::string> rows;
+        QSize drawn;  // pixels
+    } cases[] = {
+        {"StretchDIB", U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px),
+         quadrants, QSize(100, 100)},
+        {"DIBStretchBlt", U_WMRDIBSTRETCHBLT_set(origin, full, origin, two, U_SRCCOPY, bmi, 16, px), quadrants,
+         QSize(100, 100)},
         {"8-bit StretchDIB",
-         U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, indexedBmi, 8, indexedPx)},
+         U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, indexedBmi, 8, indexedPx),
+         quadrants, QSize(100, 100)},
+        {"1-bit StretchDIB, pixel for pixel",
+         U_WMRSTRETCHDIB_set(origin, U_POINT16{37 * 15, 3 * 15}, origin, U_POINT16{37, 3}, U_DIB_RGB_COLORS,
+                             U_SRCCOPY, monoBmi, 24, monoPx),
+         monoRows, QSize(37, 3)},
     };
-    for (const auto& [name, made] : records) {
-        SCOPED_TRACE(name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         WmfBuilder b = square();
-        b.add(made);
+        b.add(c.record);
         Rendered r = render(b.bytes());
         ASSERT_TRUE(r.ok) << r.why;
-        expectFourQuadrants(r.image);
+        expectBitmap(r.image, c.rows, c.drawn);
     }
 }
 
