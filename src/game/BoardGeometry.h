@@ -14,6 +14,7 @@ struct Box {
 
 struct Cell {
     int row = 0, column = 0;
+    bool operator==(const Cell&) const = default;
 };
 
 namespace board {
@@ -44,6 +45,12 @@ inline Box outlineBox(Point p) { return {p.x - 6, p.y - 61, p.x + 22, p.y - 19};
 inline Point letterPos(Point p) { return {p.x - 4, p.y - 64}; } // top-left of the text cell
 // The short bar under a box that marks a letter the player placed.
 inline Box placedBar(Point p) { return {p.x - 5, p.y - 18, p.x + 20, p.y - 16}; }
+// The middle of the filled box: a press or release there hits the cell.
+inline Point middle(Point p) { return {p.x + 8, p.y - 40}; }
+// The frame that marks the box a carried letter would drop into by keys: it
+// clears both the box and the drag tile hovering over its middle.
+inline Box cursorFrame(Point p) { return {p.x - 10, p.y - 68, p.x + 26, p.y - 15}; }
+inline constexpr int CursorFrameWidth = 3;
 
 // The pool slot under (x, y), or 0 outside the pool area.
 int poolSlotAt(double x, double y);

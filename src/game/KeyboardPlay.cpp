@@ -1,0 +1,100 @@
+#include "game/KeyboardPlay.h"
+
+#include "session/Cp1252.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace keyboard {
+
+namespace {
+
+int rows(const Session& s)
+{
+    const int most = static_cast<int>(s.Words.size()) - 1;
+    return s.WordCount < most ? s.WordCount : most;
+}
+
+int columns(const Session& s, int row) { return static_cast<int>(s.Words[static_cast<size_t>(row)].size()); }
+
+// The empty boxes in reading order.
+std::vector<Cell> emptyBoxes(const Session& s)
+{
+    std::vector<Cell> boxes;
+    for (int j = 1; j <= rows(s); ++j)
+        for (int i = 1; i <= columns(s, j); ++i)
+            if (isEmptyBox(s, {j, i})) boxes.push_back({j, i});
+    return boxes;
+}
+
+// The empty box of `row` nearest to `column`, or row 0.
+Cell nearestInRow(const Session& s, int row, int column)
+{
+    Cell best;
+    for (int i = 1; i <= columns(s, row); ++i)
+        if (isEmptyBox(s, {row, i}) && (best.row == 0 || std::abs(i - column) < std::abs(best.column - column)))
+            best = {row, i};
+    return best;
+}
+
+} // namespace
+
+int slotForKey(const Session& s, char key)
+{
+    const std::string wanted = upperCp1252(std::string(1, key));
+    if (wanted == " ") return 0; // a blank is never a letter to take
+    for (size_t i = 0; i < s.PoolRemaining.size() && i < s.PoolLetters.size(); ++i)
+        if (s.PoolRemaining[i] != ' ' && upperCp1252(std::string(1, s.PoolRemaining[i])) == wanted)
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
+bool isEmptyBox(const Session& s, Cell box)
+{
+    if (box.row < 1 || box.row > rows(s) || box.column < 1 || box.column > columns(s, box.row)) return false;
+    const std::string& shown = s.BoxRows[static_cast<size_t>(box.row)];
+    const size_t c = static_cast<size_t>(box.column - 1);
+    return c >= shown.size() || shown[c] == ' ';
+}
+
+Cell firstEmptyBox(const Session& s)
+{
+    const std::vector<Cell> boxes = emptyBoxes(s);
+    return boxes.empty() ? Cell{} : boxes.front();
+}
+
+Cell moveCursor(const Session& s, Cell from, Move m)
+{
+    if (!isEmptyBox(s, from)) return firstEmptyBox(s);
+    switch (m) {
+    case Move::Left:
+    case Move::Right: {
+        const int n = columns(s, from.row);
+        const int step = m == Move::Right ? 1 : n - 1;
+        for (int k = 1; k < n; ++k) {
+            const Cell c{from.row, (from.column - 1 + step * k) % n + 1};
+            if (isEmptyBox(s, c)) return c;
+        }
+        return from;
+    }
+    case Move::Up:
+    case Move::Down: {
+        const int step = m == Move::Down ? 1 : -1;
+        for (int j = from.row + step; j >= 1 && j <= rows(s); j += step)
+            if (const Cell c = nearestInRow(s, j, from.column); c.row != 0) return c;
+        return from;
+    }
+    case Move::Next:
+    case Move::Previous: {
+        const std::vector<Cell> boxes = emptyBoxes(s);
+        const int n = static_cast<int>(boxes.size());
+        for (int k = 0; k < n; ++k)
+            if (boxes[static_cast<size_t>(k)] == from)
+                return boxes[static_cast<size_t>((k + (m == Move::Next ? 1 : n - 1)) % n)];
+        return from;
+    }
+    }
+    return from;
+}
+
+} // namespace keyboard
