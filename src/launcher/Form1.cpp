@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -145,6 +146,12 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     Picture1->setPixmap(Artwork::hand());
     Picture1->hide();
 
+    // What a screen reader announces: the button captions without their
+    // access-key marks.
+    Text1->setAccessibleName(QString::fromLatin1(PlayerLabel).remove(QLatin1Char(':')));
+    for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    Label4->setAccessibleName(Label4->text());
+
     setTabOrder(Text1, pittura[0]);
     for (int t = 0; t < 7; ++t) setTabOrder(pittura[t], pittura[t + 1]);
     setTabOrder(pittura[7], Command1);
@@ -174,6 +181,7 @@ void Form1::Form_Load()
             missing += (missing.empty() ? "" : ", ") + file + " (" + pictureErrorText(picture.error) + ")";
         pittura[t]->setPicture(picture.value);
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
+        pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
         pittura[t]->setBackground(paletteColour(i + 3));
         Label3[t]->setText(toUnicode(session_.GenreNames[t]));
     }
@@ -314,6 +322,12 @@ void Form1::showEvent(QShowEvent* e)
 void Form1::paintEvent(QPaintEvent* e)
 {
     QWidget::paintEvent(e);
+    for (GenreTile* tile : pittura) {
+        if (tile->hasFocus()) {
+            QPainter p(this);
+            tile->paintFocusFrame(p);
+        }
+    }
     // While a game runs, a repaint of the launcher (a child widget updating,
     // the launcher uncovered) must not wipe the game's score and budget.
     if (!game_) Form_Paint();

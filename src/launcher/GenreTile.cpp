@@ -1,11 +1,36 @@
 #include "launcher/GenreTile.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 constexpr int Border = 2; // the classic sunken picture-box border
+// The focus frame lies in the few pixels between a tile and its caption: a
+// yellow band edged in black, which stands out from the grey window and from
+// every tile colour, dark or light.
+constexpr int FrameWidth = 4;
+
+// A screen reader hears a tile as a button named after its genre, and can
+// press it.
+class TileAccessible : public QAccessibleWidget {
+public:
+    explicit TileAccessible(GenreTile* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        auto* tile = static_cast<GenreTile*>(widget());
+        if (action == pressAction()) emit tile->clicked(tile->index());
+    }
+};
+
+QAccessibleInterface* tileAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("GenreTile") && object && object->isWidgetType())
+        return new TileAccessible(static_cast<GenreTile*>(object));
+    return nullptr;
 }
+} // namespace
 
 GenreTile::GenreTile(int16_t index, QWidget* parent) : QWidget(parent), index_(index)
 {
@@ -13,6 +38,26 @@ GenreTile::GenreTile(int16_t index, QWidget* parent) : QWidget(parent), index_(i
     // A click on a tile takes the focus from the name box, so the name is
     // saved before the game starts; the tab order runs over the tiles too.
     setFocusPolicy(Qt::StrongFocus);
+    static const bool factory = (QAccessible::installFactory(tileAccessible), true);
+    (void)factory;
+}
+
+QRect GenreTile::focusFrameRect() const
+{
+    return geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth);
+}
+
+void GenreTile::paintFocusFrame(QPainter& p) const
+{
+    const QRect outer = focusFrameRect();
+    const QColor yellow(255, 255, 0), colours[FrameWidth] = {Qt::black, yellow, yellow, Qt::black};
+    for (int i = 0; i < FrameWidth; ++i) {
+        const QRect r = outer.adjusted(i, i, -i, -i);
+        p.fillRect(r.left(), r.top(), r.width(), 1, colours[i]);
+        p.fillRect(r.left(), r.bottom(), r.width(), 1, colours[i]);
+        p.fillRect(r.left(), r.top(), 1, r.height(), colours[i]);
+        p.fillRect(r.right(), r.top(), 1, r.height(), colours[i]);
+    }
 }
 
 void GenreTile::setPicture(const QImage& picture)
@@ -77,4 +122,24 @@ void GenreTile::mouseReleaseEvent(QMouseEvent* e)
 {
     e->accept();
     if (clicks_.release(e, this)) emit clicked(index_);
+}
+
+void GenreTile::keyPressEvent(QKeyEvent* e)
+{
+    const bool press = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (!press || (e->modifiers() & ~Qt::KeypadModifier)) return QWidget::keyPressEvent(e);
+    e->accept();
+    if (!e->isAutoRepeat()) emit clicked(index_);
+}
+
+void GenreTile::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    if (parentWidget()) parentWidget()->update(focusFrameRect());
+}
+
+void GenreTile::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (parentWidget()) parentWidget()->update(focusFrameRect());
 }

@@ -1,10 +1,14 @@
 #pragma once
 // One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
-// genre's colour behind its picture. Reports clicks and every mouse move.
+// genre's colour behind its picture. Reports clicks and every mouse move;
+// Enter or Space on it is a click too. With the focus it shows a frame just
+// outside itself, which the launcher paints (paintFocusFrame).
 
 #include "ui/ClickTracker.h"
 #include <QImage>
 #include <QWidget>
+
+class QPainter;
 
 class GenreTile : public QWidget {
     Q_OBJECT
@@ -14,6 +18,9 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
     void setBackground(const QColor& colour);
+    // The focus frame, in the parent's coordinates.
+    QRect focusFrameRect() const;
+    void paintFocusFrame(QPainter& p) const;
 
 signals:
     void clicked(int16_t index);
@@ -24,6 +31,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     int16_t index_;
