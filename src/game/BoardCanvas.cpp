@@ -4,6 +4,7 @@
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +18,7 @@ constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
 
 // The ink of the letters: practically black.
 constexpr QColor BoardInk{1, 0, 0};
+constexpr QColor CursorColour{255, 0, 0};
 
 QRect rectOf(const Box& b) { return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)); }
 
@@ -143,10 +145,41 @@ void BoardCanvas::print(const std::string& text, bool lineBreak)
     }
 }
 
+void BoardCanvas::markBox(Point pt)
+{
+    unmarkBox();
+    mark_ = board::cursorFrame(pt);
+    update(rectOf(*mark_));
+}
+
+void BoardCanvas::unmarkBox()
+{
+    if (mark_) update(rectOf(*mark_));
+    mark_.reset();
+}
+
 void BoardCanvas::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     p.drawImage(e->rect(), image_, e->rect());
+    if (mark_) {
+        // Red stands out from the white board and from every cell colour.
+        const int w = board::CursorFrameWidth;
+        const QRect r = rectOf(*mark_);
+        p.fillRect(r.left(), r.top(), r.width(), w, CursorColour);
+        p.fillRect(r.left(), r.bottom() - w + 1, r.width(), w, CursorColour);
+        p.fillRect(r.left(), r.top(), w, r.height(), CursorColour);
+        p.fillRect(r.right() - w + 1, r.top(), w, r.height(), CursorColour);
+    }
+}
+
+bool BoardCanvas::event(QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && onKey && onKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void BoardCanvas::resizeEvent(QResizeEvent* e)

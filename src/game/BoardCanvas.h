@@ -14,8 +14,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 
+class QKeyEvent;
 class QMouseEvent;
 
 class BoardCanvas : public QWidget {
@@ -43,9 +45,18 @@ public:
     void printLine(const std::string& text) { print(text, true); }
     void setTextPosition(double x, double y);
 
+    // The cursor box of keyboard play, around the box at reference point p.
+    // It is drawn over the image, never into it, so it leaves no trace.
+    void markBox(Point p);
+    void unmarkBox();
+    std::optional<Box> markedFrame() const { return mark_; }
+
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+    // Keys reach the board before Tab moves the focus; true when taken.
+    std::function<bool(QKeyEvent*)> onKey;
 
 protected:
+    bool event(QEvent*) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
@@ -64,4 +75,5 @@ private:
     QFont font_;                  // every letter on the board
     QColor foreColor_{255, 0, 0}; // until the first pool tile sets the ink
     double CurrentX = 0, CurrentY = 0;
+    std::optional<Box> mark_;
 };

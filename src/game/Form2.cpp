@@ -1,5 +1,6 @@
 #include "game/Form2.h"
 
+#include "game/BoardKeys.h"
 #include "game/ClockText.h"
 #include "game/FirstDeal.h"
 #include "game/Form2Controls.h"
@@ -62,6 +63,11 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     board_->onRelease = [this](QMouseEvent* e) {
         Form_MouseUp(e->button(), e->modifiers(), e->position().x(), e->position().y());
     };
+    keys_ = std::make_unique<BoardKeys>(*this, *board_, s_, p_.sound);
+    board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
+    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
+    board_->setFocusPolicy(Qt::StrongFocus);
+    board_->setFocus();
 
     Picture1 = new PictureBox(board_);
     Picture1->setGeometry(0, 0, 105, 97);
@@ -88,6 +94,7 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     List->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->installEventFilter(this);
+    List->setFocusPolicy(Qt::NoFocus); // shown, never typed into: keys stay on the board
     List->hide();
 
     Picture2 = new DragTile(board_);
@@ -285,6 +292,7 @@ void Form2::endOfDrag()
     Picture2->move(TileParking);
     board_->unsetCursor();
     s_.DragSlot = 0;
+    keys_->dragEnded();
 }
 
 void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, double, double)

@@ -13,6 +13,9 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
+
+class BoardKeys;
 class DragTile;
 class FirstDeal;
 class PictureBox;
@@ -60,6 +63,7 @@ public:
 
     // The client area, which takes the mouse, and what is drawn on it.
     BoardCanvas* clientArea() const { return board_; }
+    BoardKeys& keys() const { return *keys_; }
     const QImage& boardImage() const { return board_->image(); }
     int ScaleWidth() const { return board_->width(); }
     // The first round has been dealt.
@@ -96,6 +100,7 @@ private:
     RecordsTable& records_;
     Dealer dealer_;
     BoardCanvas* board_ = nullptr;
+    std::unique_ptr<BoardKeys> keys_;
     FirstDeal* firstDeal_ = nullptr;
     bool unloaded_ = false;
 };

@@ -1,0 +1,40 @@
+#pragma once
+// Keyboard play on the board. A typed letter is a press on the pool slot that
+// holds it; the arrows and Tab move a cursor box over the empty target boxes,
+// and the carried tile follows it as it follows the mouse; Enter or Space is
+// a release at the marked box's middle, Escape a release outside the boxes.
+// Keys with Ctrl, Alt or Meta belong to the menus and are left alone.
+
+#include "game/BoardGeometry.h"
+
+class BoardCanvas;
+class Form2;
+class QKeyEvent;
+struct Session;
+class Sound;
+
+class BoardKeys {
+public:
+    BoardKeys(Form2& form, BoardCanvas& board, Session& session, Sound& sound);
+
+    // True when the key was taken.
+    bool keyPress(QKeyEvent* e);
+    // Every drag ends here, whether keys or the mouse ended it.
+    void dragEnded();
+
+    bool carrying() const;
+    Cell cursor() const { return cursor_; }
+
+private:
+    void take(char letter);
+    void moveTo(Cell box);
+    void drop();
+    void putBack();
+
+    Form2& form_;
+    BoardCanvas& board_;
+    Session& s_;
+    Sound& sound_;
+    bool byKeys_ = false; // the letter in hand was taken by a key
+    Cell cursor_;
+};
