@@ -9,7 +9,8 @@ out="${PAROLIX_FUZZ_BUILD:-$here/build-fuzz}"
 command -v clang++ >/dev/null || { echo "clang++ not found: fuzzing skipped"; exit 0; }
 cmake -S "$here" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPAROLIX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$out" -j2 --target fuzzers >/dev/null
+cmake --build "$out" -j2 --target fuzzers >"$out/build.log" 2>&1 || {
+  echo "building the fuzzers failed:"; tail -n 30 "$out/build.log"; exit 1; }
 mkdir -p "$out/artifacts"
 
 seed() { # target, files...

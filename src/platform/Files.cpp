@@ -1,12 +1,14 @@
 #include "platform/Files.h"
 
+#include "platform/Utf8Text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <system_error>
 #include <unistd.h>
 #include <fcntl.h>
@@ -78,6 +80,28 @@ private:
     bool open_ = false;
 };
 
+struct FileCloser {
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+// The file from this offset on is UTF-8 to its end (its first byte is above
+// ASCII, so it holds a multi-byte sequence). Stops at the first byte that
+// says no, which in a code page 1252 file is the first accented letter.
+bool restIsUtf8(int fd, off_t from)
+{
+    Utf8Check check;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, buf, sizeof buf, from);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return check.whole();
+        if (!check.feed(std::string_view(buf, static_cast<size_t>(n)))) return false;
+        from += n;
+    }
+}
+
 bool caseEqual(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() &&
@@ -105,7 +129,12 @@ void splitLines(std::string_view text, const std::function<bool(std::string_view
                 size_t maxLine)
 {
     LineSplitter s(line, maxLine);
-    if (s.feed(text)) s.finish();
+    if (readsAsUtf8(text)) {
+        const std::string converted = utf8ToCp1252(text);
+        if (s.feed(converted)) s.finish();
+    } else if (s.feed(text)) {
+        s.finish();
+    }
 }
 
 DiskFiles::DiskFiles(std::string folder) : data_(folder), player_(std::move(folder)) {}
@@ -156,17 +185,41 @@ Error DiskFiles::readLines(const std::string& name,
                                const std::function<bool(std::string_view)>& line, size_t maxLine)
 {
     if (!exists(name)) return Error::NotFound;
-    std::ifstream in(resolve(name), std::ios::binary);
-    if (!in) return Error::Unreadable;
+    const int fd = ::open(resolve(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Error::Unreadable;
+    const FileCloser closer{fd};
     LineSplitter splitter(line, maxLine);
+    // Until the first byte above ASCII both readings agree; there it is
+    // decided, from the rest of the file, whether it is UTF-8.
+    bool decided = false;
+    std::optional<Utf8ToCp1252> utf8;
+    off_t offset = 0;
+    std::string converted;
     char buf[65536];
-    while (in) {
-        in.read(buf, sizeof buf);
-        std::streamsize n = in.gcount();
-        if (n <= 0) break;
-        if (!splitter.feed(std::string_view(buf, static_cast<size_t>(n)))) return Error::None;
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Error::Unreadable;
+        if (n == 0) break;
+        std::string_view chunk(buf, static_cast<size_t>(n));
+        if (!decided) {
+            const size_t ascii = asciiPrefix(chunk);
+            if (ascii < chunk.size()) {
+                decided = true;
+                if (!splitter.feed(chunk.substr(0, ascii))) return Error::None;
+                chunk.remove_prefix(ascii);
+                const off_t from = offset + static_cast<off_t>(ascii);
+                if (restIsUtf8(fd, from)) utf8.emplace(from == 0);
+            }
+        }
+        offset += n;
+        if (utf8) {
+            converted.clear();
+            utf8->feed(chunk, converted);
+            chunk = converted;
+        }
+        if (!splitter.feed(chunk)) return Error::None;
     }
-    if (in.bad()) return Error::Unreadable;
     splitter.finish();
     return Error::None;
 }
@@ -291,11 +344,7 @@ Error DiskFiles::underLock(const std::string& name, const std::function<Error()>
         }
         ::usleep(5000);
     }
-    // Closing the file releases the lock, also when the step throws.
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    const FileCloser closer{fd}; // closing releases the lock, also if the step throws
     return step();
 }
 

@@ -24,6 +24,9 @@ public:
     // Reads the file line by line. A line ends at CR, with or without LF after
     // it, or at a lone LF; the end of the file ends the last line and a final
     // line end adds no empty line. Lines longer than maxLine are cut there.
+    // A file that is wholly UTF-8 with a multi-byte sequence in it (as a
+    // Linux editor saves it) is handed over in code page 1252, a character
+    // the code page lacks as '?'; any other file byte for byte.
     // The callback returns false to stop reading.
     virtual Error readLines(const std::string& name,
                                 const std::function<bool(std::string_view)>& line,

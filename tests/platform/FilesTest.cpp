@@ -220,3 +220,41 @@ TEST(DiskFiles, ASaveRespectsModeLinksAndReadOnlyFiles)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"LexOrda.Sco", "elsewhere", "lexorda.ini"}));
 }
+
+// A file a Linux editor saved as UTF-8 is read in the game's code page; a
+// code page 1252 file, or anything not wholly UTF-8, byte for byte. On disk
+// and in memory alike.
+TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
+{
+    // The first byte above ASCII lies past the reader's first 64 KB, and its
+    // sequence straddles the boundary.
+    std::string past64k;
+    for (int i = 0; i < 16383; ++i) past64k += "ab\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"UTF-8", "CITT\xC3\x80\r\nPI\xC3\x99", {"CITT\xC0", "PI\xD9"}},
+        {"code page 1252", "CITT\xC0\r\n", {"CITT\xC0"}},
+        {"without a cp1252 form", "\xE2\x82\xAC \xC4\x80 \xF0\x9F\x98\x80", {"\x80 ? ?"}},
+        {"byte order mark", "\xEF\xBB\xBFNome=mario\r\n", {"Nome=mario"}},
+        {"UTF-8, then one stray byte", "CITT\xC3\x80\r\nPER\xD2\r\n", {"CITT\xC3\x80", "PER\xD2"}},
+        {"overlong", "A\xC0\x80", {"A\xC0\x80"}},
+        {"surrogate", "\xED\xA0\x80", {"\xED\xA0\x80"}},
+        {"cut short", "CITT\xC3", {"CITT\xC3"}},
+        {"past 64 KB", past64k + "abc\xC3\x80\r\n", {}},
+    };
+    TempFolder t;
+    DiskFiles f(t.path.string());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        t.write("lexorda.DAT", c.bytes);
+        std::vector<std::string> inMemory;
+        splitLines(c.bytes, [&](std::string_view l) { inMemory.emplace_back(l); return true; }, 4096);
+        const std::vector<std::string> onDisk = linesOf(f, "lexorda.DAT");
+        EXPECT_EQ(onDisk, inMemory);
+        if (!c.lines.empty()) EXPECT_EQ(onDisk, c.lines);
+        else EXPECT_EQ(onDisk.back(), "abc\xC0");
+    }
+}

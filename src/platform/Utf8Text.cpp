@@ -1,0 +1,122 @@
+#include "platform/Utf8Text.h"
+
+#include "session/Cp1252.h"
+
+#include <cstdint>
+#include <cstring>
+
+bool Utf8Check::feed(std::string_view bytes)
+{
+    size_t i = 0;
+    while (valid_ && i < bytes.size()) {
+        if (need_ == 0) {
+            i += asciiPrefix(bytes.substr(i));
+            if (i == bytes.size()) break;
+        }
+        const unsigned char c = static_cast<unsigned char>(bytes[i++]);
+        if (need_ > 0) {
+            if (c < lo_ || c > hi_) valid_ = false;
+            lo_ = 0x80;
+            hi_ = 0xBF;
+            --need_;
+            continue;
+        }
+        // The lead byte tells the length and narrows the next byte's range:
+        // no overlong forms, no surrogates, nothing past U+10FFFF.
+        if (c >= 0xC2 && c <= 0xDF) {
+            need_ = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            need_ = 2;
+            if (c == 0xE0) lo_ = 0xA0;
+            if (c == 0xED) hi_ = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            need_ = 3;
+            if (c == 0xF0) lo_ = 0x90;
+            if (c == 0xF4) hi_ = 0x8F;
+        } else {
+            valid_ = false;
+        }
+    }
+    return valid_;
+}
+
+void Utf8ToCp1252::feed(std::string_view bytes, std::string& out)
+{
+    // Never more bytes out than in, and one '?' for a sequence a previous
+    // piece left cut short.
+    const size_t at = out.size();
+    out.resize(at + bytes.size() + 1);
+    char* o = out.data() + at;
+    const auto put = [&](char32_t c) {
+        const bool first = first_;
+        first_ = false;
+        if (first && c == 0xFEFF) return; // the byte order mark some editors write
+        const int b = unicodeToCp1252(c);
+        *o++ = b < 0 ? '?' : static_cast<char>(b);
+    };
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        if (need_ == 0) {
+            // Runs of ASCII in one copy, and the two-byte sequences of the
+            // accented letters in one step: a big list stays quick to read.
+            const size_t run = asciiPrefix(std::string_view(p, static_cast<size_t>(end - p)));
+            if (run > 0) {
+                std::memcpy(o, p, run);
+                o += run;
+                p += run;
+                first_ = false;
+                continue;
+            }
+            const unsigned char c = static_cast<unsigned char>(*p);
+            if ((c & 0xE0) == 0xC0 && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+                put(static_cast<char32_t>(((c & 0x1F) << 6) | (static_cast<unsigned char>(p[1]) & 0x3F)));
+                p += 2;
+                continue;
+            }
+        }
+        const unsigned char c = static_cast<unsigned char>(*p++);
+        if (need_ > 0) {
+            if ((c & 0xC0) == 0x80) {
+                code_ = (code_ << 6) | (c & 0x3F);
+                if (--need_ == 0) put(code_);
+                continue;
+            }
+            // A sequence cut short (the file changed under us): mark it and
+            // read this byte afresh.
+            *o++ = '?';
+            need_ = 0;
+            --p;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            need_ = 1;
+            code_ = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            need_ = 2;
+            code_ = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            need_ = 3;
+            code_ = c & 0x07;
+        } else {
+            *o++ = '?';
+            first_ = false;
+        }
+    }
+    out.resize(static_cast<size_t>(o - out.data()));
+}
+
+bool readsAsUtf8(std::string_view bytes)
+{
+    const size_t ascii = asciiPrefix(bytes);
+    Utf8Check check;
+    return ascii < bytes.size() && check.feed(bytes.substr(ascii)) && check.whole();
+}
+
+std::string utf8ToCp1252(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    Utf8ToCp1252(true).feed(bytes, out);
+    return out;
+}
