@@ -363,10 +363,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* e)
         auto reason = static_cast<QFocusEvent*>(e)->reason();
         // A menu or tooltip popping up is not leaving the box.
         if (reason != Qt::PopupFocusReason) {
+            // Where the focus goes, asked before a message box takes it.
+            const QPointer<QWidget> next = QApplication::focusWidget();
             const int before = saveMessages_;
             Text1_LostFocus();
-            if (reason == Qt::MouseFocusReason && saveMessages_ != before)
-                finishClickOn(QApplication::focusWidget());
+            if (reason == Qt::MouseFocusReason && saveMessages_ != before) finishClickOn(next);
         }
     }
     return QWidget::eventFilter(watched, e);
