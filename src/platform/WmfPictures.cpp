@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-Result<QImage> WmfPictures::load(const std::string& fileName)
+Result<QImage> WmfPictures::load(const std::string& fileName, double scale)
 {
     DiskFiles files(folder_);
     if (!files.exists(fileName)) return {{}, Error::NotFound};
@@ -22,5 +22,5 @@ Result<QImage> WmfPictures::load(const std::string& fileName)
     bytes.resize(static_cast<size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), size);
     if (in.gcount() != size) return {{}, Error::Unreadable};
-    return renderWmf(bytes);
+    return renderWmf(bytes, scale);
 }

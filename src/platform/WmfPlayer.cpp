@@ -4,13 +4,17 @@
 #include "platform/wmf/Player.h"
 #include "platform/wmf/Records.h"
 
+#include <algorithm>
+
 // libUEMF locates and decodes the records; the header is read first, then
 // every record is played in turn onto a canvas of the picture's size.
-Result<QImage> renderWmf(const std::vector<uint8_t>& bytes)
+Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, double scale)
 {
     const Result<wmf::Frame> frame = wmf::readFrame(bytes);
     if (!frame.ok()) return {{}, frame.error};
-    wmf::Canvas canvas(frame.value.size);
+    const QSize size = frame.value.size;
+    const double largest = wmf::Canvas::MaxSide / double(std::max({size.width(), size.height(), 1}));
+    wmf::Canvas canvas(size, std::clamp(scale, 1.0, std::max(1.0, largest)));
     if (!canvas.ready()) return {{}, Error::NoMemory};
     const auto* begin = reinterpret_cast<const char*>(bytes.data());
     wmf::RecordReader reader(begin + frame.value.recordsStart, begin + bytes.size());

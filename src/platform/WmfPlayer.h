@@ -11,4 +11,7 @@
 // truncated or damaged, is larger than 4096 pixels a side or would take too
 // long to draw; never reads outside the bytes given. Records it does not know
 // are skipped. The parts live in platform/wmf/.
-Result<QImage> renderWmf(const std::vector<uint8_t>& bytes);
+// With a scale above 1 (a screen's device pixel ratio) it draws that many
+// pixels to the picture's pixel, up to 4096 a side, and tells the image so
+// (devicePixelRatio): the image still covers the picture's own size.
+Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, double scale = 1.0);

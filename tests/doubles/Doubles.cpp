@@ -17,10 +17,14 @@ std::string ScriptedDialogs::input(const std::string& prompt, const std::string&
     return a;
 }
 
-Result<QImage> FakePictures::load(const std::string& fileName)
+Result<QImage> FakePictures::load(const std::string& fileName, double scale)
 {
     if (auto e = errors.find(fileName); e != errors.end()) return {{}, e->second};
     auto it = images.find(fileName);
     if (it == images.end()) return {{}, Error::NotFound};
-    return {it->second, Error::None};
+    if (scale == 1.0 || it->second.isNull()) return {it->second, Error::None};
+    QImage scaled = it->second.scaled((QSizeF(it->second.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(scale);
+    return {scaled, Error::None};
 }

@@ -47,7 +47,8 @@ class FakePictures : public Pictures {
 public:
     std::map<std::string, QImage> images;
     std::map<std::string, Error> errors;
-    Result<QImage> load(const std::string& fileName) override;
+    // At a scale above 1 the image is enlarged to match, covering the same size.
+    Result<QImage> load(const std::string& fileName, double scale = 1.0) override;
 };
 
 // A whole platform of doubles.

@@ -14,9 +14,9 @@ constexpr double kExtentCost = 20;          // budget per pixel of a shape's wid
 
 }  // namespace
 
-Canvas::Canvas(QSize size)
-    : image_(size, QImage::Format_ARGB32_Premultiplied),
-      budget_(std::clamp(kPaintBudgetPerPixel * size.width() * size.height(), kMinPaintBudget, kMaxPaintBudget))
+Canvas::Canvas(QSize size, double scale)
+    : scale_(scale), image_((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied),
+      budget_(std::clamp(kPaintBudgetPerPixel * image_.width() * image_.height(), kMinPaintBudget, kMaxPaintBudget))
 {
     if (image_.isNull()) return;
     image_.fill(Qt::transparent);
@@ -42,7 +42,9 @@ bool Canvas::charge(double pixels)
 QImage Canvas::finish()
 {
     painter_.end();
-    return image_.convertToFormat(QImage::Format_ARGB32);
+    QImage done = image_.convertToFormat(QImage::Format_ARGB32);
+    done.setDevicePixelRatio(scale_);
+    return done;
 }
 
 }  // namespace wmf

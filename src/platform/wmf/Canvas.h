@@ -10,12 +10,18 @@ namespace wmf {
 
 class Canvas {
 public:
-    // Transparent, with a budget that grows with the picture's area.
-    explicit Canvas(QSize size);
+    // The largest side, in image pixels, a picture is drawn at.
+    static constexpr int MaxSide = 4096;
+
+    // Transparent, scale image pixels to the picture's pixel, with a budget
+    // that grows with the image's area.
+    explicit Canvas(QSize size, double scale = 1.0);
 
     bool ready() const { return painter_.isActive(); }
     QPainter& painter() { return painter_; }
+    // In image pixels, which the records are mapped onto.
     QRectF bounds() const { return QRectF(QPointF(0, 0), image_.size()); }
+    double scale() const { return scale_; }
     bool exhausted() const { return budget_ < 0; }
 
     // Charges the pixels an operation can touch, and its extent: outlines
@@ -27,6 +33,7 @@ public:
     QImage finish();
 
 private:
+    double scale_;
     QImage image_;
     QPainter painter_;
     double budget_;

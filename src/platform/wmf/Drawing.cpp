@@ -29,7 +29,9 @@ QPen Drawing::currentPen() const
     if (dc_.pen.style == Qt::NoPen) return Qt::NoPen;
     // A pen wider than twice the picture covers all of it; wider still only costs time.
     const double widest = 2.0 * std::max(size_.width(), size_.height());
-    const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, 1.0, widest);
+    // The thinnest line is one pixel of the picture, however many of the image.
+    const double thinnest = canvas_.scale();
+    const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, thinnest, std::max(thinnest, widest));
     QPen pen(dc_.pen.color, width, dc_.pen.style, dc_.pen.cap, dc_.pen.join);
     pen.setCosmetic(true);  // already in pixels
     return pen;
@@ -73,7 +75,7 @@ void Drawing::drawText(QPointF at, const QString& text, const std::vector<double
     if (opaque && canvas_.spend(t.mapRect(*opaque))) p.fillRect(t.mapRect(*opaque), dc_.backColor);
 
     const Font& f = dc_.font;
-    double pixels = f.height < 0 ? -f.height * scaleY() : f.height > 0 ? f.height * scaleY() * 0.87 : 12;
+    double pixels = f.height < 0 ? -f.height * scaleY() : f.height > 0 ? f.height * scaleY() * 0.87 : 12 * canvas_.scale();
     QFont font(f.face);
     const double tallest = 2.0 * std::max(size_.width(), size_.height());
     font.setPixelSize(static_cast<int>(std::clamp(std::round(pixels), 1.0, tallest)));

@@ -17,7 +17,7 @@ namespace wmf {
 
 class Drawing {
 public:
-    // Draws through dc, which the player keeps current; size is the picture's.
+    // Draws through dc, which the player keeps current; size is the image's.
     Drawing(Canvas& canvas, DcState& dc, QSize size) : canvas_(canvas), dc_(dc), size_(size) {}
 
     void drawPath(const QPainterPath& path, bool filled);
