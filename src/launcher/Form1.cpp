@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -174,7 +173,7 @@ void Form1::Form_Load()
     for (int i = 1; i <= 8; ++i) {
         int t = i - 1;
         const std::string file = genrePictureFile(t);
-        const Result<QImage> picture = platform_.pictures.load(file);
+        const Result<QImage> picture = platform_.pictures.load(file, devicePixelRatioF());
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
         if (!picture.ok())
@@ -322,12 +321,6 @@ void Form1::showEvent(QShowEvent* e)
 void Form1::paintEvent(QPaintEvent* e)
 {
     QWidget::paintEvent(e);
-    for (GenreTile* tile : pittura) {
-        if (tile->hasFocus()) {
-            QPainter p(this);
-            tile->paintFocusFrame(p);
-        }
-    }
     // While a game runs, a repaint of the launcher (a child widget updating,
     // the launcher uncovered) must not wipe the game's score and budget.
     if (!game_) Form_Paint();

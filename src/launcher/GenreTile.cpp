@@ -24,6 +24,30 @@ public:
     }
 };
 
+// The frame around the tile with the focus, lying just outside the tile.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QColor yellow(255, 255, 0), colours[FrameWidth] = {Qt::black, yellow, yellow, Qt::black};
+        for (int i = 0; i < FrameWidth; ++i) {
+            const QRect r = rect().adjusted(i, i, -i, -i);
+            p.fillRect(r.left(), r.top(), r.width(), 1, colours[i]);
+            p.fillRect(r.left(), r.bottom(), r.width(), 1, colours[i]);
+            p.fillRect(r.left(), r.top(), 1, r.height(), colours[i]);
+            p.fillRect(r.right(), r.top(), 1, r.height(), colours[i]);
+        }
+    }
+};
+
 QAccessibleInterface* tileAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String("GenreTile") && object && object->isWidgetType())
@@ -40,24 +64,7 @@ GenreTile::GenreTile(int16_t index, QWidget* parent) : QWidget(parent), index_(i
     setFocusPolicy(Qt::StrongFocus);
     static const bool factory = (QAccessible::installFactory(tileAccessible), true);
     (void)factory;
-}
-
-QRect GenreTile::focusFrameRect() const
-{
-    return geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth);
-}
-
-void GenreTile::paintFocusFrame(QPainter& p) const
-{
-    const QRect outer = focusFrameRect();
-    const QColor yellow(255, 255, 0), colours[FrameWidth] = {Qt::black, yellow, yellow, Qt::black};
-    for (int i = 0; i < FrameWidth; ++i) {
-        const QRect r = outer.adjusted(i, i, -i, -i);
-        p.fillRect(r.left(), r.top(), r.width(), 1, colours[i]);
-        p.fillRect(r.left(), r.bottom(), r.width(), 1, colours[i]);
-        p.fillRect(r.left(), r.top(), 1, r.height(), colours[i]);
-        p.fillRect(r.right(), r.top(), 1, r.height(), colours[i]);
-    }
+    if (parent) focusFrame_ = new FocusFrame(parent);
 }
 
 void GenreTile::setPicture(const QImage& picture)
@@ -79,7 +86,7 @@ void GenreTile::paintEvent(QPaintEvent*)
     p.fillRect(inner, background_);
     if (!picture_.isNull()) {
         p.setClipRect(inner);
-        QSize size = picture_.size();
+        QSize size = picture_.deviceIndependentSize().toSize();
         // A picture larger than the box is shrunk to fit; a smaller one sits
         // in the top-left corner, as in a picture box.
         if (size.width() > inner.width() || size.height() > inner.height())
@@ -135,11 +142,30 @@ void GenreTile::keyPressEvent(QKeyEvent* e)
 void GenreTile::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
-    if (parentWidget()) parentWidget()->update(focusFrameRect());
+    if (!focusFrame_) return;
+    focusFrame_->stackUnder(this);
+    focusFrame_->show();
 }
 
 void GenreTile::focusOutEvent(QFocusEvent* e)
 {
     QWidget::focusOutEvent(e);
-    if (parentWidget()) parentWidget()->update(focusFrameRect());
+    if (focusFrame_) focusFrame_->hide();
+}
+
+void GenreTile::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    placeFocusFrame();
+}
+
+void GenreTile::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    placeFocusFrame();
+}
+
+void GenreTile::placeFocusFrame()
+{
+    if (focusFrame_) focusFrame_->setGeometry(geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
 }

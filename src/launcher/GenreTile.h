@@ -2,13 +2,11 @@
 // One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
 // genre's colour behind its picture. Reports clicks and every mouse move;
 // Enter or Space on it is a click too. With the focus it shows a frame just
-// outside itself, which the launcher paints (paintFocusFrame).
+// outside itself.
 
 #include "ui/ClickTracker.h"
 #include <QImage>
 #include <QWidget>
-
-class QPainter;
 
 class GenreTile : public QWidget {
     Q_OBJECT
@@ -18,9 +16,6 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
     void setBackground(const QColor& colour);
-    // The focus frame, in the parent's coordinates.
-    QRect focusFrameRect() const;
-    void paintFocusFrame(QPainter& p) const;
 
 signals:
     void clicked(int16_t index);
@@ -34,10 +29,15 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void placeFocusFrame();
+
     int16_t index_;
     QImage picture_;
     QColor background_;
     ClickTracker clicks_;
+    QWidget* focusFrame_ = nullptr; // beside the tile, beneath it, in the launcher
 };
