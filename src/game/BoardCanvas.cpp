@@ -34,9 +34,11 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent)
 
 void BoardCanvas::growImage()
 {
-    const QSize want = image_.size().expandedTo(size()).expandedTo(QSize(1, 1));
-    if (want == image_.size()) return;
+    const double ratio = devicePixelRatioF();
+    const QSize want = (QSizeF(size()) * ratio).toSize().expandedTo(image_.size()).expandedTo(QSize(1, 1));
+    if (want == image_.size() && image_.devicePixelRatio() == ratio) return;
     QImage bigger(want, QImage::Format_RGB32);
+    bigger.setDevicePixelRatio(ratio);
     bigger.fill(Qt::white);
     if (!image_.isNull()) {
         QPainter p(&bigger);
@@ -161,7 +163,9 @@ void BoardCanvas::unmarkBox()
 void BoardCanvas::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    p.drawImage(e->rect(), image_, e->rect());
+    const QRect r = e->rect();
+    const double ratio = image_.devicePixelRatio();
+    p.drawImage(r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
     if (mark_) {
         // Red stands out from the white board and from every cell colour.
         const int w = board::CursorFrameWidth;

@@ -1,9 +1,12 @@
 #pragma once
 // The board: the game window's client area. What is drawn on it goes into an
 // image the size of the area, so it survives dialogs and the drag tile, and
-// stays where the deal drew it when the window changes size. Cells are drawn
-// around their reference points (game/BoardGeometry.h); letters are printed
-// at a text position that moves on as it prints.
+// stays where the deal drew it when the window changes size. The image has a
+// pixel for every pixel of the screen (on a high-density screen several to
+// each of the board's), while every board coordinate stays in the board's
+// own pixels. Cells are drawn around their reference points
+// (game/BoardGeometry.h); letters are printed at a text position that moves
+// on as it prints.
 
 #include "game/BoardGeometry.h"
 #include "session/Session.h"
@@ -24,6 +27,7 @@ class BoardCanvas : public QWidget {
 public:
     explicit BoardCanvas(QWidget* parent = nullptr);
 
+    // In screen pixels; its devicePixelRatio maps them onto the board's.
     const QImage& image() const { return image_; }
     // Makes sure the image covers the whole area, keeping what is drawn.
     void growImage();

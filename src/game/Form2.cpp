@@ -180,7 +180,7 @@ void Form2::showGenre()
 {
     const size_t g = s_.genreSlot();
     Label1->setText(toUnicode(s_.GenreNames[g]));
-    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g]).value;
+    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g], board_->devicePixelRatioF()).value;
     board_->showPicture(picture);
     Picture1->setPicture(picture);
 }
