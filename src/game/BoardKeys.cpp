@@ -93,10 +93,17 @@ void BoardKeys::drop()
 {
     if (cursor_.row == 0) return putBack();
     const Point at = board::middle(board::targetPoint(cursor_.row, cursor_.column, form_.ScaleWidth()));
+    // Every release ends the drag; the box is no longer marked while the
+    // release shows its messages (congratulations, the end of the game).
+    board_.unmarkBox();
     form_.Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); // may deal the next round or end the game
 }
 
-void BoardKeys::putBack() { form_.Form_MouseUp(Qt::LeftButton, {}, Outside.x, Outside.y); }
+void BoardKeys::putBack()
+{
+    board_.unmarkBox();
+    form_.Form_MouseUp(Qt::LeftButton, {}, Outside.x, Outside.y);
+}
 
 void BoardKeys::dragEnded()
 {

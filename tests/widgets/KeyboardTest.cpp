@@ -80,8 +80,13 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
     EXPECT_EQ(fp.sound.beeps, 1);
 
     type(form, 'a');
+    bool markedDuringMessage = true;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) {
+        markedDuringMessage = form->clientArea()->markedFrame().has_value();
+    };
     key(form, Qt::Key_Return);
     ASSERT_TRUE(form);
+    EXPECT_FALSE(markedDuringMessage); // the filled box is no longer marked
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
     EXPECT_EQ(fp.dialogs.shown[1].text, form2text::Congratulations);
     EXPECT_GT(s.Score, 48); // six letters and the bonus
