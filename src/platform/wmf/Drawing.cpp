@@ -75,7 +75,9 @@ void Drawing::drawText(QPointF at, const QString& text, const std::vector<double
     if (opaque && canvas_.spend(t.mapRect(*opaque))) p.fillRect(t.mapRect(*opaque), dc_.backColor);
 
     const Font& f = dc_.font;
-    double pixels = f.height < 0 ? -f.height * scaleY() : f.height > 0 ? f.height * scaleY() * 0.87 : 12 * canvas_.scale();
+    const double pixels = f.height < 0   ? -f.height * scaleY()
+                          : f.height > 0 ? f.height * scaleY() * 0.87
+                                         : 12 * canvas_.scale();
     QFont font(f.face);
     const double tallest = 2.0 * std::max(size_.width(), size_.height());
     font.setPixelSize(static_cast<int>(std::clamp(std::round(pixels), 1.0, tallest)));

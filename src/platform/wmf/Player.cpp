@@ -11,7 +11,8 @@
 
 namespace wmf {
 
-Player::Player(const Frame& frame, Canvas& canvas) : objects_(frame.objects), drawing_(canvas, dc_, canvas.bounds().size().toSize())
+Player::Player(const Frame& frame, Canvas& canvas)
+    : objects_(frame.objects), drawing_(canvas, dc_, canvas.bounds().size().toSize())
 {
     dc_.windowOrigin = frame.window.topLeft();
     dc_.windowExtent = frame.window.size();
