@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for the given number of
-# seconds (default 20), seeded from the shipped files. A crash fails the run
-# and leaves the input that caused it in build-fuzz/artifacts/.
+# seconds (default 20), two at a time (one a core), seeded from the shipped
+# files. A crash fails the run and leaves the input that caused it in
+# build-fuzz/artifacts/.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 secs="${1:-20}"
@@ -20,23 +21,23 @@ seed() { # target, files...
   echo "$dir"
 }
 export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp"
-run() { # target, corpus
-  echo "fuzzing $1 for ${secs}s"
+targets=()
+corpora=()
+add() { targets+=("$1"); corpora+=("$2"); } # target, corpus
+fuzz() { # target, corpus
   "$out/fuzz/$1" -max_total_time="$secs" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
-    -artifact_prefix="$out/artifacts/$1-" "$2" >"$out/$1.log" 2>&1 || {
-      echo "$1 found a fault:"; tail -n 40 "$out/$1.log"; exit 1; }
-  grep -E '^#[0-9]+.*DONE' "$out/$1.log" | tail -n 1 || true
+    -artifact_prefix="$out/artifacts/$1-" "$2" >"$out/$1.log" 2>&1
 }
 numbers="$(seed numbers)"
 i=0
 for n in '41' '3 0' '&H1F' '&O17' '-0.4' '60.5' '25abc' '1.5D2' '9E99999'; do
   printf '%s' "$n" > "$numbers/seed$((i++))"
 done
-run fuzz_leading_number "$numbers"
-run fuzz_word_list "$(seed words "$here/data/lexorda.DAT")"
-run fuzz_records "$(seed records "$here"/tests/records/data/*.Sco)"
-run fuzz_settings "$(seed settings "$here"/tests/records/data/*.ini)"
-run fuzz_wmf "$(seed wmf "$here"/data/*.wmf)"
+add fuzz_leading_number "$numbers"
+add fuzz_word_list "$(seed words "$here/data/lexorda.DAT")"
+add fuzz_records "$(seed records "$here"/tests/records/data/*.Sco)"
+add fuzz_settings "$(seed settings "$here"/tests/records/data/*.ini)"
+add fuzz_wmf "$(seed wmf "$here"/data/*.wmf)"
 
 # Bitmaps for the decoder alone, one of each depth, written here byte by byte
 # (printf escapes, so that zero bytes survive).
@@ -53,5 +54,20 @@ dib 8bit 3 3 8 0 4 "$(ramp 16)$(ramp 12)"
 dib 16bit-565 3 2 16 3 0 "$(le32 0xF800)$(le32 0x07E0)$(le32 0x001F)$(ramp 16)"
 dib 24bit 3 -2 24 0 0 "$(ramp 24)"
 dib 32bit 2 2 32 0 0 "$(ramp 16)"
-run fuzz_dib "$dibs"
+add fuzz_dib "$dibs"
+
+for ((k = 0; k < ${#targets[@]}; k += 2)); do
+  pids=()
+  for t in $k $((k + 1)); do
+    [ "$t" -lt ${#targets[@]} ] || continue
+    echo "fuzzing ${targets[t]} for ${secs}s"
+    fuzz "${targets[t]}" "${corpora[t]}" &
+    pids+=("$!")
+  done
+  for j in "${!pids[@]}"; do
+    t=$((k + j))
+    wait "${pids[j]}" || { echo "${targets[t]} found a fault:"; tail -n 40 "$out/${targets[t]}.log"; exit 1; }
+    echo "${targets[t]}: $(grep -E '^#[0-9]+.*DONE' "$out/${targets[t]}.log" | tail -n 1)"
+  done
+done
 echo "fuzzing: all targets ran clean"
