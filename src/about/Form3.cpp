@@ -1,5 +1,7 @@
 #include "about/Form3.h"
 
+#include "about/Form3Text.h"
+
 #include "ui/Artwork.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
@@ -40,7 +42,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
 {
     // Not a child of the game window: disabling that would disable the box.
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toUnicode(AboutCaption));
+    setWindowTitle(toUnicode(form3text::Caption));
     setFixedSize(px(6465), px(3540));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -67,11 +69,11 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     connect(web, &LinkLabel::mouseMoved, this, [this] { Label1_MouseMove(0); });
     Label1[0] = web;
 
-    Label1[1] = new QLabel(toUnicode(AboutMadeIn), this);
+    Label1[1] = new QLabel(toUnicode(form3text::MadeIn), this);
     Label1[1]->setGeometry(twipRect(90, 2280, 1440, 210));
     Label1[1]->setFont(gameFont("Tahoma", 9, false));
 
-    Label1[2] = new QLabel(toUnicode(AboutContact), this);
+    Label1[2] = new QLabel(toUnicode(form3text::Contact), this);
     Label1[2]->setGeometry(twipRect(1770, 1500, 4485, 420));
     Label1[2]->setFont(gameFont("Tahoma", 9, false));
     QPalette red = Label1[2]->palette();
@@ -84,7 +86,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     Picture2->setMouseTracking(true);
     Picture2->installEventFilter(this);
 
-    Command3d1 = new QPushButton(toUnicode(AboutOk), this);
+    Command3d1 = new QPushButton(toUnicode(form3text::Ok), this);
     Command3d1->setGeometry(twipRect(1740, 2490, 4395, 765));
     Command3d1->setFont(gameFont("Tahoma", 9.75, false));
     Command3d1->setMouseTracking(true);

@@ -14,11 +14,6 @@ class LinkLabel;
 class QLabel;
 class QPushButton;
 
-inline constexpr const char* AboutCaption = "Parolix Vers. 3.00";
-inline constexpr const char* AboutContact = "Parolix Team  -  autore@parolix.example.org";
-inline constexpr const char* AboutMadeIn = "Made in Italy";
-inline constexpr const char* AboutOk = "&OK";
-
 class Form3 : public QWidget {
     Q_OBJECT
 public:

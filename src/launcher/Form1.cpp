@@ -1,17 +1,18 @@
 #include "launcher/Form1.h"
 
 #include "game/Form2.h"
+#include "launcher/Form1Text.h"
+#include "platform/Text.h"
+#include "records/PlayerSettings.h"
+#include "session/Cp1252.h"
 #include "ui/Artwork.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
 #include "ui/Links.h"
 #include "ui/Messages.h"
 #include "ui/Placement.h"
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
-#include "platform/Text.h"
 #include "ui/Twips.h"
-#include "records/PlayerSettings.h"
-#include "session/Cp1252.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 // Tile and caption positions in twips, as the game was drawn.
@@ -34,37 +34,12 @@ constexpr int TileLeft[8] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
 constexpr int TileTop[2] = {690, 2940};
 constexpr int CaptionTop[2] = {2400, 4650};
 
-constexpr const char* PicturesFailedTitle = "Parolix";
-
-// Why a genre picture could not be shown, as the launcher's message says it.
-std::string pictureErrorText(Error error)
-{
-    switch (error) {
-    case Error::NotFound: return "file non trovato";
-    case Error::Unreadable: return "file non leggibile";
-    case Error::FileTooLarge: return "file troppo grande";
-    case Error::TooShort: return "file vuoto o troppo corto";
-    case Error::NotAMetafile: return "non e' un metafile di Windows";
-    case Error::BadHeader: return "intestazione del metafile non valida";
-    case Error::BadSize: return "dimensioni dell'immagine non valide";
-    case Error::ImageTooLarge: return "immagine troppo grande";
-    case Error::Truncated: return "file troncato";
-    case Error::Damaged: return "record danneggiato";
-    case Error::TooComplex: return "disegno troppo complesso";
-    case Error::NoMemory: return "memoria insufficiente per l'immagine";
-    case Error::None:
-    case Error::Unwritable:
-    case Error::Busy: break;  // not what reading a picture reports
-    }
-    return "file non leggibile";
-}
-
 } // namespace
 
 Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
     : QWidget(parent), session_(session), platform_(platform), records_(records)
 {
-    setWindowTitle(toUnicode(LauncherCaption));
+    setWindowTitle(toUnicode(form1text::Caption));
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(px(7980), px(6195));
     QPalette pal = palette();
@@ -78,9 +53,9 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
 
     // The shadow first, so the red title lies over it.
     QFont titleFont = gameFont("Tahoma", 14.25, true);
-    Label2 = new QLabel(toUnicode(LauncherTitle), this);
+    Label2 = new QLabel(toUnicode(form1text::Title), this);
     Label2->setGeometry(twipRect(330, 180, 7335, 405));
-    Label5 = new QLabel(toUnicode(LauncherTitle), this);
+    Label5 = new QLabel(toUnicode(form1text::Title), this);
     Label5->setGeometry(twipRect(300, 150, 7335, 405));
     for (QLabel* l : {Label2, Label5}) {
         l->setFont(titleFont);
@@ -103,7 +78,7 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
         Label3[t]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    Label1 = new QLabel(toUnicode(PlayerLabel), this);
+    Label1 = new QLabel(toUnicode(form1text::PlayerLabel), this);
     Label1->setGeometry(twipRect(300, 5250, 1515, 525));
     Label1->setFont(titleFont);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -116,13 +91,13 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     Text1->installEventFilter(this);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 
-    Command2 = new QPushButton(toUnicode(HelpButton), this);
+    Command2 = new QPushButton(toUnicode(form1text::HelpButton), this);
     Command2->setGeometry(twipRect(5610, 5130, 615, 645));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
-    Command1 = new QPushButton(toUnicode(EndButton), this);
+    Command1 = new QPushButton(toUnicode(form1text::EndButton), this);
     Command1->setGeometry(twipRect(6330, 5130, 1395, 645));
-    Command1->setToolTip(toUnicode(EndButtonTip));
+    Command1->setToolTip(toUnicode(form1text::EndButtonTip));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(false);
 
@@ -134,7 +109,7 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     QPalette blue = Label4->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label4->setPalette(blue);
-    Label4->setToolTip(toUnicode(WebSiteTip));
+    Label4->setToolTip(toUnicode(form1text::WebSiteTip));
     connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
     connect(Label4, &LinkLabel::mouseMoved, this, &Form1::Label4_MouseMove);
 
@@ -147,7 +122,7 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
 
     // What a screen reader announces: the button captions without their
     // access-key marks.
-    Text1->setAccessibleName(QString::fromLatin1(PlayerLabel).remove(QLatin1Char(':')));
+    Text1->setAccessibleName(toUnicode(form1text::NameBoxName));
     for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     Label4->setAccessibleName(Label4->text());
 
@@ -169,15 +144,14 @@ void Form1::Form_Load()
     centreOnScreen(*this, screen());
 
     fillGenreTables(session_);
-    std::string missing;
+    std::vector<std::pair<std::string, Error>> missing;
     for (int i = 1; i <= 8; ++i) {
         int t = i - 1;
         const std::string file = genrePictureFile(t);
         const Result<QImage> picture = platform_.pictures.load(file, devicePixelRatioF());
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
-        if (!picture.ok())
-            missing += (missing.empty() ? "" : ", ") + file + " (" + pictureErrorText(picture.error) + ")";
+        if (!picture.ok()) missing.emplace_back(file, picture.error);
         pittura[t]->setPicture(picture.value);
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
@@ -188,9 +162,7 @@ void Form1::Form_Load()
     session_.PlayerName = readPlayerName(platform_.files);
 
     if (!missing.empty())
-        platform_.dialogs.message("Alcune immagini dei generi non si possono caricare: " + missing +
-                                      ". I riquadri restano senza immagine, ma si pu\xf2 giocare lo stesso.",
-                                  PicturesFailedTitle);
+        platform_.dialogs.message(form1text::picturesFailedMessage(missing), form1text::MessageTitle);
 }
 
 void Form1::Form_Activate()
@@ -239,7 +211,7 @@ void Form1::Text1_LostFocus()
     if (writePlayerName(platform_.files, name) != Error::None) {
         // Told once per name, not at every change of focus.
         if (!lastSaveFailed_ || lastFailedName_ != name) {
-            platform_.dialogs.message(settingsSaveFailedMessage(), LauncherCaption);
+            platform_.dialogs.message(settingsSaveFailedMessage(), form1text::MessageTitle);
             ++saveMessages_;
         }
         lastSaveFailed_ = true;

@@ -19,14 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-inline constexpr const char* LauncherCaption = "Parolix";
-inline constexpr const char* LauncherTitle = "Scegli il genere sottostante con cui giocare:";
-inline constexpr const char* PlayerLabel = "Giocatore:";
-inline constexpr const char* HelpButton = "&Help";
-inline constexpr const char* EndButton = "&Fine";
-inline constexpr const char* EndButtonTip = "Uscita dal programma";
-inline constexpr const char* WebSiteTip = "Visita il sito dell'autore";
-inline constexpr int NameBoxMax = 12;
+inline constexpr int NameBoxMax = 12; // characters the name box takes
 
 class Form1 : public QWidget {
     Q_OBJECT

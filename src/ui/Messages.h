@@ -1,7 +1,7 @@
 #pragma once
 // The messages that more than one window shows (code page 1252). Each
-// window's own texts stand in its own text file (Form1Text, Form2Text,
-// Form3Text).
+// window's own texts stand in its own text file: launcher/Form1Text.h,
+// game/Form2Text.h, about/Form3Text.h.
 
 #include <string>
 
