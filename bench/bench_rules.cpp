@@ -3,6 +3,7 @@
 #include "platform/Pictures.h"
 #include "records/RecordsTable.h"
 #include "doubles/Doubles.h"
+#include "doubles/TempFolder.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -73,9 +74,8 @@ BENCHMARK(BM_UpdateRecordsFullTable)->Unit(benchmark::kMicrosecond);
 // The same on disk, through the safe rewrite (temporary file, flush, rename).
 void BM_UpdateRecordsOnDisk(benchmark::State& state)
 {
-    char tmpl[] = "/tmp/parolix-bench-XXXXXX";
-    std::string dir = mkdtemp(tmpl);
-    DiskFiles files(dir);
+    const TempFolder folder;
+    DiskFiles files(folder.path.string());
     Session s;
     fillGenreTables(s);
     RecordsTable table;
@@ -83,7 +83,6 @@ void BM_UpdateRecordsOnDisk(benchmark::State& state)
         s.Score = static_cast<int32_t>(state.iterations() % 1200);
         benchmark::DoNotOptimize(table.UpdateRecords(s, files));
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_UpdateRecordsOnDisk)->Unit(benchmark::kMicrosecond);
 

@@ -1,3 +1,4 @@
+#include "doubles/TempFolder.h"
 #include "platform/Pictures.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
@@ -66,8 +67,8 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
 
 TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
 {
-    char folderName[] = "/tmp/parolix-wmf-XXXXXX";
-    const fs::path folder = mkdtemp(folderName);
+    const TempFolder temp;
+    const fs::path& folder = temp.path;
     std::ofstream(folder / "bad.wmf", std::ios::binary) << "not a picture at all, just words";
     std::ofstream(folder / "empty.wmf", std::ios::binary);
     std::ofstream(folder / "huge.wmf", std::ios::binary) << "x";
@@ -83,5 +84,4 @@ TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
         EXPECT_TRUE(loaded.value.isNull()) << name;
         EXPECT_EQ(loaded.error, kind) << name;
     }
-    fs::remove_all(folder);
 }

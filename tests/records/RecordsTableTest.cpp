@@ -1,29 +1,14 @@
-#include "records/RecordsTable.h"
+// The records table: the line's columns, where a new score lands, and what
+// reading and rewriting do with odd files.
+#include "RecordsTestData.h"
 #include "doubles/RulesDoubles.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
-
-namespace fs = std::filesystem;
 
 namespace {
-
-std::string joinCrLf(const std::vector<std::string>& lines)
-{
-    std::string t;
-    for (const auto& l : lines) t += l + "\r\n";
-    return t;
-}
 
 std::vector<std::string> fileLines(MemoryFiles& files)
 {
@@ -31,29 +16,6 @@ std::vector<std::string> fileLines(MemoryFiles& files)
     files.readLines(RecordsFile, [&](std::string_view l) { out.emplace_back(l); return true; });
     return out;
 }
-
-// Ten entries named A..J with the given scores, best first.
-std::vector<std::string> tenEntries(const std::vector<int32_t>& scores)
-{
-    std::vector<std::string> lines;
-    for (size_t i = 0; i < scores.size(); ++i)
-        lines.push_back(formatRecordLine(std::string(1, char('A' + i)), scores[i], "Animali"));
-    return lines;
-}
-
-Session gameEnd(const std::string& name, int32_t score, int16_t genre = 3)
-{
-    Session s;
-    fillGenreTables(s);
-    s.PlayerName = name;
-    s.Score = score;
-    s.GenreIndex = genre;
-    return s;
-}
-
-const std::vector<int32_t> TenScores = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
-
-const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
 
 } // namespace
 
@@ -353,117 +315,4 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
     EXPECT_EQ(empty.RecordScores[1], 0);
     shown = readRecordLines(none);
     EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
-}
-
-namespace {
-
-class DiskFolder : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char tmpl[] = "/tmp/parolix-records-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-    }
-    void TearDown() override
-    {
-        setImmutable(false);
-        fs::permissions(dir, fs::perms::owner_all);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(fs::path(dir) / name, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(fs::path(dir) / name, std::ios::binary) << bytes;
-    }
-    // What the player sees in the folder; the save's lock is a hidden file.
-    long visibleEntries() const
-    {
-        return std::count_if(fs::directory_iterator(dir), fs::directory_iterator(),
-                             [](const fs::directory_entry& e) { return e.path().filename().string()[0] != '.'; });
-    }
-    bool canCreateIn() const
-    {
-        fs::path probe = fs::path(dir) / "probe";
-        int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT, 0666);
-        if (fd < 0) return false;
-        ::close(fd);
-        ::unlink(probe.c_str());
-        return true;
-    }
-    bool setImmutable(bool on)
-    {
-        int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0) return false;
-        int flags = 0;
-        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (ok) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
-        return ok;
-    }
-    // A folder that takes no new files. The owner (root) ignores the mode
-    // bits, so the immutable flag stands in where it can.
-    bool makeReadOnly()
-    {
-        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-        if (!canCreateIn()) return true;
-        setImmutable(true);
-        return !canCreateIn();
-    }
-    std::string dir;
-};
-
-} // namespace
-
-TEST_F(DiskFolder, WritesTenLinesWithCrLf)
-{
-    DiskFiles files(dir);
-    write("LEXORDA.SCO", "ANONIMO    125     Animali\n");
-    RecordsTable table;
-    Result<RecordLines> shown = table.UpdateRecords(gameEnd("ANNA", 300, 0), files);
-    EXPECT_EQ(shown.error, Error::None);
-    EXPECT_EQ(shown.value.size(), 2u);
-    std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
-    for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
-    EXPECT_EQ(read("LEXORDA.SCO"), expected); // the existing spelling is kept
-    EXPECT_EQ(visibleEntries(), 1);
-}
-
-TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
-{
-    std::string old = joinCrLf(tenEntries(TenScores));
-    write("LexOrda.Sco", old);
-    if (!makeReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
-    DiskFiles files(dir);
-    RecordsTable table;
-    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.value.size(), 11u);
-    EXPECT_EQ(read("LexOrda.Sco"), old);
-    EXPECT_EQ(table.RecordScores[1], 0);
-    EXPECT_EQ(visibleEntries(), 1);
-}
-
-TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
-{
-    fs::create_directory(fs::path(dir) / "LexOrda.Sco");
-    write("LexOrda.Sco/inside", "keep");
-    DiskFiles files(dir);
-    RecordsTable table;
-    Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
-    EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.value, std::vector<std::string>{"TABELLA RECORDS"});
-    EXPECT_EQ(read("LexOrda.Sco/inside"), "keep");
-    EXPECT_EQ(visibleEntries(), 1);
-    EXPECT_EQ(readRecordLines(files).value, std::vector<std::string>{"TABELLA RECORDS"});
 }
