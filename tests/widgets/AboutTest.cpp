@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <functional>
+
 namespace {
 // The about box's window is closed from its title bar.
 void closeFromTitleBar(QWidget* w)
@@ -91,43 +93,33 @@ TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
     EXPECT_FALSE(game->isEnabled());
 }
 
-// Closing the box from its title bar or with Esc does what "&OK" does.
+// Closing the box from its title bar, with Esc, or with Enter (which presses
+// "&OK", its only button) does what "&OK" does.
 TEST_F(Launcher, AboutBoxClosedOtherwise)
 {
     open();
     Form2* game = startGame(1);
     ASSERT_TRUE(game);
-    QTest::keyClick(game, Qt::Key_F6);
-    Form3* box = aboutBox();
-    ASSERT_TRUE(box);
-    moveOver(box->Label1[0], QPoint(20, 8));
-    closeFromTitleBar(box);
-    settle();
-    EXPECT_EQ(aboutBox(), nullptr);
-    EXPECT_TRUE(game->isEnabled());
-    EXPECT_EQ(pointer(), PointerShape::Arrow);
-
-    EXPECT_TRUE(QTest::qWaitForWindowActive(game));
-    QTest::keyClick(game, Qt::Key_F6);
-    box = aboutBox();
-    ASSERT_TRUE(box);
-    EXPECT_FALSE(game->isEnabled());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
-    QTest::keyClick(box, Qt::Key_Escape);
-    settle();
-    EXPECT_EQ(aboutBox(), nullptr);
-    EXPECT_TRUE(game->isEnabled());
-
-    // Enter presses "&OK", the box's only button.
-    EXPECT_TRUE(QTest::qWaitForWindowActive(game));
-    QTest::keyClick(game, Qt::Key_F6);
-    box = aboutBox();
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
-    QTest::keyClick(box->Command3d1, Qt::Key_Return);
-    settle();
-    EXPECT_EQ(aboutBox(), nullptr);
-    EXPECT_TRUE(game->isEnabled());
+    const std::pair<const char*, std::function<void(Form3*)>> ways[] = {
+        {"title bar", [](Form3* box) { closeFromTitleBar(box); }},
+        {"Esc", [](Form3* box) { QTest::keyClick(box, Qt::Key_Escape); }},
+        {"Enter", [](Form3* box) { QTest::keyClick(box->Command3d1, Qt::Key_Return); }},
+    };
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(game));
+        QTest::keyClick(game, Qt::Key_F6);
+        Form3* box = aboutBox();
+        ASSERT_TRUE(box);
+        EXPECT_FALSE(game->isEnabled());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+        moveOver(box->Label1[0], QPoint(20, 8));
+        close(box);
+        settle();
+        EXPECT_EQ(aboutBox(), nullptr);
+        EXPECT_TRUE(game->isEnabled());
+        EXPECT_EQ(pointer(), PointerShape::Arrow);
+    }
 }
 
 // The hand over the web address only; the arrow over the background, the
