@@ -8,7 +8,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 secs="${1:-20}"
 out="${PAROLIX_FUZZ_BUILD:-$here/build-fuzz}"
 command -v clang++ >/dev/null || { echo "clang++ not found: fuzzing skipped"; exit 0; }
-cmake -S "$here" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$here" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
   -DPAROLIX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$out" -j2 --target fuzzers >"$out/build.log" 2>&1 || {
   echo "building the fuzzers failed:"; tail -n 30 "$out/build.log"; exit 1; }

@@ -9,8 +9,11 @@ std::string endMessage(const Session& s)
     if (!s.lost()) return GameOver;
     const size_t row = s.TargetRow >= 0 && s.TargetRow < static_cast<int>(s.Words.size())
                            ? static_cast<size_t>(s.TargetRow) : 0;
-    return std::string(WrongLetter1) + LineBreak + WrongLetter2 + LineBreak + WrongLetter3 +
-           s.lostLetter() + WrongLetter4 + s.Words[row];
+    std::string text = std::string(WrongLetter1) + LineBreak + WrongLetter2 + LineBreak + WrongLetter3;
+    text += s.lostLetter();
+    text += WrongLetter4;
+    text += s.Words[row];
+    return text;
 }
 
 std::string noWordListMessage(Error error)
