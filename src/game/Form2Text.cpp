@@ -1,6 +1,7 @@
 #include "game/Form2Text.h"
 
 #include "game/WordList.h"
+#include "session/Cp1252.h"
 
 namespace form2text {
 
@@ -9,17 +10,15 @@ std::string endMessage(const Session& s)
     if (!s.lost()) return GameOver;
     const size_t row = s.TargetRow >= 0 && s.TargetRow < static_cast<int>(s.Words.size())
                            ? static_cast<size_t>(s.TargetRow) : 0;
-    std::string text = std::string(WrongLetter1) + LineBreak + WrongLetter2 + LineBreak + WrongLetter3;
-    text += s.lostLetter();
-    text += WrongLetter4;
-    text += s.Words[row];
-    return text;
+    const char letter = s.lostLetter();
+    return joined({WrongLetter1, LineBreak, WrongLetter2, LineBreak, WrongLetter3, std::string_view(&letter, 1),
+                   WrongLetter4, s.Words[row]});
 }
 
 std::string noWordListMessage(Error error)
 {
-    return std::string("Impossibile leggere l'elenco delle parole \"") + WordListFile +
-           (error == Error::NotFound ? "\": file non trovato." : "\": file illeggibile.");
+    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile,
+                   error == Error::NotFound ? "\": file non trovato." : "\": file illeggibile."});
 }
 
 std::string recordsSaveFailedMessage()
@@ -30,12 +29,13 @@ std::string recordsSaveFailedMessage()
 
 std::string helpMessage(const Session& s)
 {
-    return std::string("Il gioco consiste nel portare le lettere mischiate ") +
-           "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse " +
-           "dove sono posizionate le caselle relative alle parole " +
-           "da formare, in questo caso il genere scelto \xE8 '" + s.GenreNames[s.genreSlot()] +
-           "' quindi le parole dovranno appartenere solamente " + "a questa categoria." +
-           " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra.";
+    return joined({"Il gioco consiste nel portare le lettere mischiate "
+                   "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse "
+                   "dove sono posizionate le caselle relative alle parole "
+                   "da formare, in questo caso il genere scelto \xE8 '",
+                   s.GenreNames[s.genreSlot()],
+                   "' quindi le parole dovranno appartenere solamente a questa categoria."
+                   " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
 }
 
 } // namespace form2text

@@ -1,5 +1,6 @@
 #include "ui/Links.h"
 
+#include "session/Cp1252.h"
 #include "ui/Messages.h"
 
 void openDocumentation(Platform& platform)
@@ -24,6 +25,6 @@ void openWebSite(Platform& platform)
 
 void writeMailToAuthor(Platform& platform)
 {
-    if (!platform.shell.openUrl(std::string("mailto:") + MailAddress))
+    if (!platform.shell.openUrl(joined({"mailto:", MailAddress})))
         platform.dialogs.message(mailFailedMessage(), LinkFailedTitle);
 }

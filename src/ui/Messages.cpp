@@ -1,26 +1,26 @@
 #include "ui/Messages.h"
 
+#include "session/Cp1252.h"
+
 std::string documentationMissingMessage()
 {
-    return std::string("La documentazione (") + DocumentationFile +
-           ") non si trova nella cartella del gioco.";
+    return joined({"La documentazione (", DocumentationFile, ") non si trova nella cartella del gioco."});
 }
 
 std::string documentationFailedMessage()
 {
-    return std::string("Impossibile aprire la documentazione (") + DocumentationFile +
-           "): nessun programma associato alle pagine HTML.";
+    return joined({"Impossibile aprire la documentazione (", DocumentationFile,
+                   "): nessun programma associato alle pagine HTML."});
 }
 
 std::string webSiteFailedMessage()
 {
-    return std::string("Impossibile aprire il sito dell'autore (") + WebSiteAddress +
-           "): nessun browser disponibile.";
+    return joined({"Impossibile aprire il sito dell'autore (", WebSiteAddress, "): nessun browser disponibile."});
 }
 
 std::string mailFailedMessage()
 {
-    return std::string("Impossibile aprire il programma di posta per scrivere a ") + MailAddress + ".";
+    return joined({"Impossibile aprire il programma di posta per scrivere a ", MailAddress, "."});
 }
 
 std::string settingsSaveFailedMessage()
