@@ -35,6 +35,7 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent)
 void BoardCanvas::growImage()
 {
     const double ratio = devicePixelRatioF();
+    if (!image_.isNull() && image_.devicePixelRatio() != ratio) return redrawAt(ratio);
     const QSize want = (QSizeF(size()) * ratio).toSize().expandedTo(image_.size()).expandedTo(QSize(1, 1));
     if (want == image_.size() && image_.devicePixelRatio() == ratio) return;
     QImage bigger(want, QImage::Format_RGB32);
@@ -47,8 +48,26 @@ void BoardCanvas::growImage()
     image_ = std::move(bigger);
 }
 
-void BoardCanvas::showPicture(const QImage& picture)
+void BoardCanvas::redrawAt(double ratio)
 {
+    const QSizeF drawn = image_.isNull() ? QSizeF() : image_.deviceIndependentSize();
+    QImage fresh((QSizeF(size()).expandedTo(drawn) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(ratio);
+    fresh.fill(Qt::white);
+    {
+        QPainter p(&fresh);
+        const QImage& picture = picture_.at(ratio);
+        if (!picture.isNull()) p.drawImage(0, 0, picture);
+        for (const Stroke& s : strokes_) paint(p, s);
+    }
+    image_ = std::move(fresh);
+    update();
+}
+
+void BoardCanvas::showPicture(const QImage& picture, RatioPicture::Draw again)
+{
+    picture_ = RatioPicture(picture, std::move(again));
+    strokes_.clear();
     growImage();
     image_.fill(Qt::white);
     if (!picture.isNull()) {
@@ -104,20 +123,38 @@ void BoardCanvas::setTextPosition(double x, double y)
     CurrentY = y;
 }
 
-void BoardCanvas::fillBox(const Box& b, QColor c)
+void BoardCanvas::draw(std::initializer_list<Stroke> strokes)
 {
     QPainter p(&image_);
-    p.fillRect(rectOf(b), c);
+    for (const Stroke& s : strokes) {
+        paint(p, s);
+        strokes_.push_back(s);
+    }
+}
+
+void BoardCanvas::paint(QPainter& p, const Stroke& s) const
+{
+    if (s.text.isEmpty()) {
+        p.fillRect(s.box, s.colour);
+    } else {
+        p.setFont(font_);
+        p.setPen(s.colour);
+        p.drawText(s.at, s.text);
+    }
+}
+
+void BoardCanvas::fillBox(const Box& b, QColor c)
+{
+    draw({{rectOf(b), c}});
     update(rectOf(b));
 }
 
 void BoardCanvas::outlineBox(const Box& b, QColor c)
 {
-    QPainter p(&image_);
-    p.fillRect(rectOf({b.left, b.top, b.right, b.top}), c);
-    p.fillRect(rectOf({b.left, b.bottom, b.right, b.bottom}), c);
-    p.fillRect(rectOf({b.left, b.top, b.left, b.bottom}), c);
-    p.fillRect(rectOf({b.right, b.top, b.right, b.bottom}), c);
+    draw({{rectOf({b.left, b.top, b.right, b.top}), c},
+          {rectOf({b.left, b.bottom, b.right, b.bottom}), c},
+          {rectOf({b.left, b.top, b.left, b.bottom}), c},
+          {rectOf({b.right, b.top, b.right, b.bottom}), c}});
     update(rectOf(b));
 }
 
@@ -131,12 +168,7 @@ void BoardCanvas::print(const std::string& text, bool lineBreak)
 {
     const QString t = toUnicode(text);
     const QFontMetricsF fm(font_);
-    {
-        QPainter p(&image_);
-        p.setFont(font_);
-        p.setPen(foreColor_);
-        p.drawText(QPointF(CurrentX, CurrentY + fm.ascent()), t);
-    }
+    if (!t.isEmpty()) draw({{QRect(), foreColor_, QPointF(CurrentX, CurrentY + fm.ascent()), t}});
     const double advance = fm.horizontalAdvance(t);
     update(QRectF(CurrentX, CurrentY, advance + 2, fm.height() + 2).toAlignedRect());
     if (lineBreak) {
@@ -162,6 +194,8 @@ void BoardCanvas::unmarkBox()
 
 void BoardCanvas::paintEvent(QPaintEvent* e)
 {
+    // Moved to a screen of another density, or its scale changed.
+    if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) redrawAt(devicePixelRatioF());
     QPainter p(this);
     const QRect r = e->rect();
     const double ratio = image_.devicePixelRatio();

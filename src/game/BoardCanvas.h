@@ -4,12 +4,14 @@
 // stays where the deal drew it when the window changes size. The image has a
 // pixel for every pixel of the screen (on a high-density screen several to
 // each of the board's), while every board coordinate stays in the board's
-// own pixels. Cells are drawn around their reference points
+// own pixels. On a screen of another density the board is drawn anew, from
+// the picture and every cell and letter drawn since. Cells are drawn around their reference points
 // (game/BoardGeometry.h); letters are printed at a text position that moves
 // on as it prints.
 
 #include "game/BoardGeometry.h"
 #include "session/Session.h"
+#include "ui/RatioPicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -17,8 +19,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -31,10 +35,14 @@ public:
     const QImage& image() const { return image_; }
     // Makes sure the image covers the whole area, keeping what is drawn.
     void growImage();
+    // The board drawn anew for a screen of this device pixel ratio, as it
+    // stands: the picture drawn for that ratio, then every cell and letter in
+    // the order they came. Painting does it when the screen's ratio changes.
+    void redrawAt(double ratio);
 
     // The genre picture at the top-left corner, at its own size, on white:
-    // everything drawn before is gone.
-    void showPicture(const QImage& picture);
+    // everything drawn before is gone. `again` draws it for another ratio.
+    void showPicture(const QImage& picture, RatioPicture::Draw again = {});
     // Pool slot s (1-based) as a yellow tile with its letter; a blank prints
     // nothing visible. Letters from here on are printed in the board's ink.
     void drawPoolSlot(int slot, char letter);
@@ -68,6 +76,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    // What the board's image is made of after its picture: filled rectangles
+    // and, when there is text, letters in the board's font.
+    struct Stroke {
+        QRect box;
+        QColor colour;
+        QPointF at = {};
+        QString text = {};
+    };
+    void draw(std::initializer_list<Stroke> strokes);
+    void paint(QPainter& p, const Stroke& s) const;
+
     void fillBox(const Box& b, QColor colour);
     void outlineBox(const Box& b, QColor colour);
     void drawCell(Point p, int fill, int outline);
@@ -76,6 +95,8 @@ private:
     void print(const std::string& text, bool lineBreak);
 
     QImage image_;
+    RatioPicture picture_;
+    std::vector<Stroke> strokes_; // since the picture
     QFont font_;                  // every letter on the board
     QColor foreColor_{255, 0, 0}; // until the first pool tile sets the ink
     double CurrentX = 0, CurrentY = 0;

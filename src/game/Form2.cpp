@@ -180,9 +180,11 @@ void Form2::showGenre()
 {
     const size_t g = s_.genreSlot();
     Label1->setText(toUnicode(s_.GenreNames[g]));
-    const QImage picture = p_.pictures.load(s_.GenreImageFiles[g], board_->devicePixelRatioF()).value;
-    board_->showPicture(picture);
-    Picture1->setPicture(picture);
+    const std::string file = s_.GenreImageFiles[g];
+    const QImage picture = p_.pictures.load(file, board_->devicePixelRatioF()).value;
+    const RatioPicture::Draw again = [this, file](double ratio) { return p_.pictures.load(file, ratio).value; };
+    board_->showPicture(picture, again);
+    Picture1->setPicture(picture, again);
 }
 
 // The round just dealt, in the order a deal always drew it.

@@ -12,17 +12,18 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-void PictureBox::setPicture(const QImage& picture)
+void PictureBox::setPicture(const QImage& picture, RatioPicture::Draw again)
 {
-    picture_ = picture;
+    picture_ = RatioPicture(picture, std::move(again));
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull()) return;
+    const QImage& picture = picture_.at(devicePixelRatioF());
+    if (picture.isNull()) return;
     QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    p.drawImage(0, 0, picture);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e)

@@ -3,6 +3,8 @@
 // tile and the rows of the records list. The board itself is
 // game/BoardCanvas.h.
 
+#include "ui/RatioPicture.h"
+
 #include <QImage>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -15,8 +17,9 @@ class QMouseEvent;
 class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    void setPicture(const QImage& picture);
-    const QImage& picture() const { return picture_; }
+    // The picture for the screen it opens on, and how to draw it for another.
+    void setPicture(const QImage& picture, RatioPicture::Draw again = {});
+    const QImage& picture() const { return picture_.image(); }
 
     std::function<void(QMouseEvent*)> onPress;
 
@@ -25,7 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
 
 private:
-    QImage picture_;
+    RatioPicture picture_;
 };
 
 // The tile that follows the pointer while a letter is carried. It never takes

@@ -152,7 +152,9 @@ void Form1::Form_Load()
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
         if (!picture.ok()) missing.emplace_back(file, picture.error);
-        pittura[t]->setPicture(picture.value);
+        pittura[t]->setPicture(picture.value, [this, file](double ratio) {
+            return platform_.pictures.load(file, ratio).value;
+        });
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
         pittura[t]->setBackground(paletteColour(i + 3));

@@ -67,9 +67,9 @@ GenreTile::GenreTile(int16_t index, QWidget* parent) : QWidget(parent), index_(i
     if (parent) focusFrame_ = new FocusFrame(parent);
 }
 
-void GenreTile::setPicture(const QImage& picture)
+void GenreTile::setPicture(const QImage& picture, RatioPicture::Draw again)
 {
-    picture_ = picture;
+    picture_ = RatioPicture(picture, std::move(again));
     update();
 }
 
@@ -84,15 +84,16 @@ void GenreTile::paintEvent(QPaintEvent*)
     QPainter p(this);
     QRect inner = rect().adjusted(Border, Border, -Border, -Border);
     p.fillRect(inner, background_);
-    if (!picture_.isNull()) {
+    const QImage& picture = picture_.at(devicePixelRatioF());
+    if (!picture.isNull()) {
         p.setClipRect(inner);
-        QSize size = picture_.deviceIndependentSize().toSize();
+        QSize size = picture.deviceIndependentSize().toSize();
         // A picture larger than the box is shrunk to fit; a smaller one sits
         // in the top-left corner, as in a picture box.
         if (size.width() > inner.width() || size.height() > inner.height())
             size.scale(inner.size(), Qt::KeepAspectRatio);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(inner.topLeft(), size), picture_);
+        p.drawImage(QRect(inner.topLeft(), size), picture);
         p.setClipping(false);
     }
     // Sunken 3-D border: grey and black above and left, white and light grey

@@ -5,6 +5,8 @@
 // outside itself.
 
 #include "ui/ClickTracker.h"
+#include "ui/RatioPicture.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -13,8 +15,9 @@ class GenreTile : public QWidget {
 public:
     GenreTile(int16_t index, QWidget* parent = nullptr);
     int16_t index() const { return index_; }
-    void setPicture(const QImage& picture);
-    const QImage& picture() const { return picture_; }
+    // The picture for the screen it opens on, and how to draw it for another.
+    void setPicture(const QImage& picture, RatioPicture::Draw again = {});
+    const QImage& picture() const { return picture_.image(); }
     void setBackground(const QColor& colour);
 
 signals:
@@ -36,7 +39,7 @@ private:
     void placeFocusFrame();
 
     int16_t index_;
-    QImage picture_;
+    RatioPicture picture_;
     QColor background_;
     ClickTracker clicks_;
     QWidget* focusFrame_ = nullptr; // beside the tile, beneath it, in the launcher

@@ -58,4 +58,13 @@ TEST_F(GameWindow, TheBoardIsDrawnForTheScreensPixels)
     EXPECT_LT(differ, row2.width() * row2.height() / 10);
     EXPECT_GT(differ, 400);
     EXPECT_GT(notBlocks, 100);
+
+    // Moved to such a screen, this board is drawn anew for it, the same as
+    // the one that started there; moved back, it is the same as before.
+    const QImage before = form->boardImage().copy();
+    form->clientArea()->redrawAt(2);
+    EXPECT_EQ(form->boardImage().devicePixelRatio(), 2);
+    EXPECT_EQ(form->boardImage().copy(row2), sharp);
+    form->clientArea()->redrawAt(1);
+    EXPECT_EQ(form->boardImage(), before);
 }
