@@ -13,22 +13,6 @@ std::string wordList(std::initializer_list<std::string> lines)
     return text;
 }
 
-struct DealTest : ::testing::Test {
-    FakeClock clock;
-    ScriptedRandom random;
-    MemoryFiles files;
-    Dealer dealer{files, random, clock, {}};
-    Session s;
-
-    void SetUp() override
-    {
-        fillGenreTables(s);
-        s.HelpPercent = 41;
-        s.openDealGate();
-    }
-    void script(std::initializer_list<double> draws) { random.draws = draws; }
-};
-
 // The characters of the pool, as a multiset, are the letters of the empty boxes
 // plus one blank for each revealed box.
 void expectBoardInvariants(const Session& s)
@@ -52,6 +36,22 @@ void expectBoardInvariants(const Session& s)
 }
 
 } // namespace
+
+struct DealTest : ::testing::Test {
+    FakeClock clock;
+    ScriptedRandom random;
+    MemoryFiles files;
+    Dealer dealer{files, random, clock, {}};
+    Session s;
+
+    void SetUp() override
+    {
+        fillGenreTables(s);
+        s.HelpPercent = 41;
+        s.openDealGate();
+    }
+    void script(std::initializer_list<double> draws) { random.draws = draws; }
+};
 
 TEST_F(DealTest, ClosedGateDealsNothing)
 {

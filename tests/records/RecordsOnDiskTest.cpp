@@ -16,8 +16,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 class DiskFolder : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -69,8 +67,6 @@ protected:
         return !canCreateIn();
     }
 };
-
-} // namespace
 
 TEST_F(DiskFolder, WritesTenLinesWithCrLf)
 {

@@ -10,18 +10,14 @@
 #include "ui/Messages.h"
 #include "game/Form2Text.h"
 
-namespace {
-// What the window showed while the end message was open.
-struct Behind {
-    bool alive = false, listVisible = false;
-    int listLeft = -1;
-    QStringList items;
-};
-} // namespace
-
 class GameOver : public GameWindow {
 protected:
-    Behind behind;
+    // What the window showed while the end message was open.
+    struct Behind {
+        bool alive = false, listVisible = false;
+        int listLeft = -1;
+        QStringList items;
+    } behind;
     void watchEndMessage()
     {
         fp.dialogs.onShow = [this](const ScriptedDialogs::Shown& m) {

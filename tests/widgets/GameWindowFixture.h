@@ -20,6 +20,10 @@
 #include <string>
 #include <vector>
 
+// The board's colours, as the checks name them.
+inline const QColor DarkRed(128, 0, 0), Magenta(128, 0, 128), Cyan(0, 255, 255), DarkCyan(0, 128, 128),
+    Yellow(255, 255, 0), DarkBlue(0, 0, 128), Grey(192, 192, 192), White(255, 255, 255);
+
 // A word-list file: each section a header line (byte 16 + name) and its words.
 std::string wordList(std::initializer_list<std::pair<std::string, std::vector<std::string>>> sections);
 

@@ -7,11 +7,6 @@
 
 #include "platform/Text.h"
 
-namespace {
-const QColor Yellow(255, 255, 0), DarkBlue(0, 0, 128), Grey(192, 192, 192), Cyan(0, 255, 255),
-    DarkCyan(0, 128, 128), White(255, 255, 255);
-}
-
 TEST_F(GameWindow, OpensWithExactlyOneDealWhateverEventsFollow)
 {
     scriptCatAndDog();

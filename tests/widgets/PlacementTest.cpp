@@ -3,11 +3,6 @@
 
 #include <QLabel>
 
-namespace {
-const QColor DarkRed(128, 0, 0), Magenta(128, 0, 128), Cyan(0, 255, 255), DarkCyan(0, 128, 128),
-    Yellow(255, 255, 0), DarkBlue(0, 0, 128), White(255, 255, 255);
-}
-
 TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
 {
     scriptCatAndDog();
