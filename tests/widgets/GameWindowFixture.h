@@ -17,6 +17,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,13 @@ protected:
     // shown; pool "G T O ANE" (slots 1-9).
     void scriptCatAndDog();
 
-    QWidget* client() const { return form->clientArea(); }
+    // A window that closed under the test fails it rather than crashing the
+    // program (on a screen too small for the words the game closes itself).
+    QWidget* client() const
+    {
+        if (!form) throw std::runtime_error("the game window has closed");
+        return form->clientArea();
+    }
     QColor pixel(int x, int y) const { return form->boardImage().pixelColor(x, y); }
 
     // Mouse events go through the window, as the system delivers them: to the
