@@ -1,6 +1,6 @@
 // The deal, the records and the pictures, timed.
 #include "game/Deal.h"
-#include "platform/Pictures.h"
+#include "Pictures.h"
 #include "records/RecordsTable.h"
 #include "doubles/Doubles.h"
 #include "doubles/TempFolder.h"

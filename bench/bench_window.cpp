@@ -1,6 +1,6 @@
 // Drawing a full board and carrying a letter on the game window, timed.
-#include "game/Form2.h"
-#include "game/Form2Controls.h"
+#include "gamewindow/Form2.h"
+#include "gamewindow/Form2Controls.h"
 #include "doubles/Doubles.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/wmf/Dib.h"
+#include "wmf/Dib.h"
 
 #include <cstdlib>
 #include <vector>

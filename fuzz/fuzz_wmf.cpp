@@ -1,4 +1,4 @@
-#include "platform/WmfPlayer.h"
+#include "WmfPlayer.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

@@ -35,8 +35,8 @@ for n in '41' '3 0' '&H1F' '&O17' '-0.4' '60.5' '25abc' '1.5D2' '9E99999'; do
 done
 add fuzz_leading_number "$numbers"
 add fuzz_word_list "$(seed words "$here/data/lexorda.DAT")"
-add fuzz_records "$(seed records "$here"/tests/records/data/*.Sco)"
-add fuzz_settings "$(seed settings "$here"/tests/records/data/*.ini)"
+add fuzz_records "$(seed records "$here"/tests/rules/records/data/*.Sco)"
+add fuzz_settings "$(seed settings "$here"/tests/rules/records/data/*.ini)"
 add fuzz_wmf "$(seed wmf "$here"/data/*.wmf)"
 
 # Bitmaps for the decoder alone, one of each depth, written here byte by byte

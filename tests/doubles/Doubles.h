@@ -3,7 +3,7 @@
 // sound, and a whole platform of doubles.
 
 #include "doubles/RulesDoubles.h"
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 
 // Answers input boxes from a script and records everything shown.
 class ScriptedDialogs : public Dialogs {

@@ -4,7 +4,7 @@
 // and come back at the next start. check_install.sh installs the game and
 // runs this with PAROLIX_INSTALLED_PREFIX and a fresh XDG_DATA_HOME.
 #include "game/BoardGeometry.h"
-#include "game/Form2.h"
+#include "gamewindow/Form2.h"
 #include "launcher/Startup.h"
 
 #include <QAbstractButton>

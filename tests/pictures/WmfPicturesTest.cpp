@@ -1,5 +1,5 @@
 #include "doubles/TempFolder.h"
-#include "platform/Pictures.h"
+#include "Pictures.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
 

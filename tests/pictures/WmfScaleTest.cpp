@@ -1,6 +1,6 @@
 // Pictures drawn for a high-density screen: more pixels to each of the
 // picture's own, the same size and places, the thinnest lines as thick.
-#include "platform/WmfPlayer.h"
+#include "WmfPlayer.h"
 #include "WmfBuilder.h"
 
 #include <QColor>

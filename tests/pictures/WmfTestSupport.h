@@ -1,7 +1,7 @@
 #pragma once
 // What the metafile player's tests share: pictures of a known size, the
 // player run on an exact-size copy of the bytes, and pixel checks.
-#include "platform/WmfPlayer.h"
+#include "WmfPlayer.h"
 #include "WmfBuilder.h"
 
 #include <QColor>

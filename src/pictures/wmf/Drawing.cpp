@@ -1,0 +1,151 @@
+#include "wmf/Drawing.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace wmf {
+
+namespace {
+
+constexpr int kMaxTextRecords = 1000;  // text beyond these is skipped
+constexpr qint64 kMaxTextChars = 100000;
+
+}  // namespace
+
+QTransform Drawing::mapping() const
+{
+    const double sx = size_.width() / dc_.windowExtent.width();
+    const double sy = size_.height() / dc_.windowExtent.height();
+    return QTransform(sx, 0, 0, sy, -dc_.windowOrigin.x() * sx, -dc_.windowOrigin.y() * sy);
+}
+
+double Drawing::scaleX() const { return std::abs(size_.width() / dc_.windowExtent.width()); }
+double Drawing::scaleY() const { return std::abs(size_.height() / dc_.windowExtent.height()); }
+
+QPen Drawing::currentPen() const
+{
+    if (dc_.pen.style == Qt::NoPen) return Qt::NoPen;
+    // A pen wider than twice the picture covers all of it; wider still only costs time.
+    const double widest = 2.0 * std::max(size_.width(), size_.height());
+    // The thinnest line is one pixel of the picture, however many of the image.
+    const double thinnest = canvas_.scale();
+    const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, thinnest, std::max(thinnest, widest));
+    QPen pen(dc_.pen.color, width, dc_.pen.style, dc_.pen.cap, dc_.pen.join);
+    pen.setCosmetic(true);  // already in pixels
+    return pen;
+}
+
+QBrush Drawing::currentBrush() const
+{
+    if (!dc_.brush.texture.isNull()) return QBrush(dc_.brush.texture);
+    return QBrush(dc_.brush.color, dc_.brush.style);
+}
+
+bool Drawing::prepare(const QRectF& logicalBounds, bool filled)
+{
+    QPainter& p = canvas_.painter();
+    const QTransform t = mapping();
+    const QPen pen = currentPen();
+    const double margin = pen.style() == Qt::NoPen ? 0 : pen.widthF();
+    if (!canvas_.spend(t.mapRect(logicalBounds).adjusted(-margin, -margin, margin, margin))) return false;
+    p.setTransform(t);
+    p.setPen(pen);
+    p.setBrush(filled ? currentBrush() : QBrush(Qt::NoBrush));
+    p.setBackground(dc_.backColor);
+    p.setBackgroundMode(dc_.opaqueBack ? Qt::OpaqueMode : Qt::TransparentMode);
+    return true;
+}
+
+void Drawing::drawPath(const QPainterPath& path, bool filled)
+{
+    if (prepare(path.controlPointRect(), filled)) canvas_.painter().drawPath(path);
+}
+
+void Drawing::drawText(QPointF at, const QString& text, const std::vector<double>& advances, const QRectF* opaque,
+                       const QRectF* clip)
+{
+    if (++textRecords_ > kMaxTextRecords || (textChars_ += text.size()) > kMaxTextChars) return;
+    QPainter& p = canvas_.painter();
+    const QTransform t = mapping();
+    p.save();
+    p.resetTransform();
+    if (clip) p.setClipRect(t.mapRect(*clip));
+    if (opaque && canvas_.spend(t.mapRect(*opaque))) p.fillRect(t.mapRect(*opaque), dc_.backColor);
+
+    const Font& f = dc_.font;
+    const double pixels = f.height < 0   ? -f.height * scaleY()
+                          : f.height > 0 ? f.height * scaleY() * 0.87
+                                         : 12 * canvas_.scale();
+    QFont font(f.face);
+    const double tallest = 2.0 * std::max(size_.width(), size_.height());
+    font.setPixelSize(static_cast<int>(std::clamp(std::round(pixels), 1.0, tallest)));
+    font.setWeight(static_cast<QFont::Weight>(f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000)));
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeOut);
+    const QFontMetricsF metrics(font);
+
+    double width = 0;
+    if (advances.empty()) width = metrics.horizontalAdvance(text);
+    else
+        for (double a : advances) width += a * scaleX();
+    const bool updatePosition = dc_.textAlign & U_TA_UPDATECP;
+    const QPointF anchor = t.map(updatePosition ? dc_.position : at);
+    double left = 0;
+    if ((dc_.textAlign & U_TA_CENTER) == U_TA_CENTER) left = -width / 2;
+    else if (dc_.textAlign & U_TA_RIGHT) left = -width;
+    double baseline = metrics.ascent();
+    if ((dc_.textAlign & U_TA_BASELINE) == U_TA_BASELINE) baseline = 0;
+    else if (dc_.textAlign & U_TA_BOTTOM) baseline = -metrics.descent();
+
+    p.translate(anchor);
+    p.rotate(-f.escapement / 10.0);
+    const QRectF cell(left, baseline - metrics.ascent(), width, metrics.height());
+    if (canvas_.spend(p.transform().mapRect(cell))) {
+        if (dc_.opaqueBack) p.fillRect(cell, dc_.backColor);
+        p.setFont(font);
+        p.setPen(dc_.textColor);
+        if (advances.empty()) {
+            p.drawText(QPointF(left, baseline), text);
+        } else {
+            double x = left;
+            for (qsizetype i = 0; i < text.size() && i < qsizetype(advances.size()); ++i) {
+                p.drawText(QPointF(x, baseline), QString(text[i]));
+                x += advances[i] * scaleX();
+            }
+        }
+    }
+    p.restore();
+    if (updatePosition) dc_.position += QPointF(width / scaleX(), 0);
+}
+
+void Drawing::drawBitmap(const QImage& dib, QRectF target, QRectF source, bool bottomUp)
+{
+    if (dib.isNull() || !canvas_.charge(double(dib.width()) * dib.height())) return;
+    if (target.width() == 0 || target.height() == 0) return;
+    // Rows of a bottom-up bitmap count from its last line.
+    if (bottomUp) source.moveTop(dib.height() - source.top() - source.height());
+    source = source.normalized().intersected(QRectF(QPointF(0, 0), dib.size()));
+    if (source.isEmpty()) return;
+    QImage picture = dib.copy(source.toAlignedRect());
+    const bool flipX = target.width() < 0, flipY = target.height() < 0;
+    if (flipX || flipY) picture = picture.mirrored(flipX, flipY);
+    target = target.normalized();
+    if (!prepare(target, false)) return;
+    canvas_.painter().drawImage(target, picture);
+}
+
+void Drawing::fillBlock(const QRectF& target, uint32_t rop)
+{
+    QBrush fill;
+    if (rop == U_PATCOPY) fill = currentBrush();
+    else if (rop == U_BLACKNESS) fill = QBrush(Qt::black);
+    else if (rop == U_WHITENESS) fill = QBrush(Qt::white);
+    else return;
+    if (!prepare(target, false)) return;
+    canvas_.painter().fillRect(target, fill);
+}
+
+}  // namespace wmf

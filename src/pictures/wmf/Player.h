@@ -1,0 +1,41 @@
+#pragma once
+// Turns each record into a change of state or into painting: keeps the
+// device context, the object table and the saved states.
+
+#include "wmf/Canvas.h"
+#include "wmf/Drawing.h"
+#include "wmf/Objects.h"
+#include "wmf/Records.h"
+
+#include <QPainterPath>
+
+namespace wmf {
+
+class Player {
+public:
+    Player(const Frame& frame, Canvas& canvas);
+
+    // Every count or length the record carries is checked against its size
+    // before libUEMF or we read the bytes it names, because libUEMF's readers
+    // trust those fields. Records we do not know, or too short to hold what
+    // they claim, are skipped.
+    void play(const Record& r);
+
+private:
+    QPainterPath arcPath(const QRectF& box, QPointF from, QPointF to, uint8_t kind) const;
+    void polygon(const Record& r, bool closed);
+    void polyPolygon(const Record& r);
+    void textOut(const Record& r);
+    void extTextOut(const Record& r);
+    void stretchDib(const Record& r);
+    void dibBlt(const Record& r, bool stretch);
+    void createFont(const Record& r);
+    void createPatternBrush(const Record& r);
+
+    ObjectTable objects_;
+    DcState dc_;
+    SavedStates saved_;
+    Drawing drawing_;  // draws with dc_
+};
+
+}  // namespace wmf

@@ -1,5 +1,0 @@
-#include "platform/Sound.h"
-
-#include <QApplication>
-
-void QtSound::beep() { QApplication::beep(); }

@@ -1,0 +1,26 @@
+#pragma once
+// Everything the windows need from the system, handed to them in one bundle.
+
+#include "platform/Clock.h"
+#include "desktop/Dialogs.h"
+#include "platform/Files.h"
+#include "Pictures.h"
+#include "desktop/Pointer.h"
+#include "platform/Random.h"
+#include "desktop/Shell.h"
+#include "desktop/Sound.h"
+
+#include <functional>
+#include <string>
+
+struct Platform {
+    Clock& clock;
+    Random& random;
+    Files& files;
+    Dialogs& dialogs;
+    Pictures& pictures;
+    Shell& shell;
+    Pointer& pointer;
+    Sound& sound;
+    std::function<void()> endProgram;  // ends the program at once, no window unloads
+};

@@ -1,0 +1,5 @@
+#include "desktop/Sound.h"
+
+#include <QApplication>
+
+void QtSound::beep() { QApplication::beep(); }

@@ -1,0 +1,242 @@
+#include "gamewindow/BoardCanvas.h"
+
+#include "desktop/Text.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Palette indices of the board.
+constexpr int PoolFill = 14, PoolOutline = 1;
+constexpr int EmptyFill = 7, EmptyOutline = 1;
+constexpr int HelpFill = 11, HelpOutline = 3;
+constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
+
+// The ink of the letters: practically black.
+constexpr QColor BoardInk{1, 0, 0};
+constexpr QColor CursorColour{255, 0, 0};
+
+QRect rectOf(const Box& b) { return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)); }
+
+} // namespace
+
+BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true); // every movement counts, with or without a button
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    font_ = gameFont("Courier New", 24, true);
+    setFont(font_);
+}
+
+void BoardCanvas::growImage()
+{
+    const double ratio = devicePixelRatioF();
+    if (!image_.isNull() && image_.devicePixelRatio() != ratio) return redrawAt(ratio);
+    const QSize want = (QSizeF(size()) * ratio).toSize().expandedTo(image_.size()).expandedTo(QSize(1, 1));
+    if (want == image_.size() && image_.devicePixelRatio() == ratio) return;
+    QImage bigger(want, QImage::Format_RGB32);
+    bigger.setDevicePixelRatio(ratio);
+    bigger.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&bigger);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(bigger);
+}
+
+void BoardCanvas::redrawAt(double ratio)
+{
+    const QSizeF drawn = image_.isNull() ? QSizeF() : image_.deviceIndependentSize();
+    QImage fresh((QSizeF(size()).expandedTo(drawn) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(ratio);
+    fresh.fill(Qt::white);
+    {
+        QPainter p(&fresh);
+        const QImage& picture = picture_.at(ratio);
+        if (!picture.isNull()) p.drawImage(0, 0, picture);
+        for (const Stroke& s : strokes_) paint(p, s);
+    }
+    image_ = std::move(fresh);
+    update();
+}
+
+void BoardCanvas::showPicture(const QImage& picture, RatioPicture::Draw again)
+{
+    picture_ = RatioPicture(picture, std::move(again));
+    strokes_.clear();
+    growImage();
+    image_.fill(Qt::white);
+    if (!picture.isNull()) {
+        QPainter p(&image_);
+        p.drawImage(0, 0, picture);
+    }
+    update();
+}
+
+void BoardCanvas::drawPoolSlot(int slot, char letter)
+{
+    const Point pt = board::poolPoint(slot);
+    drawCell(pt, PoolFill, PoolOutline);
+    const Point at = board::letterPos(pt);
+    setTextPosition(at.x, at.y);
+    foreColor_ = BoardInk;
+    print(std::string(1, letter), false);
+}
+
+void BoardCanvas::drawEmptyPoolSlot(int slot) { drawCell(board::poolPoint(slot), PoolFill, PoolOutline); }
+
+void BoardCanvas::drawTargetRows(const Session& s)
+{
+    const int clientWidth = width();
+    for (int j = 0; j <= s.WordCount && j < static_cast<int>(s.Words.size()); ++j) {
+        const std::string& word = s.Words[static_cast<size_t>(j)];
+        const std::string& boxes = s.BoxRows[static_cast<size_t>(j)];
+        for (size_t i = 1; i <= word.size(); ++i) {
+            const Point pt = board::targetPoint(j, static_cast<int>(i), clientWidth);
+            const bool empty = i > boxes.size() || boxes[i - 1] == ' ';
+            drawCell(pt, empty ? EmptyFill : HelpFill, empty ? EmptyOutline : HelpOutline);
+            const Point at = board::letterPos(pt);
+            setTextPosition(at.x, at.y);
+            if (!empty) print(std::string(1, word[i - 1]), false);
+        }
+    }
+}
+
+void BoardCanvas::drawPlacedLetter(int row, int column, char letter)
+{
+    const Point b = board::targetPoint(row, column, width());
+    outlineBox(board::placedBar(b), paletteColour(PlacedBar));
+    fillBox(board::fillBox(b), paletteColour(PlacedFill));
+    outlineBox(board::outlineBox(b), paletteColour(PlacedOutline));
+    const Point at = board::letterPos(b);
+    setTextPosition(at.x, at.y);
+    print(std::string(1, letter), true);
+}
+
+void BoardCanvas::setTextPosition(double x, double y)
+{
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void BoardCanvas::draw(std::initializer_list<Stroke> strokes)
+{
+    QPainter p(&image_);
+    for (const Stroke& s : strokes) {
+        paint(p, s);
+        strokes_.push_back(s);
+    }
+}
+
+void BoardCanvas::paint(QPainter& p, const Stroke& s) const
+{
+    if (s.text.isEmpty()) {
+        p.fillRect(s.box, s.colour);
+    } else {
+        p.setFont(font_);
+        p.setPen(s.colour);
+        p.drawText(s.at, s.text);
+    }
+}
+
+void BoardCanvas::fillBox(const Box& b, QColor c)
+{
+    draw({{rectOf(b), c}});
+    update(rectOf(b));
+}
+
+void BoardCanvas::outlineBox(const Box& b, QColor c)
+{
+    draw({{rectOf({b.left, b.top, b.right, b.top}), c},
+          {rectOf({b.left, b.bottom, b.right, b.bottom}), c},
+          {rectOf({b.left, b.top, b.left, b.bottom}), c},
+          {rectOf({b.right, b.top, b.right, b.bottom}), c}});
+    update(rectOf(b));
+}
+
+void BoardCanvas::drawCell(Point pt, int fill, int outline)
+{
+    fillBox(board::fillBox(pt), paletteColour(fill));
+    outlineBox(board::outlineBox(pt), paletteColour(outline));
+}
+
+void BoardCanvas::print(const std::string& text, bool lineBreak)
+{
+    const QString t = toUnicode(text);
+    const QFontMetricsF fm(font_);
+    if (!t.isEmpty()) draw({{QRect(), foreColor_, QPointF(CurrentX, CurrentY + fm.ascent()), t}});
+    const double advance = fm.horizontalAdvance(t);
+    update(QRectF(CurrentX, CurrentY, advance + 2, fm.height() + 2).toAlignedRect());
+    if (lineBreak) {
+        CurrentX = 0;
+        CurrentY += fm.height();
+    } else {
+        CurrentX += advance;
+    }
+}
+
+void BoardCanvas::markBox(Point pt)
+{
+    unmarkBox();
+    mark_ = board::cursorFrame(pt);
+    update(rectOf(*mark_));
+}
+
+void BoardCanvas::unmarkBox()
+{
+    if (mark_) update(rectOf(*mark_));
+    mark_.reset();
+}
+
+void BoardCanvas::paintEvent(QPaintEvent* e)
+{
+    // Moved to a screen of another density, or its scale changed.
+    if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) redrawAt(devicePixelRatioF());
+    QPainter p(this);
+    const QRect r = e->rect();
+    const double ratio = image_.devicePixelRatio();
+    p.drawImage(r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    if (mark_) {
+        // Red stands out from the white board and from every cell colour.
+        const int w = board::CursorFrameWidth;
+        const QRect r = rectOf(*mark_);
+        p.fillRect(r.left(), r.top(), r.width(), w, CursorColour);
+        p.fillRect(r.left(), r.bottom() - w + 1, r.width(), w, CursorColour);
+        p.fillRect(r.left(), r.top(), w, r.height(), CursorColour);
+        p.fillRect(r.right() - w + 1, r.top(), w, r.height(), CursorColour);
+    }
+}
+
+bool BoardCanvas::event(QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && onKey && onKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void BoardCanvas::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    growImage();
+}
+
+void BoardCanvas::mousePressEvent(QMouseEvent* e)
+{
+    if (onPress) onPress(e);
+}
+
+void BoardCanvas::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMove) onMove(e);
+}
+
+void BoardCanvas::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease) onRelease(e);
+}

@@ -1,0 +1,113 @@
+#include "gamewindow/BoardKeys.h"
+
+#include "gamewindow/BoardCanvas.h"
+#include "gamewindow/Form2.h"
+#include "game/KeyboardPlay.h"
+#include "desktop/Sound.h"
+#include "session/Cp1252.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+
+namespace {
+// A release here lies outside every box: the letter goes back to the pool.
+constexpr Point Outside{0, 0};
+} // namespace
+
+BoardKeys::BoardKeys(Form2& form, BoardCanvas& board, Session& session, Sound& sound)
+    : form_(form), board_(board), s_(session), sound_(sound)
+{
+}
+
+bool BoardKeys::carrying() const { return byKeys_ && s_.DragSlot != 0; }
+
+bool BoardKeys::keyPress(QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    using keyboard::Move;
+    const auto step = [this](Move m) {
+        if (!carrying()) return false;
+        moveTo(keyboard::moveCursor(s_, cursor_, m));
+        return true;
+    };
+    switch (e->key()) {
+    case Qt::Key_Left: return step(Move::Left);
+    case Qt::Key_Right: return step(Move::Right);
+    case Qt::Key_Up: return step(Move::Up);
+    case Qt::Key_Down: return step(Move::Down);
+    case Qt::Key_Tab: return step(Move::Next);
+    case Qt::Key_Backtab: return step(Move::Previous);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (e->isAutoRepeat()) return true;
+        if (carrying()) drop();
+        return true;
+    case Qt::Key_Escape:
+        if (carrying()) putBack();
+        else if (form_.List->isVisible()) form_.List_Click(); // as a click on it does
+        return true;
+    default:
+        break;
+    }
+    const QString text = e->text();
+    if (text.size() != 1 || !text[0].isPrint()) return false;
+    if (e->isAutoRepeat()) return true;
+    // A character the game's code page lacks is in no pool: it takes nothing.
+    const int byte = unicodeToCp1252(text[0].unicode());
+    if (byte < 0) sound_.beep();
+    else take(static_cast<char>(byte));
+    return true;
+}
+
+void BoardKeys::take(char letter)
+{
+    const int slot = keyboard::slotForKey(s_, letter);
+    if (slot == 0) {
+        sound_.beep(); // as a press on a slot with nothing left to take
+        return;
+    }
+    const Point at = board::middle(board::poolPoint(slot));
+    form_.Form_MouseDown(Qt::LeftButton, {}, at.x, at.y);
+    if (s_.DragSlot == 0) return;
+    // Another letter taken while one is in hand keeps the box already marked.
+    const bool keepBox = byKeys_ && keyboard::isEmptyBox(s_, cursor_);
+    byKeys_ = true;
+    moveTo(keepBox ? cursor_ : keyboard::firstEmptyBox(s_));
+}
+
+void BoardKeys::moveTo(Cell box)
+{
+    cursor_ = box;
+    if (box.row == 0) {
+        board_.unmarkBox();
+        return;
+    }
+    const Point ref = board::targetPoint(box.row, box.column, form_.ScaleWidth());
+    board_.markBox(ref);
+    const Point at = board::middle(ref);
+    form_.Form_MouseMove(Qt::NoButton, {}, at.x, at.y);
+}
+
+void BoardKeys::drop()
+{
+    if (cursor_.row == 0) return putBack();
+    const Point at = board::middle(board::targetPoint(cursor_.row, cursor_.column, form_.ScaleWidth()));
+    // Every release ends the drag; the box is no longer marked while the
+    // release shows its messages (congratulations, the end of the game).
+    board_.unmarkBox();
+    form_.Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); // may deal the next round or end the game
+}
+
+void BoardKeys::putBack()
+{
+    board_.unmarkBox();
+    form_.Form_MouseUp(Qt::LeftButton, {}, Outside.x, Outside.y);
+}
+
+void BoardKeys::dragEnded()
+{
+    byKeys_ = false;
+    cursor_ = {};
+    board_.unmarkBox();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The game window: the board, the clock, dragging, placement and the end of a
+// game. Each game gets a fresh window; it deletes itself when unloaded. The
+// rules decide (game/Deal.h, game/Play.h, records/); the window turns Qt's
+// events into the game's handlers and draws the board from the session.
+
+#include "gamewindow/BoardCanvas.h"
+#include "game/Deal.h"
+#include "desktop/Platform.h"
+#include "records/RecordsTable.h"
+#include "session/Session.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class BoardKeys;
+class DragTile;
+class FirstDeal;
+class PictureBox;
+class QLabel;
+class QListWidget;
+
+// The modifier keys that, held during a press on the genre picture, print the
+// words of the board.
+inline constexpr Qt::KeyboardModifiers RevealModifiers = Qt::ControlModifier | Qt::ShiftModifier;
+
+class Form2 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // Sizes, maximizes and shows the window; the first round is dealt once.
+    void Form_Load();
+
+    // Commands of the menu bar.
+    void Records_Click();   // shows the records table
+    void Indietro_Click();  // ends the game: records, end message, unload
+    void Nome_Click();      // asks the player's name
+    void Difficolt_Click(); // asks the help percentage
+
+    // Event handlers, under the names the game has always used. Coordinates
+    // are pixels of the client area.
+    void Form_Resize();   // deals a round while the deal gate is open
+    void Form_Activate(); // closes the deal gate
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x, double y);
+    void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void Timer1_Timer();
+    void List_Click();
+
+    // The controls, named as the game names them.
+    PictureBox* Picture1 = nullptr; // genre picture
+    QLabel* Label1 = nullptr;       // genre name
+    QLabel* Label2 = nullptr;       // clock
+    QLabel* Label3 = nullptr;       // score
+    DragTile* Picture2 = nullptr;   // drag tile
+    QListWidget* List = nullptr;    // records table
+    QTimer* Timer1 = nullptr;       // the one-second clock
+
+    // The client area, which takes the mouse, and what is drawn on it.
+    BoardCanvas* clientArea() const { return board_; }
+    BoardKeys& keys() const { return *keys_; }
+    const QImage& boardImage() const { return board_->image(); }
+    int ScaleWidth() const { return board_->width(); }
+    // The first round has been dealt.
+    bool firstDealDone() const;
+    // The game is over (or could not start) and the window is going away.
+    bool isUnloaded() const { return unloaded_; }
+
+signals:
+    // The window has been unloaded; the launcher is in front again.
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Form_Unload();
+    void UpdateRecords();
+    void ShowRecords();
+    void fillList(const RecordLines& lines);
+
+    void firstDeal();
+    void showGenre();
+    void drawDeal();
+    void closeWithoutGame(const std::string& message);
+    void dropCarried(double x, double y);
+    void completeRound();
+    void endOfDrag();
+    void showScore();
+
+    Session& s_;
+    Platform& p_;
+    RecordsTable& records_;
+    Dealer dealer_;
+    BoardCanvas* board_ = nullptr;
+    std::unique_ptr<BoardKeys> keys_;
+    FirstDeal* firstDeal_ = nullptr;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,41 @@
+#include "gamewindow/Form2Text.h"
+
+#include "game/WordList.h"
+#include "session/Cp1252.h"
+
+namespace form2text {
+
+std::string endMessage(const Session& s)
+{
+    if (!s.lost()) return GameOver;
+    const size_t row = s.TargetRow >= 0 && s.TargetRow < static_cast<int>(s.Words.size())
+                           ? static_cast<size_t>(s.TargetRow) : 0;
+    const char letter = s.lostLetter();
+    return joined({WrongLetter1, LineBreak, WrongLetter2, LineBreak, WrongLetter3, std::string_view(&letter, 1),
+                   WrongLetter4, s.Words[row]});
+}
+
+std::string noWordListMessage(Error error)
+{
+    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile,
+                   error == Error::NotFound ? "\": file non trovato." : "\": file illeggibile."});
+}
+
+std::string recordsSaveFailedMessage()
+{
+    return "Impossibile salvare la tabella dei record (LexOrda.Sco): il file o la cartella "
+           "non sono accessibili (sola lettura o in uso). I record precedenti restano invariati.";
+}
+
+std::string helpMessage(const Session& s)
+{
+    return joined({"Il gioco consiste nel portare le lettere mischiate "
+                   "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse "
+                   "dove sono posizionate le caselle relative alle parole "
+                   "da formare, in questo caso il genere scelto \xE8 '",
+                   s.GenreNames[s.genreSlot()],
+                   "' quindi le parole dovranno appartenere solamente a questa categoria."
+                   " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
+}
+
+} // namespace form2text

@@ -1,0 +1,362 @@
+#include "launcher/Form1.h"
+
+#include "gamewindow/Form2.h"
+#include "launcher/Form1Text.h"
+#include "desktop/Text.h"
+#include "records/PlayerSettings.h"
+#include "session/Cp1252.h"
+#include "ui/Artwork.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
+#include "ui/Links.h"
+#include "ui/Messages.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// Tile and caption positions in twips, as the game was drawn.
+constexpr int TileLeft[8] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
+constexpr int TileTop[2] = {690, 2940};
+constexpr int CaptionTop[2] = {2400, 4650};
+
+} // namespace
+
+Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
+    : QWidget(parent), session_(session), platform_(platform), records_(records)
+{
+    setWindowTitle(toUnicode(form1text::Caption));
+    setWindowIcon(Artwork::windowIcon());
+    setFixedSize(px(7980), px(6195));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(gameFont("Tahoma", 9.75, true));
+    setMouseTracking(true);
+
+    // The shadow first, so the red title lies over it.
+    QFont titleFont = gameFont("Tahoma", 14.25, true);
+    Label2 = new QLabel(toUnicode(form1text::Title), this);
+    Label2->setGeometry(twipRect(330, 180, 7335, 405));
+    Label5 = new QLabel(toUnicode(form1text::Title), this);
+    Label5->setGeometry(twipRect(300, 150, 7335, 405));
+    for (QLabel* l : {Label2, Label5}) {
+        l->setFont(titleFont);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    QPalette red = Label5->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label5->setPalette(red);
+
+    QFont captionFont = gameFont("Tahoma", 9.75, false);
+    for (int t = 0; t < 8; ++t) {
+        int row = t / 4;
+        pittura[t] = new GenreTile(static_cast<int16_t>(t), this);
+        pittura[t]->setGeometry(twipRect(TileLeft[t], TileTop[row], 1755, 1665));
+        connect(pittura[t], &GenreTile::clicked, this, &Form1::pittura_Click);
+        connect(pittura[t], &GenreTile::mouseMoved, this, &Form1::pittura_MouseMove);
+        Label3[t] = new QLabel(this);
+        Label3[t]->setGeometry(twipRect(TileLeft[t], CaptionTop[row], 1785, 225));
+        Label3[t]->setFont(captionFont);
+        Label3[t]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    Label1 = new QLabel(toUnicode(form1text::PlayerLabel), this);
+    Label1->setGeometry(twipRect(300, 5250, 1515, 525));
+    Label1->setFont(titleFont);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Text1 = new QLineEdit(this);
+    Text1->setGeometry(twipRect(1890, 5100, 3615, 645));
+    Text1->setFont(gameFont("Arial", 24.75, true));
+    Text1->setMaxLength(NameBoxMax);
+    Text1->setTextMargins(0, 0, 0, 0);
+    Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+
+    Command2 = new QPushButton(toUnicode(form1text::HelpButton), this);
+    Command2->setGeometry(twipRect(5610, 5130, 615, 645));
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    Command1 = new QPushButton(toUnicode(form1text::EndButton), this);
+    Command1->setGeometry(twipRect(6330, 5130, 1395, 645));
+    Command1->setToolTip(toUnicode(form1text::EndButtonTip));
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(false);
+
+    Label4 = new LinkLabel(this);
+    Label4->setText(toUnicode(WebSiteText));
+    Label4->setGeometry(twipRect(2670, 5880, 2145, 255));
+    Label4->setFont(gameFont("Tahoma", 9.75, false, true));
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette blue = Label4->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label4->setPalette(blue);
+    Label4->setToolTip(toUnicode(form1text::WebSiteTip));
+    connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
+    connect(Label4, &LinkLabel::mouseMoved, this, &Form1::Label4_MouseMove);
+
+    // The hand pointer's picture, kept below the client area where it is
+    // never seen.
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(twipRect(1770, 6300, 510, 510));
+    Picture1->setPixmap(Artwork::hand());
+    Picture1->hide();
+
+    // What a screen reader announces: the button captions without their
+    // access-key marks.
+    Text1->setAccessibleName(toUnicode(form1text::NameBoxName));
+    for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    Label4->setAccessibleName(Label4->text());
+
+    setTabOrder(Text1, pittura[0]);
+    for (int t = 0; t < 7; ++t) setTabOrder(pittura[t], pittura[t + 1]);
+    setTabOrder(pittura[7], Command1);
+    setTabOrder(Command1, Command2);
+}
+
+Form1::~Form1()
+{
+    // Nothing of the launcher runs while the program ends.
+    Text1->removeEventFilter(this);
+    disconnect(Text1, nullptr, this, nullptr);
+}
+
+void Form1::Form_Load()
+{
+    centreOnScreen(*this, screen());
+
+    fillGenreTables(session_);
+    std::vector<std::pair<std::string, Error>> missing;
+    for (int i = 1; i <= 8; ++i) {
+        int t = i - 1;
+        const std::string file = genrePictureFile(t);
+        const Result<QImage> picture = platform_.pictures.load(file, devicePixelRatioF());
+        // A picture that cannot be read leaves its tile empty; the genre can
+        // still be played.
+        if (!picture.ok()) missing.emplace_back(file, picture.error);
+        pittura[t]->setPicture(picture.value, [this, file](double ratio) {
+            return platform_.pictures.load(file, ratio).value;
+        });
+        pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
+        pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
+        pittura[t]->setBackground(paletteColour(i + 3));
+        Label3[t]->setText(toUnicode(session_.GenreNames[t]));
+    }
+    session_.HelpPercentStart = -1;
+    session_.PlayerName = readPlayerName(platform_.files);
+
+    if (!missing.empty())
+        platform_.dialogs.message(form1text::picturesFailedMessage(missing), form1text::MessageTitle);
+}
+
+void Form1::Form_Activate()
+{
+    if (session_.PlayerName.empty()) session_.PlayerName = NameWhenEmpty;
+    // An edit of the box: Text1_Change takes the name back in upper case,
+    // also when the box already holds that very text (Qt then says nothing).
+    const QString name = toUnicode(session_.PlayerName);
+    if (Text1->text() == name) Text1_Change();
+    else Text1->setText(name);
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Form_Paint()
+{
+    // A fresh game: the counters start again and the help percentage is the
+    // one chosen (41 until the player picks another).
+    session_.LetterBudget = 0;
+    session_.Score = 0;
+    if (session_.HelpPercentStart == -1) session_.HelpPercentStart = 41;
+    session_.HelpPercent = session_.HelpPercentStart;
+}
+
+void Form1::Form_MouseMove() { platform_.pointer.set(PointerShape::Arrow); }
+
+void Form1::pittura_Click(int16_t Index)
+{
+    clickAfterMessage_ = nullptr;
+    platform_.pointer.set(PointerShape::Arrow);
+    ChooseGenre(Index);
+}
+
+void Form1::pittura_MouseMove(int16_t) { platform_.pointer.set(PointerShape::Hand); }
+
+void Form1::Text1_Change()
+{
+    // A pasted tab or escape must not reach the records' columns.
+    session_.PlayerName = upperCp1252(blankControls(toCp1252(Text1->text())));
+}
+
+void Form1::Text1_LostFocus()
+{
+    if (savingName_) return; // the failure message itself takes the focus
+    savingName_ = true;
+    const std::string name = session_.PlayerName;
+    if (writePlayerName(platform_.files, name) != Error::None) {
+        // Told once per name, not at every change of focus.
+        if (!lastSaveFailed_ || lastFailedName_ != name) {
+            platform_.dialogs.message(settingsSaveFailedMessage(), form1text::MessageTitle);
+            ++saveMessages_;
+        }
+        lastSaveFailed_ = true;
+        lastFailedName_ = name;
+    } else {
+        lastSaveFailed_ = false;
+    }
+    savingName_ = false;
+}
+
+void Form1::Command1_Click()
+{
+    clickAfterMessage_ = nullptr;
+    // A click on the button takes the focus from the name box, which saves
+    // the name; the access key and the title bar's close button must too.
+    if (QApplication::focusWidget() == Text1) Command1->setFocus(Qt::ShortcutFocusReason);
+    platform_.endProgram();
+}
+
+void Form1::Command2_Click()
+{
+    clickAfterMessage_ = nullptr;
+    openDocumentation(platform_);
+}
+
+void Form1::Label4_Click() { openWebSite(platform_); }
+
+void Form1::Label4_MouseMove() { platform_.pointer.set(PointerShape::Hand); }
+
+void Form1::ChooseGenre(int16_t index)
+{
+    session_.GenreIndex = index;
+    if (game_) {
+        // One game at a time: the open game window comes back to the front.
+        game_->show();
+        game_->raise();
+        game_->activateWindow();
+        return;
+    }
+    auto* form = new Form2(session_, platform_, records_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowIcon(windowIcon());
+    game_ = form;
+    gameObject_ = form;
+    connect(form, &Form2::unloaded, this, &Form1::gameWindowGone);
+    connect(form, &QObject::destroyed, this, &Form1::gameWindowGone);
+    form->Form_Load();
+}
+
+void Form1::gameWindowGone()
+{
+    // Both the unload signal and the window's destruction lead here; the
+    // first one that comes for the current game window counts.
+    if (!sender() || sender() != gameObject_) return;
+    gameObject_ = nullptr;
+    game_ = nullptr;
+    // The launcher is in front again. A compositing desktop may never repaint
+    // it, so the new game's reset is not left to a paint event.
+    Form_Paint();
+    update();
+    raise();
+    activateWindow();
+    Form_Activate();
+}
+
+void Form1::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    // The first showing activates the launcher whatever the desktop's focus
+    // rules, so the name box shows the name from the start.
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        Form_Activate();
+    }
+    if (!game_) Form_Paint();
+}
+
+void Form1::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    // While a game runs, a repaint of the launcher (a child widget updating,
+    // the launcher uncovered) must not wipe the game's score and budget.
+    if (!game_) Form_Paint();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* e)
+{
+    // Moves over labels, the name box and the buttons reach here too; only
+    // the bare background turns the pointer into the arrow.
+    if (!childAt(e->position().toPoint())) Form_MouseMove();
+    QWidget::mouseMoveEvent(e);
+}
+
+void Form1::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // Activation when the player comes back from the game window; not after
+    // our own message boxes (the first showing did the start-up one).
+    if (game_) Form_Activate();
+}
+
+void Form1::closeEvent(QCloseEvent* e)
+{
+    // Closing the launcher from the title bar ends the program, as "&Fine".
+    e->ignore();
+    Command1_Click();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Text1 && e->type() == QEvent::FocusOut) {
+        auto reason = static_cast<QFocusEvent*>(e)->reason();
+        // A menu or tooltip popping up is not leaving the box.
+        if (reason != Qt::PopupFocusReason) {
+            // Where the focus goes, asked before a message box takes it.
+            const QPointer<QWidget> next = QApplication::focusWidget();
+            const int before = saveMessages_;
+            Text1_LostFocus();
+            if (reason == Qt::MouseFocusReason && saveMessages_ != before) finishClickOn(next);
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+// The press that took the focus from the name box has not reached its tile
+// or button yet; the message about the name took the mouse's release. Once
+// the press is through, the click is done as the player meant it.
+void Form1::finishClickOn(QWidget* target)
+{
+    const bool tile = std::find(pittura.begin(), pittura.end(), target) != pittura.end();
+    if (!tile && target != Command1 && target != Command2) return;
+    clickAfterMessage_ = target;
+    QTimer::singleShot(0, this, [this] {
+        QWidget* pending = clickAfterMessage_;
+        clickAfterMessage_ = nullptr; // a click that did arrive has cleared it
+        if (!pending) return;
+        if (auto* t = qobject_cast<GenreTile*>(pending)) {
+            pittura_Click(t->index());
+        } else if (auto* b = qobject_cast<QPushButton*>(pending)) {
+            b->setDown(false);
+            b->click();
+        }
+    });
+}

@@ -1,0 +1,49 @@
+#pragma once
+// One run of the game as main() starts it: where the files live, the system's
+// services wired into the windows, and the launcher.
+
+#include "launcher/Form1.h"
+#include "platform/FileLayout.h"
+#include "desktop/Platform.h"
+#include "records/RecordsTable.h"
+#include "session/Session.h"
+
+#include <QString>
+
+#include <memory>
+
+// The layout for a program whose executable lies in this folder, from what
+// the disk and the desktop say.
+FileLayout fileLayoutFor(const QString& programFolder);
+
+class Parolix {
+public:
+    // Needs a QApplication; sets the application-wide fonts and icon. Shows
+    // nothing yet.
+    explicit Parolix(const QString& programFolder);
+    ~Parolix();
+    Parolix(const Parolix&) = delete;
+    Parolix& operator=(const Parolix&) = delete;
+
+    // Loads and shows the launcher, as the game opens.
+    Form1& start();
+
+    const FileLayout& layout() const { return layout_; }
+    Session& session() { return session_; }
+    Form1* launcher() const { return launcher_.get(); }
+
+private:
+    FileLayout layout_;
+    SystemClock clock_;
+    MixingRandom random_;
+    DiskFiles files_;
+    QtDialogs dialogs_;
+    WmfPictures pictures_;
+    QtShell shell_;
+    QtPointer pointer_;
+    QtSound sound_;
+    Platform platform_;
+    Session session_;
+    RecordsTable records_;
+    std::unique_ptr<Form1> launcher_;
+};

@@ -1,0 +1,218 @@
+// The end of a game: records, the end message, the window going away.
+#include "GameWindowFixture.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+
+#include "records/PlayerSettings.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+#include "gamewindow/Form2Text.h"
+
+class GameOver : public GameWindow {
+protected:
+    // What the window showed while the end message was open.
+    struct Behind {
+        bool alive = false, listVisible = false;
+        int listLeft = -1;
+        QStringList items;
+    } behind;
+    void watchEndMessage()
+    {
+        fp.dialogs.onShow = [this](const ScriptedDialogs::Shown& m) {
+            if (m.title != "Lexorda") return;
+            behind.alive = !form.isNull() && form->isVisible();
+            if (!behind.alive) return;
+            behind.listVisible = form->List->isVisible();
+            behind.listLeft = form->List->x();
+            for (int i = 0; i < form->List->count(); ++i) behind.items << form->List->item(i)->text();
+        };
+    }
+};
+
+TEST_F(GameOver, AWrongLetterShowsTheRecordsThenNamesTheLetterAndTheWord)
+{
+    scriptCatAndDog();
+    open();
+    watchEndMessage();
+    carry(1, 1, 1); // G, right: 8 points
+    QColor barDuringMessage;
+    const Point b = board::targetPoint(1, 5, form->ScaleWidth());
+    auto previous = fp.dialogs.onShow;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown& m) {
+        previous(m);
+        if (form) barDuringMessage = pixel(b.x, b.y - 18);
+    };
+    carry(8, 1, 5); // N where O belongs
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Lexorda");
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Mi dispiace, hai commesso un errore.\r\n"
+              "Questa partita verr\xe0 terminata.\r\n"
+              "Per tua conoscenza in quella posizione occorreva piazzare la lettera 'O' in quanto "
+              "la parola da indovinare in quella riga era GATTO");
+    EXPECT_EQ(s.BoardState, 'O');
+    EXPECT_EQ(s.BoxRows[1], "GA TN"); // the wrong letter was placed first
+    EXPECT_EQ(barDuringMessage, QColor(128, 0, 0));
+    // The records were on show behind the message, at the left edge.
+    EXPECT_TRUE(behind.alive);
+    EXPECT_TRUE(behind.listVisible);
+    EXPECT_EQ(behind.listLeft, 0);
+    ASSERT_GE(behind.items.size(), 2);
+    EXPECT_EQ(behind.items[0], QString("TABELLA RECORDS"));
+    EXPECT_EQ(behind.items[1], QString("TESTER     8       Animali"));
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28), "TESTER     8       Animali\r\n");
+    // The window is gone, and the release that ended the game survived it.
+    EXPECT_EQ(unloadedSignals, 1);
+    settle();
+    EXPECT_TRUE(form.isNull());
+}
+
+TEST_F(GameOver, TheExpectedLetterKeepsItsCaseAndAccent)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Citta' Italia", {"CITT\xc0"}}});
+    s.GenreIndex = 4;
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    ASSERT_EQ(s.PoolLetters, "CITT\xc0");
+    carry(1, 1, 5); // C where the accented A belongs
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    const std::string& text = fp.dialogs.shown[0].text;
+    EXPECT_NE(text.find("la lettera '\xc0' in quanto"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 9), "era CITT\xc0");
+    settle();
+    EXPECT_TRUE(form.isNull());
+}
+
+TEST_F(GameOver, ClosingTheWindowShowsTheRecordsAndFinePartita)
+{
+    scriptCatAndDog();
+    open();
+    watchEndMessage();
+    carry(1, 1, 1);
+    // The title bar's close button, as the system delivers it.
+    QCloseEvent close;
+    QApplication::sendEvent(form->windowHandle(), &close);
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Fine partita");
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Lexorda");
+    EXPECT_TRUE(behind.listVisible);
+    EXPECT_EQ(behind.listLeft, 0);
+    EXPECT_EQ(unloadedSignals, 1);
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28), "TESTER     8       Animali\r\n");
+    if (form) form->close(); // a second close does nothing more
+    settle();
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(unloadedSignals, 1);
+}
+
+TEST_F(GameOver, LeavingRightAfterACompletedRoundIsAnOrdinaryEnd)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RE"}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    carry(1, 1, 1);
+    carry(2, 1, 2);
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u); // the congratulation
+    EXPECT_EQ(s.BoardState, 0);
+    form->Indietro_Click();
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[1].text, "Fine partita");
+    settle();
+    EXPECT_TRUE(form.isNull());
+}
+
+TEST_F(GameOver, ARecordsFileThatCannotBeSavedIsReportedAndTheGameStillEnds)
+{
+    scriptCatAndDog();
+    open();
+    fp.files.content["LexOrda.Sco"] = "OLD        50      Frutti\r\n";
+    fp.files.failWrites = true;
+    form->Indietro_Click();
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, form2text::recordsSaveFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown[1].text, "Fine partita");
+    EXPECT_EQ(fp.files.text("LexOrda.Sco"), "OLD        50      Frutti\r\n");
+    settle();
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(unloadedSignals, 1);
+}
+
+TEST_F(GameOver, TheRecordsListAtTheEndOfAGame)
+{
+    scriptCatAndDog();
+    fp.files.content["LexOrda.Sco"] =
+        "MARIO      250     Frutti\r\nLUCIA      120     Fiori\r\nANONIMO    5       Animali\r\n";
+    open();
+    carry(1, 1, 1);
+    carry(3, 1, 3);
+    QImage shot;
+    // The title and all ten lines stand whole in the list, rows as high as
+    // the font's line.
+    int wholeRows = 0, rowHeight = 0;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) {
+        shot = form->grab().toImage();
+        for (int i = 0; i < form->List->count(); ++i)
+            wholeRows += form->List->viewport()->rect().contains(form->List->visualItemRect(form->List->item(i)));
+        rowHeight = form->List->visualItemRect(form->List->item(1)).height();
+    };
+    form->Indietro_Click();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(wholeRows, 11);
+    EXPECT_EQ(rowHeight, QFontMetrics(gameFont("Courier New", 12, true)).height());
+    shot.save(QString(PAROLIX_SNAPSHOT_DIR) + "/game-over-records.png");
+    settle();
+}
+
+TEST_F(GameWindow, TheNameCommandSetsTheCaptionAndTheSettingsFile)
+{
+    scriptCatAndDog();
+    open();
+    fp.dialogs.answers = {"abc"};
+    form->Nome_Click();
+    EXPECT_EQ(s.PlayerName, "abc");
+    EXPECT_EQ(form->windowTitle(), QString("Parolix (abc) "));
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=abc\r\n");
+    // A name that cannot be saved is still used, and the player is told.
+    fp.files.failWrites = true;
+    fp.dialogs.answers = {"zoe"};
+    form->Nome_Click();
+    EXPECT_EQ(s.PlayerName, "zoe");
+    EXPECT_EQ(fp.dialogs.shown.back().text, settingsSaveFailedMessage());
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=abc\r\n");
+}
+
+TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
+{
+    scriptCatAndDog();
+    fp.files.content["LexOrda.Sco"] = "MARIO      250     Frutti\r\n";
+    open();
+    form->Records_Click();
+    EXPECT_TRUE(form->List->isVisible());
+    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 202));
+    ASSERT_EQ(form->List->count(), 2);
+    EXPECT_EQ(form->List->item(1)->text(), QString("MARIO      250     Frutti"));
+    saveSnapshot(form, "game-records-command");
+}
+
+TEST_F(GameOver, AWordListGoneBeforeTheNextRoundClosesTheWindowCleanly)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RE"}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    carry(1, 1, 1);
+    fp.files.content.clear(); // the file goes away during the round
+    carry(2, 1, 2);           // completes the board: the next deal cannot read it
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
+    EXPECT_EQ(fp.dialogs.shown[1].text,
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    EXPECT_EQ(unloadedSignals, 1);
+    settle();
+    EXPECT_TRUE(form.isNull());
+}

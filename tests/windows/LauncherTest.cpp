@@ -1,0 +1,331 @@
+#include "LauncherFixture.h"
+
+#include "ui/LinkLabel.h"
+#include "ui/Messages.h"
+#include "desktop/Text.h"
+#include "records/PlayerSettings.h"
+#include "game/BoardGeometry.h"
+#include "session/Palette.h"
+
+#include "doubles/TempFolder.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <fstream>
+
+// The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
+TEST_F(Launcher, LayoutCaptionsAndTiles)
+{
+    open();
+    Form1& f = *launcher;
+    EXPECT_EQ(f.windowTitle(), "Parolix");
+    EXPECT_EQ(f.size(), QSize(532, 413));
+    // Centred on the screen, frame and all.
+    const QRect screen = f.screen()->geometry(), outer = f.frameGeometry();
+    EXPECT_LE(std::abs((outer.left() - screen.left()) - (screen.right() - outer.right())), 1);
+    EXPECT_LE(std::abs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())), 1);
+    EXPECT_EQ(f.Label5->geometry(), QRect(20, 10, 489, 27));
+    EXPECT_EQ(f.Label2->geometry(), QRect(22, 12, 489, 27));
+    EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
+    EXPECT_EQ(f.Label2->text(), f.Label5->text());
+
+    const QRect tiles[8] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},
+                            {392, 46, 117, 111}, {20, 196, 117, 111},  {145, 196, 117, 111},
+                            {269, 196, 117, 111}, {394, 196, 117, 111}};
+    const char* names[8] = {"Animali", "Frutti", "Fiori", "Marche Auto", "Citta' Italia", "Musica", "Computer",
+                            "In Cucina"};
+    for (int t = 0; t < 8; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
+        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < 4 ? 160 : 310, 119, 15));
+        EXPECT_EQ(f.pittura[t]->toolTip(), names[t]);
+        EXPECT_EQ(f.Label3[t]->text(), names[t]);
+        EXPECT_EQ(s.GenreNames[t], names[t]);
+        EXPECT_EQ(s.GenreImageFiles[t], "0" + std::to_string(t) + ".wmf");
+        EXPECT_EQ(f.pittura[t]->picture(), standInPicture(t));
+    }
+    EXPECT_EQ(f.Label1->geometry(), QRect(20, 350, 101, 35));
+    EXPECT_EQ(f.Label1->text(), "Giocatore:");
+    EXPECT_EQ(f.Text1->geometry(), QRect(126, 340, 241, 43));
+    EXPECT_EQ(f.Command2->geometry(), QRect(374, 342, 41, 43));
+    EXPECT_EQ(f.Command2->text(), "&Help");
+    EXPECT_EQ(f.Command1->geometry(), QRect(422, 342, 93, 43));
+    EXPECT_EQ(f.Command1->text(), "&Fine");
+    EXPECT_EQ(f.Command1->toolTip(), "Uscita dal programma");
+    EXPECT_EQ(f.Label4->geometry(), QRect(178, 392, 143, 17));
+    EXPECT_EQ(f.Label4->toolTip(), "Visita il sito dell'autore");
+    EXPECT_FALSE(f.Picture1->isVisible());
+    EXPECT_EQ(f.Picture1->pixmap().size(), QSize(32, 32));
+    EXPECT_FALSE(f.windowIcon().isNull());
+
+    // Pixels: the grey background, the red title over its shadow, and each
+    // tile's palette colour where its picture leaves the tile bare.
+    QImage shot = f.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(192, 192, 192));
+    for (int t = 0; t < 8; ++t) {
+        SCOPED_TRACE(t);
+        QPoint bare = tiles[t].bottomRight() - QPoint(10, 10);
+        EXPECT_EQ(shot.pixelColor(bare), QColor(Palette[t + 4].r, Palette[t + 4].g, Palette[t + 4].b));
+    }
+    EXPECT_EQ(shot.pixelColor(tiles[4].bottomRight() - QPoint(10, 10)), QColor(128, 128, 128));
+    bool red = false, shadow = false;
+    for (int y = 10; y < 40; ++y)
+        for (int x = 20; x < 511; ++x) {
+            QColor c = shot.pixelColor(x, y);
+            red = red || c == QColor(255, 0, 0);
+            shadow = shadow || c == QColor(64, 64, 64);
+        }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(shadow);
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+}
+
+// What the player sees first, with the genre pictures that ship with the game.
+TEST_F(Launcher, SnapshotWithShippedPictures)
+{
+    useShippedPictures();
+    open();
+    for (int t = 0; t < 8; ++t) EXPECT_FALSE(launcher->pittura[t]->picture().isNull()) << t;
+    snapshot(launcher.get(), "launcher");
+}
+
+// The counters of a fresh game are set when the launcher is first shown.
+TEST_F(Launcher, FirstShowPreparesTheGame)
+{
+    s.Score = 77;
+    s.LetterBudget = 12;
+    open();
+    EXPECT_EQ(s.HelpPercentStart, 41);
+    EXPECT_EQ(s.HelpPercent, 41);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 0);
+}
+
+// A picture that is missing or unreadable leaves its tile empty and is told
+// once; the launcher opens all the same and the genre can be played.
+TEST_F(Launcher, MissingPictureLeavesTheTileEmpty)
+{
+    fp.pictures.images.erase("03.wmf");
+    open();
+    EXPECT_TRUE(launcher->isVisible());
+    EXPECT_TRUE(launcher->pittura[3]->picture().isNull());
+    EXPECT_FALSE(launcher->pittura[2]->picture().isNull());
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_NE(fp.dialogs.shown[0].text.find("03.wmf"), std::string::npos);
+    EXPECT_EQ(launcher->Label3[3]->text(), "Marche Auto");
+}
+
+// Each kind of picture fault is told in its own words, in one message.
+TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
+{
+    const std::pair<Error, std::string> kinds[] = {
+        {Error::NotFound, "file non trovato"},
+        {Error::Unreadable, "file non leggibile"},
+        {Error::FileTooLarge, "file troppo grande"},
+        {Error::TooShort, "file vuoto o troppo corto"},
+        {Error::NotAMetafile, "non e' un metafile di Windows"},
+        {Error::BadHeader, "intestazione del metafile non valida"},
+        {Error::BadSize, "dimensioni dell'immagine non valide"},
+        {Error::ImageTooLarge, "immagine troppo grande"},
+        {Error::Truncated, "file troncato"},
+        {Error::Damaged, "record danneggiato"},
+        {Error::TooComplex, "disegno troppo complesso"},
+        {Error::NoMemory, "memoria insufficiente per l'immagine"},
+    };
+    // Eight tiles a launcher: the kinds in turns of eight.
+    for (size_t first = 0; first < std::size(kinds); first += 8) {
+        fp.pictures.errors.clear();
+        fp.dialogs.shown.clear();
+        std::string list;
+        for (size_t k = first; k < std::min(first + 8, std::size(kinds)); ++k) {
+            const std::string file = genrePictureFile(static_cast<int>(k - first));
+            fp.pictures.errors[file] = kinds[k].first;
+            list += (list.empty() ? "" : ", ") + file + " (" + kinds[k].second + ")";
+        }
+        Form1 form(s, fp.platform, records);
+        form.Form_Load();
+        ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+        EXPECT_EQ(fp.dialogs.shown[0].text, "Alcune immagini dei generi non si possono caricare: " + list +
+                                                ". I riquadri restano senza immagine, ma si pu\xf2 giocare lo stesso.");
+    }
+}
+
+// The desktop is handed the documentation's path in the file system's own
+// encoding: a folder named in UTF-8 is found again.
+TEST(Documentation, ThePathReachesTheDesktopAsSpeltOnDisk)
+{
+    TempFolder t;
+    const std::filesystem::path folder = t.path / "citt\xC3\xA0";
+    std::filesystem::create_directory(folder);
+    std::ofstream(folder / "lexorda.htm") << "<html></html>";
+    DiskFiles files(folder.string());
+    const QUrl url = documentUrl(files.pathOf(DocumentationFile));
+    EXPECT_TRUE(url.toLocalFile().endsWith(QString::fromUtf8("città/lexorda.htm"))) << url.toString().toStdString();
+    EXPECT_TRUE(QFile::exists(url.toLocalFile()));
+}
+
+// The hand over tiles and the link, kept over captions, the name box and the
+// buttons, the arrow over the bare background and when a tile is clicked.
+TEST_F(Launcher, PointerFeedback)
+{
+    open();
+    EXPECT_EQ(pointer(), PointerShape::Neutral);
+    moveOver(launcher->pittura[2], QPoint(30, 30));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher->Text1, QPoint(20, 20));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher->Label3[2], QPoint(50, 5));
+    moveOver(launcher->Command1, QPoint(20, 20));
+    moveOver(launcher->Label5, QPoint(100, 10));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher.get(), QPoint(5, 300));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(launcher->Label4, QPoint(10, 8));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    moveOver(launcher.get(), QPoint(520, 400));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+    moveOver(launcher->pittura[6], QPoint(30, 30));
+    EXPECT_EQ(pointer(), PointerShape::Hand);
+    ASSERT_TRUE(startGame(6));
+    EXPECT_EQ(pointer(), PointerShape::Arrow);
+}
+
+// A tile opens a game of its genre; a second click while the game is open
+// only changes the genre index and brings that same window back.
+TEST_F(Launcher, TileOpensTheGameOfItsGenre)
+{
+    open();
+    Form2* game = startGame(4);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(s.GenreIndex, 4);
+    EXPECT_TRUE(game->isVisible());
+    EXPECT_EQ(s.LetterBudget, 4);
+    EXPECT_EQ(s.HelpPercent, 40);
+    // The name left the box before the game started.
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=ANONIMO\r\n");
+
+    launcher->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
+    QTest::mouseClick(launcher->pittura[7], Qt::LeftButton, {}, QPoint(40, 40));
+    settle();
+    EXPECT_EQ(s.GenreIndex, 7);
+    EXPECT_EQ(launcher->gameWindow(), game);
+    int games = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) games += qobject_cast<Form2*>(w) && w->isVisible();
+    EXPECT_EQ(games, 1);
+}
+
+// The launcher repainting while a game runs (a child widget updating, the
+// launcher uncovered) must not wipe the game's score and budget.
+TEST_F(Launcher, RepaintDuringAGameKeepsTheScore)
+{
+    open();
+    ASSERT_TRUE(startGame(0));
+    s.Score = 1234;
+    int16_t budget = s.LetterBudget;
+    launcher->repaint();
+    launcher->Label3[0]->repaint();
+    settle();
+    EXPECT_EQ(s.Score, 1234);
+    EXPECT_EQ(s.LetterBudget, budget);
+}
+
+// After a game, the next one starts from nothing again: score 0, the budget
+// of a first deal, and the help percentage the player chose.
+TEST_F(Launcher, SecondGameStartsAfresh)
+{
+    open();
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    fp.dialogs.answers = {"20"};
+    QTest::keyClick(game, Qt::Key_F4); // the help percentage for later games
+    EXPECT_EQ(s.HelpPercentStart, 20);
+    s.Score = 900;
+    s.LetterBudget = 16;
+    QTest::keyClick(game, Qt::Key_F2);
+    // At once, before any repaint: a compositing desktop may never repaint
+    // the uncovered launcher.
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 0);
+    EXPECT_EQ(s.HelpPercent, 20);
+    waitGameGone();
+    EXPECT_EQ(launcher->gameWindow(), nullptr);
+    EXPECT_EQ(QApplication::activeWindow(), launcher.get());
+
+    Form2* second = startGame(5);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(s.GenreIndex, 5);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.LetterBudget, 4);
+    EXPECT_EQ(s.HelpPercent, 19);
+}
+
+// "&Fine" ends the program without touching the records; "&Help" and the
+// link open the documentation and the site, or say why they cannot.
+TEST_F(Launcher, ButtonsAndLink)
+{
+    fp.files.content["LexOrda.Sco"] = "MARIO          120Animali\r\n";
+    open();
+    // The documentation under the spelling it has on disk.
+    fp.files.content = {{"lexorda.htm", "<html></html>"}, {"LexOrda.Sco", "MARIO          120Animali\r\n"}};
+    QTest::mouseClick(launcher->Command2, Qt::LeftButton);
+    ASSERT_EQ(fp.shell.opened.size(), 1u);
+    EXPECT_EQ(fp.shell.opened[0], "lexorda.htm");
+    QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
+    ASSERT_EQ(fp.shell.opened.size(), 2u);
+    EXPECT_EQ(fp.shell.opened[1], WebSiteAddress);
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+
+    fp.shell.succeed = false;
+    QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, webSiteFailedMessage());
+    fp.files.content.erase("lexorda.htm");
+    QTest::mouseClick(launcher->Command2, Qt::LeftButton);
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[1].text, documentationMissingMessage());
+
+    QTest::mouseClick(launcher->Command1, Qt::LeftButton);
+    EXPECT_EQ(fp.programEnded, 1);
+    EXPECT_EQ(fp.files.text("LexOrda.Sco"), "MARIO          120Animali\r\n");
+    // Closing the launcher from its title bar ends the program the same way.
+    launcher->close();
+    EXPECT_EQ(fp.programEnded, 2);
+}
+
+// A game played through the launcher: the name typed, a tile clicked, right
+// letters carried into the first word. Its picture is the game in progress
+// the README shows.
+TEST_F(Launcher, SnapshotOfAGameInProgress)
+{
+    useShippedPictures();
+    open();
+    launcher->Text1->selectAll();
+    QTest::keyClicks(launcher->Text1, "mario");
+    Form2* game = startGame(3);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->windowTitle(), "Parolix   (MARIO) ");
+    QWidget* client = game->clientArea();
+    const int width = game->ScaleWidth();
+    int placed = 0;
+    const std::string word = s.Words[1];
+    for (int i = 1; i <= static_cast<int>(word.size()) && placed < 3; ++i) {
+        if (s.BoxRows[1][i - 1] != ' ') continue;
+        size_t slot = s.PoolRemaining.find(word[i - 1]);
+        ASSERT_NE(slot, std::string::npos);
+        Point from = board::poolPoint(static_cast<int>(slot) + 1);
+        Point to = board::targetPoint(1, i, width);
+        QTest::mousePress(client, Qt::LeftButton, {}, QPoint(from.x + 8, from.y - 40));
+        QTest::mouseMove(client, QPoint(to.x + 8, to.y - 40));
+        QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(to.x + 8, to.y - 40));
+        EXPECT_EQ(s.BoxRows[1][i - 1], word[i - 1]);
+        ++placed;
+    }
+    EXPECT_GT(placed, 0);
+    EXPECT_GT(s.Score, 0);
+    settle();
+    snapshot(game, "game-in-progress");
+}

@@ -1,0 +1,260 @@
+// The game window opening: one deal, the layout, the drawing of a round.
+#include "GameWindowFixture.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+
+#include "desktop/Text.h"
+
+TEST_F(GameWindow, OpensWithExactlyOneDealWhateverEventsFollow)
+{
+    scriptCatAndDog();
+    open();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(s.LetterBudget, 8);
+    EXPECT_EQ(s.HelpPercent, 40);
+    EXPECT_EQ(s.BoardState, 0);
+    EXPECT_TRUE(form->isMaximized());
+    // The rows stand at the right edge of the maximized client area.
+    const int width = form->ScaleWidth();
+    EXPECT_EQ(width, client()->width());
+    const Point box1 = board::targetPoint(1, 1, width);
+    EXPECT_EQ(pixel(box1.x + 21, box1.y - 20), Grey);
+    EXPECT_EQ(pixel(box1.x + 22, box1.y - 19), DarkBlue);
+    const QImage before = form->boardImage().copy();
+
+    // Restore, resize, maximize again, activate again: no further deal, and
+    // the board stays where it was drawn.
+    form->showNormal();
+    form->resize(640, 480);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form, &activate);
+    form->showMaximized();
+    form->activateWindow();
+    QTest::qWait(700);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(s.LetterBudget, 8);
+    EXPECT_EQ(s.BoardState, 0);
+    EXPECT_EQ(form->boardImage().copy(0, 0, before.width(), before.height()), before);
+}
+
+TEST_F(GameWindow, StartsWithTheControlsOfTheWindowInPlace)
+{
+    scriptCatAndDog();
+    s.GenreIndex = 0;
+    open();
+    EXPECT_EQ(form->windowTitle(), QString("Parolix   (TESTER) "));
+    EXPECT_EQ(form->Label1->text(), QString("Animali"));
+    EXPECT_EQ(form->Label2->text(), QString());
+    EXPECT_EQ(form->Label3->text(), QString("Punti: 0"));
+    EXPECT_EQ(form->Label1->geometry(), QRect(104, 0, 153, 57));
+    EXPECT_EQ(form->Label2->geometry(), QRect(104, 56, 153, 21));
+    EXPECT_EQ(form->Label3->geometry(), QRect(104, 76, 153, 21));
+    EXPECT_EQ(form->Picture1->geometry(), QRect(0, 0, 105, 97));
+    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 202));
+    EXPECT_FALSE(form->List->isVisible());
+    EXPECT_FALSE(form->Picture2->isVisible());
+    EXPECT_EQ(form->Picture2->size(), QSize(30, 42));
+    EXPECT_EQ(form->Timer1->interval(), 1000);
+    EXPECT_TRUE(form->Timer1->isActive());
+    // The genre picture: in the picture box, and on the board at its own size.
+    EXPECT_FALSE(form->Picture1->picture().isNull());
+    const QImage picture = fp.pictures.images["00.wmf"];
+    EXPECT_EQ(pixel(2, 2), picture.pixelColor(2, 2));
+    EXPECT_EQ(pixel(104, 96), picture.pixelColor(104, 96));
+    EXPECT_EQ(pixel(105, 97), White); // not stretched
+}
+
+TEST_F(GameWindow, DrawsTheLetterPoolInRowsOfTen)
+{
+    scriptZoo();
+    open();
+    ASSERT_EQ(s.PoolLetters, "ELEFANTECAMMELLOGIRAFFA");
+    // Slot 11 is at x = 5, y = 240: box 0..26 x 180..220, outline one pixel out.
+    EXPECT_EQ(pixel(0, 180), Yellow);
+    EXPECT_EQ(pixel(26, 220), Yellow);
+    EXPECT_EQ(pixel(27, 221), DarkBlue);
+    EXPECT_EQ(pixel(27, 179), DarkBlue);
+    EXPECT_EQ(pixel(0, 179), DarkBlue);
+    EXPECT_EQ(pixel(28, 200), White);  // the gap to slot 12
+    EXPECT_EQ(pixel(10, 222), White);  // the gap to slot 21
+    EXPECT_TRUE(hasInk({0, 180, 27, 41}));
+    EXPECT_TRUE(inkInsideBox(board::poolPoint(11)));
+    // Letters print in the colour with the value 1.
+    bool exact = false;
+    for (int y = 180; y <= 220; ++y)
+        for (int x = 0; x <= 26; ++x) exact = exact || pixel(x, y) == QColor(1, 0, 0);
+    EXPECT_TRUE(exact);
+    // Slots 21 to 23 on the third line, nothing after them.
+    for (int slot : {1, 10, 21, 23}) {
+        const Point p = board::poolPoint(slot);
+        EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow) << slot;
+        EXPECT_TRUE(inkInsideBox(p)) << slot;
+    }
+    const Point after = board::poolPoint(24);
+    EXPECT_EQ(pixel(after.x + 10, after.y - 25), White);
+    // Three rows of empty grey boxes on the right, without letters.
+    const int width = form->ScaleWidth();
+    for (int row = 1; row <= 3; ++row) {
+        const Point p = board::targetPoint(row, 1, width);
+        EXPECT_EQ(pixel(p.x - 5, p.y - 60), Grey) << row;
+        EXPECT_EQ(pixel(p.x - 6, p.y - 61), DarkBlue) << row;
+        EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41})) << row;
+    }
+    const Point last = board::targetPoint(3, 7, width);
+    EXPECT_EQ(pixel(last.x + 21, last.y - 20), Grey);
+    EXPECT_EQ(pixel(last.x + 40, last.y - 40), White); // GIRAFFA has seven boxes
+    saveSnapshot(form, "game-pool-23-slots");
+}
+
+TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
+{
+    scriptCatAndDog();
+    open();
+    ASSERT_EQ(s.BoxRows[1], " A T ");
+    ASSERT_EQ(s.BoxRows[2], "C   ");
+    ASSERT_EQ(s.PoolLetters, "G T O ANE");
+    const int width = form->ScaleWidth();
+    const Point help = board::targetPoint(1, 2, width);
+    EXPECT_EQ(pixel(help.x - 5, help.y - 60), Cyan);
+    EXPECT_EQ(pixel(help.x + 21, help.y - 20), Cyan);
+    EXPECT_EQ(pixel(help.x - 6, help.y - 61), DarkCyan);
+    EXPECT_EQ(pixel(help.x + 22, help.y - 19), DarkCyan);
+    EXPECT_TRUE(hasInk({help.x - 5, help.y - 60, 27, 41}));
+    EXPECT_TRUE(inkInsideBox(help));
+    const Point empty = board::targetPoint(1, 1, width);
+    EXPECT_EQ(pixel(empty.x + 21, empty.y - 20), Grey);
+    EXPECT_FALSE(hasInk({empty.x - 5, empty.y - 60, 27, 41}));
+    EXPECT_EQ(pixel(board::targetPoint(2, 1, width).x, 150), Cyan);
+    // The help letters' pool slots are empty yellow tiles.
+    for (int slot : {2, 4, 6}) {
+        const Point p = board::poolPoint(slot);
+        EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow) << slot;
+        EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41})) << slot;
+    }
+    EXPECT_TRUE(hasInk({0, 130, 27, 41})); // G in slot 1
+    saveSnapshot(form, "game-help-letters");
+}
+
+TEST_F(GameWindow, LongWordsRunPastTheRightEdgeWithoutWrapping)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RINOCERONTE"}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    ASSERT_EQ(s.Words[1], "RINOCERONTE");
+    const int width = form->ScaleWidth();
+    // The tenth box's outline ends 8 pixels left of the edge; the eleventh
+    // box starts 5 pixels left of it.
+    EXPECT_EQ(pixel(width - 8, 100), DarkBlue);
+    EXPECT_EQ(pixel(width - 7, 100), White);
+    EXPECT_EQ(pixel(width - 5, 100), Grey);
+    EXPECT_EQ(pixel(width - 6, 100), DarkBlue);
+    // Nothing on a second line.
+    EXPECT_EQ(pixel(board::targetPoint(2, 1, width).x, 150), White);
+}
+
+TEST_F(GameWindow, AGenreWithoutWordsStillShowsItsNameAndPicture)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"GATTO"}}});
+    s.GenreIndex = 3;
+    open();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->Label1->text(), QString("Marche Auto"));
+    EXPECT_EQ(s.WordCount, 0);
+    EXPECT_EQ(s.PoolLetters, "");
+    EXPECT_EQ(pixel(10, 150), White);
+    EXPECT_EQ(pixel(2, 2), fp.pictures.images["03.wmf"].pixelColor(2, 2));
+    // A press on the empty pool carries nothing.
+    press({10, 150});
+    EXPECT_EQ(s.DragSlot, 0);
+    EXPECT_FALSE(form->Picture2->isVisible());
+    release({10, 150});
+}
+
+TEST_F(GameWindow, AMissingWordListClosesTheWindowWithAMessage)
+{
+    open();
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(unloadedSignals, 1);
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Parolix");
+    // No records: the game never started.
+    EXPECT_FALSE(fp.files.exists("LexOrda.Sco"));
+}
+
+TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)
+{
+    fp.pictures.images.clear();
+    scriptCatAndDog();
+    open();
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->Picture1->picture().isNull());
+    EXPECT_EQ(pixel(2, 2), White);
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    carry(1, 1, 1);
+    EXPECT_EQ(s.Score, 8);
+}
+
+TEST_F(GameWindow, ClockShowsTheMinutesAndSecondsOfTheRound)
+{
+    scriptCatAndDog();
+    open();
+    fp.clock.times = {s.StartTime + 127.6};
+    form->Timer1_Timer();
+    EXPECT_EQ(s.ElapsedSeconds, 127);
+    EXPECT_EQ(form->Label2->text(), QString("Min. 2  Sec. 7"));
+    // Across midnight the clock keeps counting.
+    s.StartTime = 86395.8;
+    fp.clock.times = {5.3};
+    form->Timer1_Timer();
+    EXPECT_EQ(s.ElapsedSeconds, 9);
+    EXPECT_EQ(form->Label2->text(), QString("Min. 0  Sec. 9"));
+    // The timer itself ticks about once a second.
+    s.StartTime = 100;
+    fp.clock.times = {159.5};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->Label2->text() == "Min. 0  Sec. 59"; }, 2500));
+}
+
+// Snapshots of real rounds, with the shipped word list and pictures.
+class GameWindowLook : public GameWindow {
+protected:
+    void SetUp() override
+    {
+        GameWindow::SetUp();
+        fp.files.content["lexorda.DAT"] = readDataFile("lexorda.DAT");
+    }
+    WmfPictures pictures{PAROLIX_DATA_DIR};
+};
+
+TEST_F(GameWindowLook, FirstRoundsOfSeveralGenres)
+{
+    for (int genre : {0, 3, 4, 7}) {
+        s.GenreIndex = static_cast<int16_t>(genre);
+        s.LetterBudget = 0;
+        s.HelpPercent = 41;
+        openWithRealRandom(100 + static_cast<uint64_t>(genre), &pictures);
+        ASSERT_TRUE(form);
+        EXPECT_GE(s.WordCount, 1) << genre;
+        EXPECT_EQ(form->Label1->text(), toUnicode(s.GenreNames[genre]));
+        saveSnapshot(form, QString("game-genre-%1").arg(genre));
+        delete form.data();
+        settle();
+    }
+}
+
+TEST_F(GameWindowLook, ALongRoundOfSevenWords)
+{
+    s.GenreIndex = 0;
+    s.LetterBudget = 96; // the deal makes it 100: seven words at most
+    s.HelpPercent = 31;
+    openWithRealRandom(7, &pictures);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(s.WordCount, 7);
+    const Point last = board::targetPoint(7, 1, form->ScaleWidth());
+    EXPECT_NE(pixel(last.x, last.y - 40), White);
+    saveSnapshot(form, "game-long-round");
+}
