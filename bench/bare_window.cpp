@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The yardstick for start-up: a bare Qt Widgets window of about the launcher's
 // weight, shown at once.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Benchmarks run with a QApplication on the offscreen platform, like the tests.
 #include "ui/Fonts.h"
 

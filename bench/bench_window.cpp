@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Drawing a full board and carrying a letter on the game window, timed.
 #include "gamewindow/Form2.h"
 #include "gamewindow/Form2Controls.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Starts a program on the current X display and reports the wall time until
 // its first top-level window is mapped, and its peak resident memory a moment
 // later (VmHWM). Usage: startup_probe SETTLE_MS PROGRAM [ARGS...]

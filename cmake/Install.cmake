@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Install rules and the Debian package.
 #
 #   cmake --install <build> --prefix P     a working game under P

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Builds Parolix and runs its benchmarks, printing a table.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"

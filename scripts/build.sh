@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Configures and builds a Release build in build/ (or $PAROLIX_BUILD).
 #   build.sh [CMAKE_ARGS...]         the game and its tests
 #   build.sh --game [CMAKE_ARGS...]  the game alone

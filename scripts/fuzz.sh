@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Builds the fuzz targets with clang and runs each for the given number of
 # seconds (default 20), two at a time (one a core), seeded from the shipped
 # files. A crash fails the run and leaves the input that caused it in

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Installs what building and playing need, builds the game alone and starts it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Installs the Debian packages Parolix needs when any is missing:
 #   setup.sh play   what building and playing the game need
 #   setup.sh        that, and what the tests, benchmarks, fuzzers and the

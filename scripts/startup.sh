@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Measures start-up under Xvfb: wall time from start to the first window being
 # mapped, and peak resident memory, for Parolix and for a bare Qt window built
 # alongside it, interleaved run by run. Prints the medians and the ratios.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Installs what is missing, builds Parolix and runs every test headless: a
 # short fuzzing run of the file readers (when clang is there), then the test
 # programs through CTest.

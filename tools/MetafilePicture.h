@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A placeable Windows Metafile written with libUEMF's writer, drawn in
 // pixels of the finished picture (105 x 97) and stored in twips, 15 a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Draws the pictures compiled into Parolix: the window icon, the hand
 // pointer, the about box's emblem and its waving flag. The PNGs it writes are
 // committed under resources/; run it again only to change the artwork:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Writes the eight genre pictures, data/00.wmf to data/07.wmf, with
 // libUEMF's metafile writer: placeable metafiles of 105 x 97 pixels
 // (1575 x 1455 twips), drawn with polygons, ellipses, rectangles and lines.

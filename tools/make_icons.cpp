@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Draws the desktop icons: two letter tiles as the board shows them, yellow
 // with a dark-blue edge and a black letter. Writes the PNGs of the icon theme
 // sizes and an SVG of the same shapes, committed under dist/icons/:

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 """Writes data/lexorda.DAT, the game's word list.
 
 One section per genre, headed by the byte 0x10 and the genre name; one word a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "doubles/Doubles.h"
 
 void ScriptedDialogs::message(const std::string& text, const std::string& title)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Test doubles for the services the rules use: a scripted clock and random
 // numbers and files in memory. Plain C++:

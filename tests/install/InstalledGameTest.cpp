@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The installed game, started as main() starts it but with the installed
 // program folder, played through real Qt events: the name typed, a right
 // letter carried, F2. The name and the score must land in the player's folder

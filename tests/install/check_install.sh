@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Installs the built game into a temporary prefix and checks it as a player
 # meets it: every file in place, the desktop entry and AppStream file valid,
 # the game started from an unrelated folder with its own folder read-only and

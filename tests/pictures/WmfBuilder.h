@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Builds small Windows Metafiles, and the bitmaps they carry, in memory for
 // the player's tests: records come from libUEMF's writer (or are made by hand

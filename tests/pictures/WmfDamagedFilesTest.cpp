@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Damaged metafiles: each must come back refused with its kind of fault, or
 // as a sane image; none may read outside the bytes given or run for long.
 #include "WmfTestSupport.h"

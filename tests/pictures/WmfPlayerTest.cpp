@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The metafile player draws what a picture says: sizes, mapping, objects,
 // shapes, text and bitmaps.
 #include "WmfTestSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Pictures drawn for a high-density screen: more pixels to each of the
 // picture's own, the same size and places, the thinnest lines as thick.
 #include "WmfPlayer.h"

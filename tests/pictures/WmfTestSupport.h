@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What the metafile player's tests share: pictures of a known size, the
 // player run on an exact-size copy of the bytes, and pixel checks.

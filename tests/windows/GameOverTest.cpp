@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The end of a game: records, the end message, the window going away.
 #include "GameWindowFixture.h"
 

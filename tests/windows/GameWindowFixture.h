@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A game window on the offscreen platform with scripted random numbers and
 // clock, a word list in memory and generated genre pictures.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The board on a high-density screen: drawn for the screen's own pixels, not
 // enlarged from the board's.
 #include "GameWindowFixture.h"

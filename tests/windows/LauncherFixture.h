@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The launcher on the offscreen platform with doubles for the system, the
 // shipped word list in memory and stand-in genre pictures. Games are opened

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The player's name on the launcher: read at start-up, typed, saved when the
 // box is left however it is left, and taken back from the game window.
 #include "LauncherFixture.h"

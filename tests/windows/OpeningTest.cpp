@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The game window opening: one deal, the layout, the drawing of a round.
 #include "GameWindowFixture.h"
 

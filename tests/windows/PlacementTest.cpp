@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Dropping letters into the boxes: drawing, scoring, completing a board.
 #include "GameWindowFixture.h"
 

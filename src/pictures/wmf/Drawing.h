@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The painting side of the player: shapes, text and bitmaps drawn with the
 // current device context state onto the canvas, each paid for from its budget.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Graphics objects (pens, brushes, fonts), the metafile's object table, and
 // the device context state that selecting, saving and restoring change.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The metafile's bytes: little-endian fields, the walk over its records, and
 // the header that says where the picture lies and how large it is.

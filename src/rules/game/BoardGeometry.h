@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Where every letter cell of the board lies, in pixels of the game window's
 // client area. Drawing and hit tests both use these, so they always agree.

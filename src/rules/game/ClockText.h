@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The round clock: whole seconds since the deal and the caption of the clock
 // label ("Min. 2  Sec. 7").

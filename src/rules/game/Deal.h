@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Dealing a round: pick the words of the chosen genre within the letter
 // budget, reveal help letters, shuffle the rest into the pool. The deal only

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Playing without a mouse: which pool slot a typed letter takes, and how the
 // cursor box moves among the empty target boxes. The window turns keys into

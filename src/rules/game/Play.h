@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The rules of a round in play: what a press on the board picks up, where a
 // carried letter may be dropped, what a placed letter is worth and when the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The word list "lexorda.DAT": sections headed by a line that starts with the
 // byte 16 followed by the genre name; every other line is one word.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The game's files, addressed by bare names. Names are matched without regard
 // to case, text is one byte per character (code page 1252) and lines end in

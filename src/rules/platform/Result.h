@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // How a layer below the windows tells of a failure: an error kind, and with
 // it the value when the operation makes one. Nothing below the windows words

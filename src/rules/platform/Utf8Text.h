@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Text files that a Linux editor saved in UTF-8. Inside the game text is one
 // byte per character in code page 1252; a file that is wholly valid UTF-8

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The table of the ten best scores and its file "LexOrda.Sco": fixed columns,
 // name 1-11, score 12-19, genre from 20, best first.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The one record shared by every window for the whole run. Fields keep the
 // names and widths the game has always used; the windows read and write them

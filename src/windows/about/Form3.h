@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The about box: emblem, version caption, the maker's contact line and web
 // address, the flag and "Made in Italy". While it is open the game window is

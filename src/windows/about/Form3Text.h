@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Everything the about box says, in one place (code page 1252); the web
 // address it shows is in ui/Messages.h, as the launcher shows it too.

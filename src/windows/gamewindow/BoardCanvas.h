@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The board: the game window's client area. What is drawn on it goes into an
 // image the size of the area, so it survives dialogs and the drag tile, and

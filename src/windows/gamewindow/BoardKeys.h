@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Keyboard play on the board. A typed letter is a press on the pool slot that
 // holds it; the arrows and Tab move a cursor box over the empty target boxes,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // When the game window deals its first round. Window managers send the
 // maximized size in one or several steps, before or after activating the

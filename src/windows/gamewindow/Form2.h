@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The game window: the board, the clock, dragging, placement and the end of a
 // game. Each game gets a fresh window; it deletes itself when unloaded. The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "gamewindow/Form2Controls.h"
 
 #include "ui/Fonts.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Small widgets of the game window: the picture box of the genre, the drag
 // tile and the rows of the records list. The board itself is

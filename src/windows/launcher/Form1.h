@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The launcher: eight genre tiles, the player's name, help, exit and the
 // maker's site. It opens first and stays open, beneath the game window, for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One genre tile of the launcher (`pittura(t)`): a sunken picture box with the
 // genre's colour behind its picture. Reports clicks and every mouse move;

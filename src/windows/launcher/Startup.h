@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One run of the game as main() starts it: where the files live, the system's
 // services wired into the windows, and the launcher.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A label that reports clicks and every mouse move over it, for the web
 // address labels of the launcher and of the about box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The documentation beside the program and the maker's web and mail
 // addresses, opened with the desktop's associated application. A failure is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The messages that more than one window shows (code page 1252). Each
 // window's own texts stand in its own text file: launcher/Form1Text.h,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A picture drawn for the device pixel ratio of the screen it shows on, and
 // drawn anew when its window moves to a screen of another density (or the

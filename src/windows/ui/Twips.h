@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The windows were laid out in twips; at 96 dots per inch 15 twips make a pixel.
 #include <QRect>

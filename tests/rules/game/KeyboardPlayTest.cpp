@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Which slot a typed letter takes and where the cursor box goes.
 #include "game/KeyboardPlay.h"
 

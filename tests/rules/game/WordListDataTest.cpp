@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The word list that ships with the game: every genre has a playable section
 // whose words fit a board row and can be told apart on the board.
 #include "game/WordList.h"

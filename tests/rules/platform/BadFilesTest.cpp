@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Every file the game reads, spoiled in the ways a disk spoils files: the
 // readers carry on and never write anything but their own file.
 #include "game/WordList.h"

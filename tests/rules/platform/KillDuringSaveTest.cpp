@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Kills a process while it saves the records and the player's name, over and
 // over, and checks that each file is always whole: the old one or the new one.
 #include "platform/Files.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Two copies of the game in one folder ending their games at the same
 // moment: both scores must arrive. And a copy that holds the lock too long,
 // or died holding it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The records file on a real disk: its spelling, its line ends, and folders
 // that will not take it.
 #include "RecordsTestData.h"

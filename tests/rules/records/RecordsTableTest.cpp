@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The records table: the line's columns, where a new score lands, and what
 // reading and rewriting do with odd files.
 #include "RecordsTestData.h"
