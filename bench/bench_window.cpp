@@ -3,7 +3,6 @@
 
 // Drawing a full board and carrying a letter on the game window, timed.
 #include "gamewindow/Form2.h"
-#include "gamewindow/Form2Controls.h"
 #include "doubles/Doubles.h"
 
 #include <QApplication>

@@ -7,8 +7,9 @@
 
 #include "game/BoardGeometry.h"
 #include "gamewindow/Form2.h"
-#include "gamewindow/Form2Controls.h"
-#include "session/Palette.h"
+#include "gamewindow/DragTile.h"
+#include "gamewindow/PictureBox.h"
+#include "ui/Palette.h"
 #include "doubles/Doubles.h"
 
 #include <QApplication>

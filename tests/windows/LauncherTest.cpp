@@ -8,7 +8,7 @@
 #include "desktop/Text.h"
 #include "records/PlayerSettings.h"
 #include "game/BoardGeometry.h"
-#include "session/Palette.h"
+#include "ui/Palette.h"
 
 #include "doubles/TempFolder.h"
 

@@ -3,6 +3,7 @@
 
 #include "game/KeyboardPlay.h"
 
+#include "game/Board.h"
 #include "session/Cp1252.h"
 
 #include <cstdlib>
@@ -12,11 +13,8 @@ namespace keyboard {
 
 namespace {
 
-int rows(const Session& s)
-{
-    const int most = static_cast<int>(s.Words.size()) - 1;
-    return s.WordCount < most ? s.WordCount : most;
-}
+using board::boxEmpty;
+using board::rowsInPlay;
 
 int columns(const Session& s, int row) { return static_cast<int>(s.Words[static_cast<size_t>(row)].size()); }
 
@@ -24,9 +22,9 @@ int columns(const Session& s, int row) { return static_cast<int>(s.Words[static_
 std::vector<Cell> emptyBoxes(const Session& s)
 {
     std::vector<Cell> boxes;
-    for (int j = 1; j <= rows(s); ++j)
+    for (int j = 1; j <= rowsInPlay(s); ++j)
         for (int i = 1; i <= columns(s, j); ++i)
-            if (isEmptyBox(s, {j, i})) boxes.push_back({j, i});
+            if (boxEmpty(s, {j, i})) boxes.push_back({j, i});
     return boxes;
 }
 
@@ -35,7 +33,7 @@ Cell nearestInRow(const Session& s, int row, int column)
 {
     Cell best;
     for (int i = 1; i <= columns(s, row); ++i)
-        if (isEmptyBox(s, {row, i}) && (best.row == 0 || std::abs(i - column) < std::abs(best.column - column)))
+        if (boxEmpty(s, {row, i}) && (best.row == 0 || std::abs(i - column) < std::abs(best.column - column)))
             best = {row, i};
     return best;
 }
@@ -52,14 +50,6 @@ int slotForKey(const Session& s, char key)
     return 0;
 }
 
-bool isEmptyBox(const Session& s, Cell box)
-{
-    if (box.row < 1 || box.row > rows(s) || box.column < 1 || box.column > columns(s, box.row)) return false;
-    const std::string& shown = s.BoxRows[static_cast<size_t>(box.row)];
-    const size_t c = static_cast<size_t>(box.column - 1);
-    return c >= shown.size() || shown[c] == ' ';
-}
-
 Cell firstEmptyBox(const Session& s)
 {
     const std::vector<Cell> boxes = emptyBoxes(s);
@@ -68,7 +58,7 @@ Cell firstEmptyBox(const Session& s)
 
 Cell moveCursor(const Session& s, Cell from, Move m)
 {
-    if (!isEmptyBox(s, from)) return firstEmptyBox(s);
+    if (!boxEmpty(s, from)) return firstEmptyBox(s);
     switch (m) {
     case Move::Left:
     case Move::Right: {
@@ -76,14 +66,14 @@ Cell moveCursor(const Session& s, Cell from, Move m)
         const int step = m == Move::Right ? 1 : n - 1;
         for (int k = 1; k < n; ++k) {
             const Cell c{from.row, (from.column - 1 + step * k) % n + 1};
-            if (isEmptyBox(s, c)) return c;
+            if (boxEmpty(s, c)) return c;
         }
         return from;
     }
     case Move::Up:
     case Move::Down: {
         const int step = m == Move::Down ? 1 : -1;
-        for (int j = from.row + step; j >= 1 && j <= rows(s); j += step)
+        for (int j = from.row + step; j >= 1 && j <= rowsInPlay(s); j += step)
             if (const Cell c = nearestInRow(s, j, from.column); c.row != 0) return c;
         return from;
     }

@@ -6,7 +6,7 @@
 // cursor box moves among the empty target boxes. The window turns keys into
 // the same presses and releases the mouse makes; these only choose where.
 
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "session/Session.h"
 
 namespace keyboard {
@@ -16,9 +16,6 @@ namespace keyboard {
 // cased, so "a" takes "A" and an accented letter only takes itself. 0 when
 // no such letter is left.
 int slotForKey(const Session& s, char key);
-
-// Box (row, column) exists and shows no letter yet.
-bool isEmptyBox(const Session& s, Cell box);
 
 // The first empty box in reading order; row 0 when there is none.
 Cell firstEmptyBox(const Session& s);

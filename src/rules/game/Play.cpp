@@ -3,19 +3,10 @@
 
 #include "game/Play.h"
 
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "session/Numbers.h"
 
 namespace play {
-
-namespace {
-// A target box exists at (row, column).
-bool boxExists(const Session& s, int row, int column)
-{
-    return row >= 1 && row <= s.WordCount && column >= 1 &&
-           static_cast<size_t>(column) <= s.Words[static_cast<size_t>(row)].size();
-}
-} // namespace
 
 Press press(Session& s, double x, double y, int clientWidth)
 {
@@ -39,11 +30,11 @@ Press press(Session& s, double x, double y, int clientWidth)
     if (cell.row == 0) return Press::Elsewhere;
     s.TargetRow = static_cast<int16_t>(cell.row);
     s.TargetColumn = static_cast<int16_t>(cell.column);
-    if (s.TargetRow > s.WordCount) {
+    if (s.TargetRow > board::rowsInPlay(s)) {
         s.TargetRow = 0;
         return Press::Elsewhere;
     }
-    return boxExists(s, s.TargetRow, s.TargetColumn) ? Press::OnBox : Press::Elsewhere;
+    return board::boxExists(s, cell) ? Press::OnBox : Press::Elsewhere;
 }
 
 Drop dropTest(Session& s, double x, double y, int clientWidth)
@@ -51,24 +42,18 @@ Drop dropTest(Session& s, double x, double y, int clientWidth)
     const Cell cell = board::targetCellAt(x, y, clientWidth);
     if (cell.row == 0) return Drop::Outside;
     s.TargetRow = static_cast<int16_t>(cell.row);
-    if (s.TargetRow > s.WordCount) return Drop::Outside;
+    if (s.TargetRow > board::rowsInPlay(s)) return Drop::Outside;
     s.TargetColumn = static_cast<int16_t>(cell.column);
-    if (!boxExists(s, s.TargetRow, s.TargetColumn)) return Drop::Outside;
+    if (!board::boxExists(s, cell)) return Drop::Outside;
     // The slot must still be in the pool of this round.
-    if (s.DragSlot < 1 || static_cast<size_t>(s.DragSlot) > s.PoolLetters.size() ||
-        static_cast<size_t>(s.DragSlot) > s.PoolRemaining.size())
-        return Drop::Outside;
-    const std::string& boxes = s.BoxRows[static_cast<size_t>(s.TargetRow)];
-    const size_t c = static_cast<size_t>(s.TargetColumn - 1);
-    if (c >= boxes.size() || boxes[c] != ' ') return Drop::Occupied;
-    return Drop::Empty;
+    if (!board::carrying(s)) return Drop::Outside;
+    return board::boxEmpty(s, cell) ? Drop::Empty : Drop::Occupied;
 }
 
 char place(Session& s)
 {
-    const size_t slot = static_cast<size_t>(s.DragSlot - 1);
-    const char letter = s.PoolLetters[slot];
-    s.PoolRemaining[slot] = ' ';
+    const char letter = board::carriedLetter(s);
+    s.PoolRemaining[static_cast<size_t>(s.DragSlot - 1)] = ' ';
     s.BoxRows[static_cast<size_t>(s.TargetRow)][static_cast<size_t>(s.TargetColumn - 1)] = letter;
     return letter;
 }
@@ -112,7 +97,7 @@ int32_t withTimeBonus(int32_t score, double elapsedSeconds, size_t letters)
 
 bool boardComplete(const Session& s)
 {
-    for (int i = 0; i <= s.WordCount && i < static_cast<int>(s.Words.size()); ++i) {
+    for (int i = 0; i <= board::rowsInPlay(s); ++i) {
         if (s.BoxRows[static_cast<size_t>(i)] != s.Words[static_cast<size_t>(i)]) return false;
     }
     return true;

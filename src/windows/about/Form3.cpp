@@ -6,6 +6,7 @@
 #include "about/Form3Text.h"
 
 #include "ui/Artwork.h"
+#include "ui/Colours.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "ui/Placement.h"
@@ -32,9 +33,7 @@ QLabel* pictureBox(QWidget* parent, const QPixmap& picture, const QRect& geometr
     box->setLineWidth(2);
     box->setAlignment(Qt::AlignCenter);
     box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, back);
-    box->setPalette(pal);
+    setColours(box, {{QPalette::Window, back}});
     box->setPixmap(picture);
     return box;
 }
@@ -47,10 +46,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toUnicode(form3text::Caption));
     setFixedSize(px(6465), px(3540));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    setPalette(pal);
+    setColours(this, {{QPalette::Window, QColor(192, 192, 192)}, {QPalette::Button, QColor(192, 192, 192)}});
     setAutoFillBackground(true);
     setFont(gameFont("MS Sans Serif", 8.25, true));
     setMouseTracking(true);
@@ -66,9 +62,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     int need = web->fontMetrics().horizontalAdvance(web->text()) + 4;
     if (need > webRect.width()) webRect.adjust(-(need - webRect.width() + 1) / 2, 0, (need - webRect.width() + 1) / 2, 0);
     web->setGeometry(webRect);
-    QPalette blue = web->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    web->setPalette(blue);
+    setColours(web, {{QPalette::WindowText, QColor(0, 0, 255)}});
     connect(web, &LinkLabel::mouseMoved, this, [this] { Label1_MouseMove(0); });
     Label1[0] = web;
 
@@ -79,9 +73,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     Label1[2] = new QLabel(toUnicode(form3text::Contact), this);
     Label1[2]->setGeometry(twipRect(1770, 1500, 4485, 420));
     Label1[2]->setFont(gameFont("Tahoma", 9, false));
-    QPalette red = Label1[2]->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label1[2]->setPalette(red);
+    setColours(Label1[2], {{QPalette::WindowText, QColor(255, 0, 0)}});
     for (QLabel* l : Label1) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // The flag is drawn on the title-bar text colour, white.
@@ -109,9 +101,7 @@ void Form3::Form_Load()
     // disabled game window cannot bury the box.
     winId();
     if (game_ && game_->windowHandle() && windowHandle()) windowHandle()->setTransientParent(game_->windowHandle());
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 void Form3::Command3d1_Click() { close(); }
@@ -133,9 +123,7 @@ void Form3::closeEvent(QCloseEvent* e)
         closed_ = true;
         if (game_) {
             game_->setEnabled(true);
-            game_->show();
-            game_->raise();
-            game_->activateWindow();
+            bringToFront(*game_);
         }
         platform_.pointer.set(PointerShape::Arrow);
     }

@@ -95,12 +95,11 @@ void BoardCanvas::drawEmptyPoolSlot(int slot) { drawCell(board::poolPoint(slot),
 void BoardCanvas::drawTargetRows(const Session& s)
 {
     const int clientWidth = width();
-    for (int j = 0; j <= s.WordCount && j < static_cast<int>(s.Words.size()); ++j) {
+    for (int j = 1; j <= board::rowsInPlay(s); ++j) {
         const std::string& word = s.Words[static_cast<size_t>(j)];
-        const std::string& boxes = s.BoxRows[static_cast<size_t>(j)];
         for (size_t i = 1; i <= word.size(); ++i) {
             const Point pt = board::targetPoint(j, static_cast<int>(i), clientWidth);
-            const bool empty = i > boxes.size() || boxes[i - 1] == ' ';
+            const bool empty = board::boxEmpty(s, {j, static_cast<int>(i)});
             drawCell(pt, empty ? EmptyFill : HelpFill, empty ? EmptyOutline : HelpOutline);
             const Point at = board::letterPos(pt);
             setTextPosition(at.x, at.y);

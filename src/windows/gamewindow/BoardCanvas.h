@@ -12,7 +12,7 @@
 // (game/BoardGeometry.h); letters are printed at a text position that moves
 // on as it prints.
 
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "session/Session.h"
 #include "ui/RatioPicture.h"
 

@@ -4,25 +4,23 @@
 #include "gamewindow/BoardKeys.h"
 
 #include "gamewindow/BoardCanvas.h"
-#include "gamewindow/Form2.h"
 #include "game/KeyboardPlay.h"
 #include "desktop/Sound.h"
 #include "session/Cp1252.h"
 
 #include <QKeyEvent>
-#include <QListWidget>
 
 namespace {
 // A release here lies outside every box: the letter goes back to the pool.
 constexpr Point Outside{0, 0};
 } // namespace
 
-BoardKeys::BoardKeys(Form2& form, BoardCanvas& board, Session& session, Sound& sound)
-    : form_(form), board_(board), s_(session), sound_(sound)
+BoardKeys::BoardKeys(BoardActions actions, BoardCanvas& board, Session& session, Sound& sound)
+    : actions_(std::move(actions)), board_(board), session_(session), sound_(sound)
 {
 }
 
-bool BoardKeys::carrying() const { return byKeys_ && s_.DragSlot != 0; }
+bool BoardKeys::carrying() const { return byKeys_ && session_.DragSlot != 0; }
 
 bool BoardKeys::keyPress(QKeyEvent* e)
 {
@@ -30,7 +28,7 @@ bool BoardKeys::keyPress(QKeyEvent* e)
     using keyboard::Move;
     const auto step = [this](Move m) {
         if (!carrying()) return false;
-        moveTo(keyboard::moveCursor(s_, cursor_, m));
+        moveTo(keyboard::moveCursor(session_, cursor_, m));
         return true;
     };
     switch (e->key()) {
@@ -48,7 +46,7 @@ bool BoardKeys::keyPress(QKeyEvent* e)
         return true;
     case Qt::Key_Escape:
         if (carrying()) putBack();
-        else if (form_.List->isVisible()) form_.List_Click(); // as a click on it does
+        else actions_.hideRecords(); // as a click on it does
         return true;
     default:
         break;
@@ -65,18 +63,18 @@ bool BoardKeys::keyPress(QKeyEvent* e)
 
 void BoardKeys::take(char letter)
 {
-    const int slot = keyboard::slotForKey(s_, letter);
+    const int slot = keyboard::slotForKey(session_, letter);
     if (slot == 0) {
         sound_.beep(); // as a press on a slot with nothing left to take
         return;
     }
     const Point at = board::middle(board::poolPoint(slot));
-    form_.Form_MouseDown(Qt::LeftButton, {}, at.x, at.y);
-    if (s_.DragSlot == 0) return;
+    actions_.press(at);
+    if (session_.DragSlot == 0) return;
     // Another letter taken while one is in hand keeps the box already marked.
-    const bool keepBox = byKeys_ && keyboard::isEmptyBox(s_, cursor_);
+    const bool keepBox = byKeys_ && board::boxEmpty(session_, cursor_);
     byKeys_ = true;
-    moveTo(keepBox ? cursor_ : keyboard::firstEmptyBox(s_));
+    moveTo(keepBox ? cursor_ : keyboard::firstEmptyBox(session_));
 }
 
 void BoardKeys::moveTo(Cell box)
@@ -86,26 +84,26 @@ void BoardKeys::moveTo(Cell box)
         board_.unmarkBox();
         return;
     }
-    const Point ref = board::targetPoint(box.row, box.column, form_.ScaleWidth());
+    const Point ref = board::targetPoint(box.row, box.column, board_.width());
     board_.markBox(ref);
     const Point at = board::middle(ref);
-    form_.Form_MouseMove(Qt::NoButton, {}, at.x, at.y);
+    actions_.move(at);
 }
 
 void BoardKeys::drop()
 {
     if (cursor_.row == 0) return putBack();
-    const Point at = board::middle(board::targetPoint(cursor_.row, cursor_.column, form_.ScaleWidth()));
+    const Point at = board::middle(board::targetPoint(cursor_.row, cursor_.column, board_.width()));
     // Every release ends the drag; the box is no longer marked while the
     // release shows its messages (congratulations, the end of the game).
     board_.unmarkBox();
-    form_.Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); // may deal the next round or end the game
+    actions_.release(at); // may deal the next round or end the game
 }
 
 void BoardKeys::putBack()
 {
     board_.unmarkBox();
-    form_.Form_MouseUp(Qt::LeftButton, {}, Outside.x, Outside.y);
+    actions_.release(Outside);
 }
 
 void BoardKeys::dragEnded()

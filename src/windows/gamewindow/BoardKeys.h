@@ -10,15 +10,23 @@
 
 #include "game/BoardGeometry.h"
 
+#include <functional>
+
 class BoardCanvas;
-class Form2;
 class QKeyEvent;
 struct Session;
 class Sound;
 
+// What keys do to the game window: the presses, moves and releases of the
+// mouse at board points, and the click that hides the records table.
+struct BoardActions {
+    std::function<void(Point)> press, move, release;
+    std::function<void()> hideRecords; // does nothing while the table is hidden
+};
+
 class BoardKeys {
 public:
-    BoardKeys(Form2& form, BoardCanvas& board, Session& session, Sound& sound);
+    BoardKeys(BoardActions actions, BoardCanvas& board, Session& session, Sound& sound);
 
     // True when the key was taken.
     bool keyPress(QKeyEvent* e);
@@ -34,9 +42,9 @@ private:
     void drop();
     void putBack();
 
-    Form2& form_;
+    BoardActions actions_;
     BoardCanvas& board_;
-    Session& s_;
+    Session& session_;
     Sound& sound_;
     bool byKeys_ = false; // the letter in hand was taken by a key
     Cell cursor_;

@@ -6,15 +6,19 @@
 #include "gamewindow/BoardKeys.h"
 #include "game/ClockText.h"
 #include "gamewindow/FirstDeal.h"
-#include "gamewindow/Form2Controls.h"
+#include "gamewindow/DragTile.h"
+#include "gamewindow/LineRows.h"
+#include "gamewindow/PictureBox.h"
 #include "gamewindow/Form2Text.h"
 #include "gamewindow/GameMenu.h"
 #include "game/Play.h"
 #include "desktop/Text.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
+#include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/Placement.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -36,10 +40,7 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
+    setColours(label, {{QPalette::Window, background}, {QPalette::WindowText, Qt::black}});
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
@@ -50,11 +51,30 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
 } // namespace
 
 Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
-    : QMainWindow(parent), s_(session), p_(platform), records_(records),
+    : QMainWindow(parent), session_(session), platform_(platform), records_(records),
       dealer_{platform.files, platform.random, platform.clock, {}}
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    installGameMenu(*this, session, platform);
+    installGameMenu(*this, menuCommands(), session, platform);
+    createBoard();
+    createKeys();
+    // Stacked on the board in this order: the records list and the tile lie over the labels.
+    createGenreControls();
+    createRecordsList();
+    createDragTile();
+    createClock();
+    firstDeal_ = new FirstDeal(
+        this, [this] { return !unloaded_ && !session_.inPlay(); }, [this] { firstDeal(); });
+}
+
+GameCommands Form2::menuCommands()
+{
+    return {[this] { Records_Click(); }, [this] { Indietro_Click(); }, [this] { Nome_Click(); },
+            [this] { Difficolt_Click(); }};
+}
+
+void Form2::createBoard()
+{
     board_ = new BoardCanvas(this);
     setCentralWidget(board_);
     board_->onPress = [this](QMouseEvent* e) {
@@ -66,12 +86,26 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     board_->onRelease = [this](QMouseEvent* e) {
         Form_MouseUp(e->button(), e->modifiers(), e->position().x(), e->position().y());
     };
-    keys_ = std::make_unique<BoardKeys>(*this, *board_, s_, p_.sound);
+}
+
+void Form2::createKeys()
+{
+    BoardActions actions{
+        [this](Point at) { Form_MouseDown(Qt::LeftButton, {}, at.x, at.y); },
+        [this](Point at) { Form_MouseMove(Qt::NoButton, {}, at.x, at.y); },
+        [this](Point at) { Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); },
+        [this] {
+            if (List->isVisible()) List_Click();
+        }};
+    keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
     board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
     // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
+}
 
+void Form2::createGenreControls()
+{
     Picture1 = new PictureBox(board_);
     Picture1->setGeometry(0, 0, 105, 97);
     Picture1->setFont(gameFont("MS Sans Serif", 8.25, true));
@@ -84,13 +118,13 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     Label2 = makeLabel(board_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
     Label3 = makeLabel(board_, {104, 76, 153, 21}, QColor(0, 192, 0), gameFont("Tahoma", 12, true));
     Label3->setText(toUnicode(play::scoreCaption(0)));
+}
 
+void Form2::createRecordsList()
+{
     List = new QListWidget(board_);
     List->setGeometry(88, 96, 335, 202);
-    QPalette pal = List->palette();
-    pal.setColor(QPalette::Base, QColor(255, 255, 0));
-    pal.setColor(QPalette::Text, QColor(0, 0, 192));
-    List->setPalette(pal);
+    setColours(List, {{QPalette::Base, QColor(255, 255, 0)}, {QPalette::Text, QColor(0, 0, 192)}});
     List->setFont(gameFont("Courier New", 12, true));
     List->setItemDelegate(new LineRows(List));
     List->setUniformItemSizes(true);
@@ -99,18 +133,21 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     List->viewport()->installEventFilter(this);
     List->setFocusPolicy(Qt::NoFocus); // shown, never typed into: keys stay on the board
     List->hide();
+}
 
+void Form2::createDragTile()
+{
     Picture2 = new DragTile(board_);
     Picture2->setGeometry(56, 112, 22, 37);
     Picture2->hide();
+}
 
+void Form2::createClock()
+{
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     Timer1->start();
-
-    firstDeal_ = new FirstDeal(
-        this, [this] { return !unloaded_ && !s_.inPlay(); }, [this] { firstDeal(); });
 }
 
 Form2::~Form2() = default;
@@ -121,21 +158,21 @@ bool Form2::firstDealDone() const { return firstDeal_->done(); }
 
 void Form2::Form_Load()
 {
-    s_.closeDealGate(); // the size changes of the next steps deal nothing
+    session_.closeDealGate(); // the size changes of the next steps deal nothing
     const QRect screenArea = screen()->geometry();
     move(0, 0);
     resize(screenArea.width(), screenArea.height() - px(BottomMarginTwips));
-    s_.openDealGate(); // for the maximized size
+    session_.openDealGate(); // for the maximized size
     showMaximized();
-    s_.StartTime = p_.clock.secondsSinceMidnight();
+    session_.StartTime = platform_.clock.secondsSinceMidnight();
     Picture2->resize(TileSize);
-    setWindowTitle(toUnicode(form2text::CaptionStart + s_.PlayerName + form2text::CaptionEnd));
+    setWindowTitle(toUnicode(form2text::CaptionStart + session_.PlayerName + form2text::CaptionEnd));
 }
 
 void Form2::Form_Resize()
 {
     board_->growImage();
-    const Result<bool> dealt = dealer_.deal(s_);
+    const Result<bool> dealt = dealer_.deal(session_);
     if (!dealt.ok()) {
         showGenre();
         closeWithoutGame(form2text::noWordListMessage(dealt.error));
@@ -147,14 +184,14 @@ void Form2::Form_Resize()
 void Form2::Form_Activate()
 {
     // The gate stays open until the first round stands on the board.
-    if (firstDealDone() && s_.dealGateOpen()) s_.closeDealGate();
+    if (firstDealDone() && session_.dealGateOpen()) session_.closeDealGate();
 }
 
 void Form2::firstDeal()
 {
     Form_Resize();
     if (unloaded_) return;
-    s_.closeDealGate(); // later size changes leave the board as it is
+    session_.closeDealGate(); // later size changes leave the board as it is
 }
 
 void Form2::changeEvent(QEvent* e)
@@ -165,12 +202,8 @@ void Form2::changeEvent(QEvent* e)
 
 void Form2::closeWithoutGame(const std::string& message)
 {
-    unloaded_ = true;
-    firstDeal_->cancel();
-    p_.dialogs.message(message, form2text::ErrorTitle);
-    Timer1->stop();
-    hide();
-    emit unloaded();
+    if (!stopGame()) return;
+    leave(message, form2text::ErrorTitle);
     deleteLater();
 }
 
@@ -181,11 +214,11 @@ void Form2::closeWithoutGame(const std::string& message)
 // leaves both empty; the game goes on.
 void Form2::showGenre()
 {
-    const size_t g = s_.genreSlot();
-    Label1->setText(toUnicode(s_.GenreNames[g]));
-    const std::string file = s_.GenreImageFiles[g];
-    const QImage picture = p_.pictures.load(file, board_->devicePixelRatioF()).value;
-    const RatioPicture::Draw again = [this, file](double ratio) { return p_.pictures.load(file, ratio).value; };
+    const size_t g = session_.genreSlot();
+    Label1->setText(toUnicode(session_.GenreNames[g]));
+    const std::string file = session_.GenreImageFiles[g];
+    const QImage picture = platform_.pictures.load(file, board_->devicePixelRatioF()).value;
+    const RatioPicture::Draw again = [this, file](double ratio) { return platform_.pictures.load(file, ratio).value; };
     board_->showPicture(picture, again);
     Picture1->setPicture(picture, again);
 }
@@ -194,29 +227,29 @@ void Form2::showGenre()
 void Form2::drawDeal()
 {
     showGenre();
-    for (int slot = 1; slot <= s_.PoolSize; ++slot)
-        board_->drawPoolSlot(slot, s_.PoolLetters[static_cast<size_t>(slot - 1)]);
-    board_->drawTargetRows(s_);
+    for (int slot = 1; slot <= session_.PoolSize; ++slot)
+        board_->drawPoolSlot(slot, session_.PoolLetters[static_cast<size_t>(slot - 1)]);
+    board_->drawTargetRows(session_);
 }
 
-void Form2::showScore() { Label3->setText(toUnicode(play::scoreCaption(s_.Score))); }
+void Form2::showScore() { Label3->setText(toUnicode(play::scoreCaption(session_.Score))); }
 
 // ---------------------------------------------------------------- clock
 
 void Form2::Timer1_Timer()
 {
-    s_.ElapsedSeconds = elapsedSeconds(p_.clock.secondsSinceMidnight(), s_.StartTime);
-    Label2->setText(toUnicode(clockCaption(s_.ElapsedSeconds)));
+    session_.ElapsedSeconds = elapsedSeconds(platform_.clock.secondsSinceMidnight(), session_.StartTime);
+    Label2->setText(toUnicode(clockCaption(session_.ElapsedSeconds)));
 }
 
 // ---------------------------------------------------------------- dragging
 
 void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
-    switch (play::press(s_, x, y, ScaleWidth())) {
+    switch (play::press(session_, x, y, ScaleWidth())) {
     case play::Press::NothingToTake:
         board_->setTextPosition(x, y);
-        p_.sound.beep();
+        platform_.sound.beep();
         break;
     case play::Press::BeyondPool:
         board_->setTextPosition(x, y);
@@ -226,9 +259,8 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
         board_->setTextPosition(x, y);
         board_->setCursor(Qt::CrossCursor);
         // The tile stays where it stood until the pointer moves.
-        Picture2->showLetter(s_.PoolLetters[static_cast<size_t>(s_.DragSlot - 1)]);
-        Picture2->show();
-        Picture2->raise();
+        Picture2->showLetter(board::carriedLetter(session_));
+        showInFront(*Picture2);
         break;
     case play::Press::OnBox:
         board_->setCursor(Qt::ForbiddenCursor);
@@ -241,16 +273,16 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
 void Form2::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
 {
     if (List->isVisible()) List->hide();
-    if (s_.DragSlot != 0) Picture2->move(toInt32(x - 15), toInt32(y - 25));
+    if (session_.DragSlot != 0) Picture2->move(toInt32(x - 15), toInt32(y - 25));
     else Picture2->hide();
 }
 
 void Form2::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
-    if (s_.DragSlot != 0) dropCarried(x, y);
+    if (session_.DragSlot != 0) dropCarried(x, y);
     if (unloaded_) {
         // The game ended under this release: the window is going, draw nothing.
-        s_.DragSlot = 0;
+        session_.DragSlot = 0;
         return;
     }
     endOfDrag();
@@ -258,22 +290,22 @@ void Form2::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, doubl
 
 void Form2::dropCarried(double x, double y)
 {
-    const play::Release r = play::release(s_, x, y, ScaleWidth());
+    const play::Release r = play::release(session_, x, y, ScaleWidth());
     if (r == play::Release::Outside) return;
     if (r == play::Release::Occupied) {
-        p_.sound.beep();
+        platform_.sound.beep();
         Picture2->hide();
         return;
     }
-    board_->drawPlacedLetter(s_.TargetRow, s_.TargetColumn, s_.PoolLetters[static_cast<size_t>(s_.DragSlot - 1)]);
-    board_->drawEmptyPoolSlot(s_.DragSlot);
+    board_->drawPlacedLetter(session_.TargetRow, session_.TargetColumn, board::carriedLetter(session_));
+    board_->drawEmptyPoolSlot(session_.DragSlot);
     if (r == play::Release::Wrong) {
         Indietro_Click(); // returns when the game is over and the window closed
         return;
     }
     showScore();
     Picture2->hide();
-    if (play::boardComplete(s_)) completeRound();
+    if (play::boardComplete(session_)) completeRound();
 }
 
 // A full board: the time bonus, the congratulations and, from the same
@@ -281,14 +313,14 @@ void Form2::dropCarried(double x, double y)
 void Form2::completeRound()
 {
     board_->unsetCursor();
-    play::addTimeBonus(s_);
-    p_.dialogs.message(form2text::Congratulations, form2text::CongratulationsTitle);
+    play::addTimeBonus(session_);
+    platform_.dialogs.message(form2text::Congratulations, form2text::CongratulationsTitle);
     if (unloaded_) return;
     showScore();
-    s_.openDealGate();
+    session_.openDealGate();
     Form_Resize();
     if (unloaded_) return;
-    s_.closeDealGate();
+    session_.closeDealGate();
 }
 
 void Form2::endOfDrag()
@@ -296,7 +328,7 @@ void Form2::endOfDrag()
     Picture2->hide();
     Picture2->move(TileParking);
     board_->unsetCursor();
-    s_.DragSlot = 0;
+    session_.DragSlot = 0;
     keys_->dragEnded();
 }
 
@@ -304,8 +336,8 @@ void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, dou
 {
     const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (held != RevealModifiers) return;
-    for (int j = 0; j <= s_.WordCount && j < static_cast<int>(s_.Words.size()); ++j)
-        board_->printLine(s_.Words[static_cast<size_t>(j)]);
+    for (int j = 0; j <= board::rowsInPlay(session_); ++j)
+        board_->printLine(session_.Words[static_cast<size_t>(j)]);
 }
 
 // ---------------------------------------------------------------- records list
@@ -326,16 +358,15 @@ void Form2::fillList(const RecordLines& lines)
 
 void Form2::UpdateRecords()
 {
-    const Result<RecordLines> lines = records_.UpdateRecords(s_, p_.files);
+    const Result<RecordLines> lines = records_.UpdateRecords(session_, platform_.files);
     fillList(lines.value);
-    if (!lines.ok()) p_.dialogs.message(form2text::recordsSaveFailedMessage(), form2text::ErrorTitle);
+    if (!lines.ok()) platform_.dialogs.message(form2text::recordsSaveFailedMessage(), form2text::ErrorTitle);
 }
 
 void Form2::ShowRecords()
 {
-    fillList(readRecordLines(p_.files).value);
-    List->show();
-    List->raise();
+    fillList(readRecordLines(platform_.files).value);
+    showInFront(*List);
 }
 
 // ---------------------------------------------------------------- commands
@@ -346,23 +377,23 @@ void Form2::Indietro_Click() { close(); }
 
 void Form2::Nome_Click()
 {
-    s_.PlayerName = askPlayerName(
+    session_.PlayerName = askPlayerName(
         [this](const std::string& shown) {
-            return p_.dialogs.input(form2text::NamePrompt, form2text::NameTitle, shown);
+            return platform_.dialogs.input(form2text::NamePrompt, form2text::NameTitle, shown);
         },
-        s_.PlayerName);
-    setWindowTitle(toUnicode(form2text::NameCaptionStart + s_.PlayerName + form2text::CaptionEnd));
-    if (writePlayerName(p_.files, s_.PlayerName) != Error::None)
-        p_.dialogs.message(settingsSaveFailedMessage(), form2text::ErrorTitle);
+        session_.PlayerName);
+    setWindowTitle(toUnicode(form2text::NameCaptionStart + session_.PlayerName + form2text::CaptionEnd));
+    if (writePlayerName(platform_.files, session_.PlayerName) != Error::None)
+        platform_.dialogs.message(settingsSaveFailedMessage(), form2text::ErrorTitle);
 }
 
 void Form2::Difficolt_Click()
 {
     askHelpPercent(
         [this](const std::string& shown) {
-            return p_.dialogs.input(form2text::HelpPrompt, form2text::HelpPercentTitle, shown);
+            return platform_.dialogs.input(form2text::HelpPrompt, form2text::HelpPercentTitle, shown);
         },
-        s_);
+        session_);
 }
 
 // ---------------------------------------------------------------- game over
@@ -375,13 +406,24 @@ void Form2::closeEvent(QCloseEvent* e)
 
 void Form2::Form_Unload()
 {
-    if (unloaded_) return;
-    unloaded_ = true;
-    firstDeal_->cancel();
+    if (!stopGame()) return;
     List->move(0, List->y());
     UpdateRecords();
     ShowRecords();
-    p_.dialogs.message(form2text::endMessage(s_), form2text::GameOverTitle);
+    leave(form2text::endMessage(session_), form2text::GameOverTitle);
+}
+
+bool Form2::stopGame()
+{
+    if (unloaded_) return false;
+    unloaded_ = true;
+    firstDeal_->cancel();
+    return true;
+}
+
+void Form2::leave(const std::string& message, const std::string& title)
+{
+    platform_.dialogs.message(message, title);
     Timer1->stop();
     hide();
     emit unloaded();

@@ -8,6 +8,7 @@
 // events into the game's handlers and draws the board from the session.
 
 #include "gamewindow/BoardCanvas.h"
+#include "gamewindow/GameMenu.h"
 #include "game/Deal.h"
 #include "desktop/Platform.h"
 #include "records/RecordsTable.h"
@@ -71,8 +72,6 @@ public:
     int ScaleWidth() const { return board_->width(); }
     // The first round has been dealt.
     bool firstDealDone() const;
-    // The game is over (or could not start) and the window is going away.
-    bool isUnloaded() const { return unloaded_; }
 
 signals:
     // The window has been unloaded; the launcher is in front again.
@@ -84,7 +83,20 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The steps of building the window.
+    GameCommands menuCommands();
+    void createBoard();
+    void createKeys();
+    void createGenreControls();
+    void createRecordsList();
+    void createDragTile();
+    void createClock();
+
     void Form_Unload();
+    // The game is over: nothing more is dealt. False when it already was.
+    bool stopGame();
+    // The last message, then the window goes and the launcher is in front.
+    void leave(const std::string& message, const std::string& title);
     void UpdateRecords();
     void ShowRecords();
     void fillList(const RecordLines& lines);
@@ -98,8 +110,8 @@ private:
     void endOfDrag();
     void showScore();
 
-    Session& s_;
-    Platform& p_;
+    Session& session_;
+    Platform& platform_;
     RecordsTable& records_;
     Dealer dealer_;
     BoardCanvas* board_ = nullptr;

@@ -4,12 +4,12 @@
 #include "gamewindow/GameMenu.h"
 
 #include "about/Form3.h"
-#include "gamewindow/Form2.h"
 #include "gamewindow/Form2Text.h"
 #include "desktop/Text.h"
 #include "ui/Links.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -29,17 +29,17 @@ QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, c
 
 } // namespace
 
-void installGameMenu(Form2& form, Session& session, Platform& platform)
+void installGameMenu(QMainWindow& window, const GameCommands& commands, Session& session, Platform& platform)
 {
     using namespace form2text;
-    QMenuBar* bar = form.menuBar();
+    QMenuBar* bar = window.menuBar();
 
     QMenu* file = bar->addMenu(toUnicode(File));
     file->setObjectName("File");
-    entry(file, Records, {}, "Records", [&form] { form.Records_Click(); });
-    entry(file, Indietro, QKeySequence(Qt::Key_F2), "Indietro", [&form] { form.Indietro_Click(); });
-    entry(file, Nome, QKeySequence(Qt::Key_F3), "Nome", [&form] { form.Nome_Click(); });
-    entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", [&form] { form.Difficolt_Click(); });
+    entry(file, Records, {}, "Records", commands.records);
+    entry(file, Indietro, QKeySequence(Qt::Key_F2), "Indietro", commands.indietro);
+    entry(file, Nome, QKeySequence(Qt::Key_F3), "Nome", commands.nome);
+    entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", commands.difficolt);
     file->addSeparator()->setObjectName("Meno1");
     // Ends the program at once: no records, no message.
     entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco",
@@ -55,8 +55,8 @@ void installGameMenu(Form2& form, Session& session, Platform& platform)
     entry(help, MenuMail, {}, "MenuMail", [&platform] { writeMailToAuthor(platform); });
     entry(help, MenuTHP, {}, "MenuTHP", [&platform] { openWebSite(platform); });
     help->addSeparator()->setObjectName("Meno3");
-    entry(help, About, QKeySequence(Qt::Key_F6), "about", [&form, &platform] {
-        auto* box = new Form3(&form, platform);
+    entry(help, About, QKeySequence(Qt::Key_F6), "about", [&window, &platform] {
+        auto* box = new Form3(&window, platform);
         box->Form_Load();
     });
 }

@@ -45,30 +45,41 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     setWindowTitle(toUnicode(form1text::Caption));
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(px(7980), px(6195));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    setPalette(pal);
+    setColours(this, {{QPalette::Window, QColor(192, 192, 192)},
+                      {QPalette::WindowText, QColor(64, 64, 64)},
+                      {QPalette::Button, QColor(192, 192, 192)}});
     setAutoFillBackground(true);
     setFont(gameFont("Tahoma", 9.75, true));
     setMouseTracking(true);
 
+    const QFont titleFont = gameFont("Tahoma", 14.25, true);
+    createTitle(titleFont);
+    createGenreTiles();
+    createNameBox(titleFont);
+    createButtons();
+    createWebLink();
+    createHandPicture();
+    nameForScreenReaders();
+    setTabOrders();
+}
+
+void Form1::createTitle(const QFont& font)
+{
     // The shadow first, so the red title lies over it.
-    QFont titleFont = gameFont("Tahoma", 14.25, true);
     Label2 = new QLabel(toUnicode(form1text::Title), this);
     Label2->setGeometry(twipRect(330, 180, 7335, 405));
     Label5 = new QLabel(toUnicode(form1text::Title), this);
     Label5->setGeometry(twipRect(300, 150, 7335, 405));
     for (QLabel* l : {Label2, Label5}) {
-        l->setFont(titleFont);
+        l->setFont(font);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    QPalette red = Label5->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label5->setPalette(red);
+    setColours(Label5, {{QPalette::WindowText, QColor(255, 0, 0)}});
+}
 
-    QFont captionFont = gameFont("Tahoma", 9.75, false);
+void Form1::createGenreTiles()
+{
+    const QFont captionFont = gameFont("Tahoma", 9.75, false);
     for (int t = 0; t < 8; ++t) {
         int row = t / 4;
         pittura[t] = new GenreTile(static_cast<int16_t>(t), this);
@@ -80,10 +91,13 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
         Label3[t]->setFont(captionFont);
         Label3[t]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+}
 
+void Form1::createNameBox(const QFont& labelFont)
+{
     Label1 = new QLabel(toUnicode(form1text::PlayerLabel), this);
     Label1->setGeometry(twipRect(300, 5250, 1515, 525));
-    Label1->setFont(titleFont);
+    Label1->setFont(labelFont);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Text1 = new QLineEdit(this);
@@ -93,7 +107,10 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     Text1->setTextMargins(0, 0, 0, 0);
     Text1->installEventFilter(this);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+}
 
+void Form1::createButtons()
+{
     Command2 = new QPushButton(toUnicode(form1text::HelpButton), this);
     Command2->setGeometry(twipRect(5610, 5130, 615, 645));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -103,32 +120,42 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     Command1->setToolTip(toUnicode(form1text::EndButtonTip));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(false);
+}
 
+void Form1::createWebLink()
+{
     Label4 = new LinkLabel(this);
     Label4->setText(toUnicode(WebSiteText));
     Label4->setGeometry(twipRect(2670, 5880, 2145, 255));
     Label4->setFont(gameFont("Tahoma", 9.75, false, true));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette blue = Label4->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label4->setPalette(blue);
+    setColours(Label4, {{QPalette::WindowText, QColor(0, 0, 255)}});
     Label4->setToolTip(toUnicode(form1text::WebSiteTip));
     connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
     connect(Label4, &LinkLabel::mouseMoved, this, &Form1::Label4_MouseMove);
+}
 
+void Form1::createHandPicture()
+{
     // The hand pointer's picture, kept below the client area where it is
     // never seen.
     Picture1 = new QLabel(this);
     Picture1->setGeometry(twipRect(1770, 6300, 510, 510));
     Picture1->setPixmap(Artwork::hand());
     Picture1->hide();
+}
 
+void Form1::nameForScreenReaders()
+{
     // What a screen reader announces: the button captions without their
     // access-key marks.
     Text1->setAccessibleName(toUnicode(form1text::NameBoxName));
     for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     Label4->setAccessibleName(Label4->text());
+}
 
+void Form1::setTabOrders()
+{
     setTabOrder(Text1, pittura[0]);
     for (int t = 0; t < 7; ++t) setTabOrder(pittura[t], pittura[t + 1]);
     setTabOrder(pittura[7], Command1);
@@ -251,9 +278,7 @@ void Form1::ChooseGenre(int16_t index)
     session_.GenreIndex = index;
     if (game_) {
         // One game at a time: the open game window comes back to the front.
-        game_->show();
-        game_->raise();
-        game_->activateWindow();
+        bringToFront(*game_);
         return;
     }
     auto* form = new Form2(session_, platform_, records_);

@@ -69,6 +69,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The steps of building the launcher.
+    void createTitle(const QFont& font);
+    void createGenreTiles();
+    void createNameBox(const QFont& labelFont);
+    void createButtons();
+    void createWebLink();
+    void createHandPicture();
+    void nameForScreenReaders();
+    void setTabOrders();
+
     void gameWindowGone();
     void finishClickOn(QWidget* target);
 

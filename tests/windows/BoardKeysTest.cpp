@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Keyboard play alone, on a bare board: keys become the presses, moves and
+// releases of the mouse at the right points, with no game window around.
+#include "gamewindow/BoardCanvas.h"
+#include "gamewindow/BoardKeys.h"
+#include "game/Play.h"
+#include "doubles/Doubles.h"
+
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct BareBoard {
+    Session s;
+    CountingSound sound;
+    BoardCanvas board;
+    std::vector<Point> presses, moves, releases;
+    int recordsHidden = 0;
+    BoardKeys keys{{[this](Point at) { pressAt(at); }, [this](Point at) { moves.push_back(at); },
+                    [this](Point at) { releaseAt(at); }, [this] { ++recordsHidden; }},
+                   board, s, sound};
+
+    BareBoard()
+    {
+        board.resize(800, 600);
+        s.WordCount = 2;
+        s.Words[1] = "GATTO", s.BoxRows[1] = " A T ";
+        s.Words[2] = "CANE", s.BoxRows[2] = "C   ";
+        s.PoolLetters = s.PoolRemaining = "G T O ANE";
+        s.PoolSize = 9;
+    }
+    // The window's part, by the rules it uses: a press may pick a letter up,
+    // a release drops it and ends the drag.
+    void pressAt(Point at)
+    {
+        presses.push_back(at);
+        play::press(s, at.x, at.y, board.width());
+    }
+    void releaseAt(Point at)
+    {
+        releases.push_back(at);
+        if (s.DragSlot != 0) play::release(s, at.x, at.y, board.width());
+        s.DragSlot = 0;
+        keys.dragEnded();
+    }
+    bool key(int k, const QString& text = {}, Qt::KeyboardModifiers m = {}, bool autoRepeat = false)
+    {
+        QKeyEvent e(QEvent::KeyPress, k, m, text, autoRepeat);
+        return keys.keyPress(&e);
+    }
+    Point boxMiddle(int row, int column) const
+    {
+        return board::middle(board::targetPoint(row, column, board.width()));
+    }
+};
+
+} // namespace
+
+TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
+{
+    BareBoard b;
+    EXPECT_FALSE(b.key(Qt::Key_G, "g", Qt::ControlModifier)); // the menus' keys
+    EXPECT_FALSE(b.key(Qt::Key_Right));                        // nothing carried: not taken
+    EXPECT_TRUE(b.key(Qt::Key_Escape));                        // hides the records table
+    EXPECT_EQ(b.recordsHidden, 1);
+    EXPECT_TRUE(b.presses.empty() && b.releases.empty());
+
+    EXPECT_TRUE(b.key(Qt::Key_Z, "z"));                // no Z in the pool
+    EXPECT_TRUE(b.key(0, QString(QChar(0x0416))));      // not in the game's code page
+    EXPECT_EQ(b.sound.beeps, 2);
+    EXPECT_TRUE(b.presses.empty());
+
+    EXPECT_TRUE(b.key(Qt::Key_T, "t")); // the first T still in the pool: slot 3
+    EXPECT_EQ(b.presses, (std::vector<Point>{board::middle(board::poolPoint(3))}));
+    EXPECT_TRUE(b.keys.carrying());
+    EXPECT_EQ(b.keys.cursor(), (Cell{1, 1}));
+    EXPECT_EQ(b.moves.back(), b.boxMiddle(1, 1));
+    EXPECT_EQ(b.board.markedFrame(), board::cursorFrame(board::targetPoint(1, 1, b.board.width())));
+
+    EXPECT_TRUE(b.key(Qt::Key_Down)); // nearest empty box below
+    EXPECT_TRUE(b.key(Qt::Key_Tab));
+    EXPECT_TRUE(b.key(Qt::Key_Right));
+    EXPECT_TRUE(b.key(Qt::Key_Right)); // round the row
+    EXPECT_EQ(b.keys.cursor(), (Cell{2, 2}));
+    EXPECT_EQ(b.moves.back(), b.boxMiddle(2, 2));
+    EXPECT_TRUE(b.key(Qt::Key_O, "o")); // another letter keeps the marked box
+    EXPECT_EQ(b.keys.cursor(), (Cell{2, 2}));
+
+    EXPECT_TRUE(b.key(Qt::Key_Return, "\r", {}, true)); // a held key drops nothing
+    EXPECT_TRUE(b.releases.empty());
+    EXPECT_TRUE(b.key(Qt::Key_Escape)); // back to the pool: a release outside every box
+    EXPECT_EQ(b.releases, (std::vector<Point>{{0, 0}}));
+    EXPECT_EQ(b.recordsHidden, 1);
+    EXPECT_FALSE(b.keys.carrying() || b.board.markedFrame());
+
+    EXPECT_TRUE(b.key(Qt::Key_T, "t"));
+    EXPECT_TRUE(b.key(Qt::Key_Tab));
+    EXPECT_TRUE(b.key(Qt::Key_Space, " "));
+    EXPECT_EQ(b.releases.back(), b.boxMiddle(1, 3));
+    EXPECT_EQ(b.s.BoxRows[1], " ATT ");
+    EXPECT_EQ(b.s.Score, 300);
+    EXPECT_FALSE(b.keys.carrying() || b.board.markedFrame());
+}
