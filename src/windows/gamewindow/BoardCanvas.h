@@ -31,6 +31,7 @@ class QKeyEvent;
 class QMouseEvent;
 
 class BoardCanvas : public QWidget {
+    Q_OBJECT // named for the factory of its accessible objects
 public:
     explicit BoardCanvas(QWidget* parent = nullptr);
 

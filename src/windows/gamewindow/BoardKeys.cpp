@@ -3,6 +3,7 @@
 
 #include "gamewindow/BoardKeys.h"
 
+#include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"
 #include "game/KeyboardPlay.h"
 #include "desktop/Sound.h"
@@ -68,6 +69,11 @@ void BoardKeys::take(char letter)
         sound_.beep(); // as a press on a slot with nothing left to take
         return;
     }
+    takeSlot(slot);
+}
+
+void BoardKeys::takeSlot(int slot)
+{
     const Point at = board::middle(board::poolPoint(slot));
     actions_.press(at);
     if (session_.DragSlot == 0) return;
@@ -88,6 +94,7 @@ void BoardKeys::moveTo(Cell box)
     board_.markBox(ref);
     const Point at = board::middle(ref);
     actions_.move(at);
+    announceBoardChange(board_);
 }
 
 void BoardKeys::drop()

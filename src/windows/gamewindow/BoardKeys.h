@@ -30,6 +30,8 @@ public:
 
     // True when the key was taken.
     bool keyPress(QKeyEvent* e);
+    // Takes the letter of pool slot s, as its typed letter does.
+    void takeSlot(int slot);
     // Every drag ends here, whether keys or the mouse ended it.
     void dragEnded();
 

@@ -3,6 +3,7 @@
 
 #include "gamewindow/Form2.h"
 
+#include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardKeys.h"
 #include "game/ClockText.h"
 #include "gamewindow/FirstDeal.h"
@@ -99,6 +100,8 @@ void Form2::createKeys()
         }};
     keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
     board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
+    makeBoardAccessible(*board_, {session_, [this] { return keys_->carrying() ? keys_->cursor() : Cell{}; },
+                                  [this](int slot) { keys_->takeSlot(slot); }});
     // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
@@ -230,6 +233,7 @@ void Form2::drawDeal()
     for (int slot = 1; slot <= session_.PoolSize; ++slot)
         board_->drawPoolSlot(slot, session_.PoolLetters[static_cast<size_t>(slot - 1)]);
     board_->drawTargetRows(session_);
+    announceBoardChange(*board_);
 }
 
 void Form2::showScore() { Label3->setText(toUnicode(play::scoreCaption(session_.Score))); }
@@ -261,6 +265,7 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
         // The tile stays where it stood until the pointer moves.
         Picture2->showLetter(board::carriedLetter(session_));
         showInFront(*Picture2);
+        announceBoardChange(*board_);
         break;
     case play::Press::OnBox:
         board_->setCursor(Qt::ForbiddenCursor);
@@ -299,6 +304,7 @@ void Form2::dropCarried(double x, double y)
     }
     board_->drawPlacedLetter(session_.TargetRow, session_.TargetColumn, board::carriedLetter(session_));
     board_->drawEmptyPoolSlot(session_.DragSlot);
+    announceBoardChange(*board_);
     if (r == play::Release::Wrong) {
         Indietro_Click(); // returns when the game is over and the window closed
         return;
@@ -330,6 +336,7 @@ void Form2::endOfDrag()
     board_->unsetCursor();
     session_.DragSlot = 0;
     keys_->dragEnded();
+    announceBoardChange(*board_);
 }
 
 void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, double, double)

@@ -3,8 +3,11 @@
 
 #include "gamewindow/Form2Text.h"
 
+#include "game/Play.h"
 #include "game/WordList.h"
 #include "session/Cp1252.h"
+
+#include <iterator>
 
 namespace form2text {
 
@@ -39,6 +42,35 @@ std::string helpMessage(const Session& s)
                    s.GenreNames[s.genreSlot()],
                    "' quindi le parole dovranno appartenere solamente a questa categoria."
                    " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
+}
+
+namespace {
+
+// "Prima", "Seconda" ... as far as a board goes; "Parola 12" beyond.
+std::string wordOrdinal(int row)
+{
+    static constexpr const char* Ordinals[] = {"Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta",
+                                               "Settima", "Ottava", "Nona", "Decima"};
+    if (row >= 1 && row <= static_cast<int>(std::size(Ordinals))) return joined({Ordinals[row - 1], " parola"});
+    return "Parola " + std::to_string(row);
+}
+
+std::string letters(size_t n) { return std::to_string(n) + (n == 1 ? " lettera" : " lettere"); }
+
+} // namespace
+
+std::string boardStatus(const Session& s)
+{
+    size_t left = 0;
+    for (char c : s.PoolRemaining) left += c != ' ';
+    return joined({play::scoreCaption(s.Score), ", ", letters(left), " da sistemare"});
+}
+
+std::string wordRowName(int row, size_t length) { return joined({wordOrdinal(row), ", ", letters(length)}); }
+
+std::string boxPlace(int row, int column)
+{
+    return joined({wordOrdinal(row), ", casella ", std::to_string(column)});
 }
 
 } // namespace form2text

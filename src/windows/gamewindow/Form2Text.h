@@ -64,4 +64,18 @@ std::string recordsSaveFailedMessage();
 // How to play, for the genre in play, in one paragraph.
 std::string helpMessage(const Session& s);
 
+// What a screen reader says of the board.
+inline constexpr const char* BoardName = "Tabellone";
+inline constexpr const char* PoolName = "Lettere da sistemare";
+inline constexpr const char* WordsName = "Parole";
+inline constexpr const char* Empty = "vuota"; // a pool slot or a box without its letter
+
+// The board's state, heard as the focus comes back to it: "Punti: 300,
+// 4 lettere da sistemare".
+std::string boardStatus(const Session& s);
+// A word's row: "Prima parola, 5 lettere".
+std::string wordRowName(int row, size_t letters);
+// Where a box lies: "Prima parola, casella 3".
+std::string boxPlace(int row, int column);
+
 } // namespace form2text

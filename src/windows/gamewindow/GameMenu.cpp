@@ -7,6 +7,7 @@
 #include "gamewindow/Form2Text.h"
 #include "desktop/Text.h"
 #include "ui/Links.h"
+#include "ui/MenuEntryAccessible.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -32,6 +33,7 @@ QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, c
 void installGameMenu(QMainWindow& window, const GameCommands& commands, Session& session, Platform& platform)
 {
     using namespace form2text;
+    nameMenuEntriesWithoutBlanks(); // "Scelta altro Genere ", read without its blank
     QMenuBar* bar = window.menuBar();
 
     QMenu* file = bar->addMenu(toUnicode(File));

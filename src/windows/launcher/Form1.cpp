@@ -5,6 +5,7 @@
 
 #include "gamewindow/Form2.h"
 #include "launcher/Form1Text.h"
+#include "launcher/LauncherAccessible.h"
 #include "desktop/Text.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
@@ -152,6 +153,7 @@ void Form1::nameForScreenReaders()
     Text1->setAccessibleName(toUnicode(form1text::NameBoxName));
     for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     Label4->setAccessibleName(Label4->text());
+    makeLauncherAccessible(); // a window; the heading's shadow left out
 }
 
 void Form1::setTabOrders()

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#pragma once
+// The board as a screen reader meets it: the pool's letters as push buttons,
+// the words as a table (a row a word, a cell a box), and while a letter is
+// carried by keys the box it would drop into as the focus. Qt makes these
+// objects only when an assistive technology asks for them; the game window
+// tells the board when it changed, and what a reader would now read
+// differently is announced then.
+
+#include "game/BoardGeometry.h"
+
+#include <functional>
+
+class BoardCanvas;
+struct Session;
+
+// What the board's accessible objects read and do, given by the game window.
+struct BoardReading {
+    const Session& session;
+    // The box a letter carried by keys would drop into; row 0 when none.
+    std::function<Cell()> cursor;
+    // Takes the letter of pool slot s (1-based), as a typed letter does.
+    std::function<void(int slot)> take;
+};
+
+// Gives the board its accessible objects, made when first asked for.
+void makeBoardAccessible(BoardCanvas& board, BoardReading reading);
+
+// The board changed: a letter taken, placed or put back, the cursor box
+// moved, a new round dealt. Costs nothing while no screen reader listens.
+void announceBoardChange(BoardCanvas& board);

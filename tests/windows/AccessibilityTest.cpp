@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// The windows as a screen reader reads them, through Qt's accessibility
+// interfaces. What it is told as the board changes needs a reader listening:
+// tests/screenreader checks it through the real AT-SPI tree.
+#include "GameWindowFixture.h"
+#include "LauncherFixture.h"
+
+#include "gamewindow/BoardKeys.h"
+#include "ui/Links.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+
+#include <functional>
+
+// Named, not anonymous: the test files are compiled together.
+namespace screenreader {
+
+// A name as the readings below write it: "-" for an empty slot or box.
+QString said(QAccessibleInterface* i)
+{
+    const QString name = i->text(QAccessible::Name);
+    return name == "vuota" ? "-" : name;
+}
+
+// The board as read from its accessible objects.
+struct Reading {
+    QString pool;     // the pool's buttons, a letter each
+    QStringList rows; // each row's header, then its cells
+    QString focus;    // the place of the box with the focus, if any
+    bool operator==(const Reading&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Reading& r)
+{
+    return o << r.pool.toStdString() << " | " << r.rows.join(" | ").toStdString() << " | " << r.focus.toStdString();
+}
+
+Reading readBoard(QWidget* board)
+{
+    Reading r;
+    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(board);
+    for (int i = 0; i < b->childCount(); ++i) {
+        QAccessibleInterface* part = b->child(i);
+        EXPECT_EQ(part->parent(), b);
+        EXPECT_EQ(b->indexOfChild(part), i);
+        for (int k = 0; part->role() == QAccessible::Grouping && k < part->childCount(); ++k) {
+            EXPECT_EQ(part->child(k)->role(), QAccessible::PushButton);
+            r.pool += said(part->child(k));
+        }
+        for (int k = 0; part->role() == QAccessible::Table && k < part->childCount(); ++k) {
+            QAccessibleInterface* c = part->child(k);
+            EXPECT_EQ(part->indexOfChild(c), k);
+            if (c->role() == QAccessible::RowHeader) {
+                r.rows.append(c->text(QAccessible::Name) + ": ");
+                continue;
+            }
+            QAccessibleTableCellInterface* cell = c->tableCellInterface();
+            EXPECT_EQ(c->role(), QAccessible::Cell);
+            if (!cell) return r;
+            EXPECT_EQ(part->tableInterface()->cellAt(cell->rowIndex(), cell->columnIndex()), c);
+            EXPECT_EQ(cell->rowIndex(), r.rows.size() - 1);
+            EXPECT_EQ(c->state().focused, c == b->focusChild());
+            r.rows.last() += said(c);
+        }
+    }
+    if (QAccessibleInterface* f = b->focusChild(); f && f->role() == QAccessible::Cell)
+        r.focus = f->text(QAccessible::Description);
+    return r;
+}
+
+void key(QWidget* w, Qt::Key k) { QTest::keyClick(w->windowHandle(), k); }
+void type(QWidget* w, const char* keys)
+{
+    for (; *keys; ++keys) QTest::keyClick(w->windowHandle(), *keys);
+}
+
+QAccessibleInterface* partOf(QWidget* board, QAccessible::Role role)
+{
+    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(board);
+    for (int i = 0; i < b->childCount(); ++i)
+        if (b->child(i)->role() == role) return b->child(i);
+    return nullptr;
+}
+
+} // namespace screenreader
+
+// One game by keys, by the pool's Press action and by the mouse, and the
+// board as read after each step.
+TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
+{
+    namespace sr = screenreader;
+    scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
+    open();
+    ASSERT_TRUE(form);
+    const QString gatto = "Prima parola, 5 lettere: ", cane = "Seconda parola, 4 lettere: ";
+    auto pressSlot = [&](int slot) {
+        QAccessibleInterface* pool = sr::partOf(client(), QAccessible::Grouping);
+        ASSERT_TRUE(pool);
+        QAccessibleActionInterface* button = pool->child(slot - 1)->actionInterface();
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        button->doAction(QAccessibleActionInterface::pressAction());
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        sr::Reading after;
+    };
+    const Step steps[] = {
+        {"the deal", [] {}, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
+        {"G taken by its key", [&] { sr::type(form, "g"); },
+         {"--T-O-ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
+        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
+        {"G taken and placed", [&] { sr::type(form, "g\r"); },
+         {"--T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
+        {"T taken by its button", [&] { pressSlot(3); },
+         {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
+        {"down", [&] { sr::key(form, Qt::Key_Down); },
+         {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
+        {"up and placed",
+         [&] {
+             sr::key(form, Qt::Key_Up);
+             sr::key(form, Qt::Key_Return);
+         },
+         {"----O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
+        {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"------ANE", {gatto + "GATTO", cane + "C---"}, ""}},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        ASSERT_TRUE(form) << step.what;
+        EXPECT_EQ(sr::readBoard(client()), step.after) << step.what;
+    }
+    EXPECT_EQ(s.BoxRows[1], "GATTO");
+}
+
+// The launcher: a window named by its title, the heading once, the web
+// address a link whose action opens the site; the game's menu entries named
+// without the blanks that end their captions.
+TEST_F(Launcher, ScreenReaderMeetsAWindowAHeadingALinkAndMenuEntries)
+{
+    open();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(launcher.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Parolix");
+    int headings = 0;
+    QAccessibleInterface* link = nullptr;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* c = window->child(i);
+        EXPECT_EQ(window->indexOfChild(c), i);
+        headings += c->text(QAccessible::Name) == launcher->Label5->text();
+        if (c->role() == QAccessible::Link) link = c;
+    }
+    EXPECT_EQ(headings, 1);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->text(QAccessible::Name), QString(WebSiteText));
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(fp.shell.opened.size(), 1u);
+    EXPECT_EQ(fp.shell.opened[0], WebSiteAddress);
+
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    auto* indietro = game->findChild<QAction*>("Indietro");
+    ASSERT_TRUE(indietro);
+    EXPECT_EQ(indietro->text(), "Scelta altro &Genere "); // on screen as ever
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(game->findChild<QMenu*>("File"));
+    QAccessibleInterface* entry = menu->child(1);
+    EXPECT_EQ(entry->object(), indietro);
+    EXPECT_EQ(entry->text(QAccessible::Name), "Scelta altro Genere");
+    EXPECT_EQ(entry->role(), QAccessible::MenuItem);
+    EXPECT_EQ(menu->indexOfChild(entry), 1);
+}
