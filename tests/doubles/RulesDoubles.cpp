@@ -46,18 +46,19 @@ std::string MemoryFiles::text(const std::string& name) const
 bool MemoryFiles::exists(const std::string& name) { return find(name) != content.end(); }
 
 Error MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
-                                 size_t maxLine)
+                                 size_t maxLine, FileKind kind)
 {
     auto it = find(name);
     if (it == content.end()) return Error::NotFound;
     if (failReads) return Error::Unreadable;
-    splitLines(it->second, line, maxLine);
+    if (kind == FileKind::Own && it->second.size() > OwnFileMax) return Error::FileTooLarge;
+    splitLines(it->second, line, maxLine, kind);
     return Error::None;
 }
 
 Error MemoryFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)
 {
-    if (failWrites) return Error::Unwritable;
+    if (failWrites) return writeFailure;
     std::string text;
     for (const auto& l : lines) text += l + "\r\n";
     auto it = find(name);
@@ -69,7 +70,7 @@ Error MemoryFiles::rewrite(const std::string& name, const std::vector<std::strin
 Error MemoryFiles::touch(const std::string& name)
 {
     if (exists(name)) return Error::None;
-    if (failWrites) return Error::Unwritable;
+    if (failWrites) return writeFailure;
     content[name] = "";
     return Error::None;
 }

@@ -145,6 +145,22 @@ TEST_F(GameOver, ARecordsFileThatCannotBeSavedIsReportedAndTheGameStillEnds)
     EXPECT_EQ(unloadedSignals, 1);
 }
 
+// A full disk is told as such, not as a file in use.
+TEST_F(GameOver, AFullDiskIsToldAsSuch)
+{
+    scriptCatAndDog();
+    open();
+    fp.files.content["LexOrda.Sco"] = "OLD        50      Frutti\r\n";
+    fp.files.failWrites = true;
+    fp.files.writeFailure = Error::DiskFull;
+    form->Indietro_Click();
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Impossibile salvare la tabella dei record (LexOrda.Sco): il disco \xE8 "
+                                        "pieno. I record precedenti restano invariati.");
+    EXPECT_EQ(fp.files.text("LexOrda.Sco"), "OLD        50      Frutti\r\n");
+    settle();
+}
+
 TEST_F(GameOver, TheRecordsListAtTheEndOfAGame)
 {
     scriptCatAndDog();

@@ -5,6 +5,7 @@
 // box is left however it is left, and taken back from the game window.
 #include "LauncherFixture.h"
 
+#include "gamewindow/Form2Text.h"
 #include "ui/Messages.h"
 #include "records/PlayerSettings.h"
 
@@ -29,6 +30,46 @@ TEST_F(Launcher, NameFromSettingsFile)
     open();
     EXPECT_EQ(s.PlayerName, "MARIO");
     EXPECT_EQ(launcher->Text1->text(), "MARIO");
+}
+
+// A settings file far larger than the game writes is damaged: the name is
+// ANONIMO and the launcher says why, in its own words.
+TEST_F(Launcher, ADamagedSettingsFileIsTold)
+{
+    fp.files.content["lexorda.ini"] = "Nome=MARIO\r\n" + std::string(OwnFileMax, ' ');
+    open();
+    EXPECT_EQ(s.PlayerName, "ANONIMO");
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile leggere il nome del giocatore (LexOrda.ini): il file \xE8 danneggiato (troppo grande).");
+}
+
+// Each reason a save fails for, in its literal words; the one of old for
+// everything else.
+TEST(SaveMessages, EachReasonInItsOwnWords)
+{
+    const struct {
+        Error error;
+        const char* reason;
+    } cases[] = {
+        {Error::Unwritable, "il file o la cartella non sono accessibili (sola lettura o in uso)"},
+        {Error::Busy, "il file o la cartella non sono accessibili (sola lettura o in uso)"},
+        {Error::DiskFull, "il disco \xE8 pieno"},
+        {Error::FileTooLarge, "il file \xE8 danneggiato (troppo grande)"},
+        {Error::ForeignLink, "il file \xE8 un collegamento simbolico di un altro utente"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(settingsSaveFailedMessage(c.error), std::string("Impossibile salvare il nome del giocatore "
+                                                                  "(LexOrda.ini): ") +
+                                                          c.reason + ". Il nome vale solo fino alla chiusura del gioco.");
+        EXPECT_EQ(form2text::recordsSaveFailedMessage(c.error),
+                  std::string("Impossibile salvare la tabella dei record (LexOrda.Sco): ") + c.reason +
+                      ". I record precedenti restano invariati.");
+    }
+    EXPECT_EQ(settingsReadFailedMessage(Error::Unreadable), "");
+    EXPECT_EQ(settingsReadFailedMessage(Error::ForeignLink),
+              "Impossibile leggere il nome del giocatore (LexOrda.ini): il file \xE8 un collegamento simbolico di "
+              "un altro utente.");
 }
 
 // Typing keeps the box as typed but the name in upper case; leaving the box

@@ -11,12 +11,15 @@
 #include "ui/Palette.h"
 
 #include "doubles/TempFolder.h"
+#include "launcher/Startup.h"
+#include "platform/FileLayout.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cstdlib>
 #include <fstream>
 
 // The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
@@ -168,6 +171,29 @@ TEST(Documentation, ThePathReachesTheDesktopAsSpeltOnDisk)
     const QUrl url = documentUrl(files.pathOf(DocumentationFile));
     EXPECT_TRUE(url.toLocalFile().endsWith(QString::fromUtf8("città/lexorda.htm"))) << url.toString().toStdString();
     EXPECT_TRUE(QFile::exists(url.toLocalFile()));
+}
+
+// The player's folder from XDG_DATA_HOME: a folder whose name is not UTF-8
+// takes the saves; a relative one is ignored for the home folder's.
+TEST(Startup, ThePlayersFolderFromXdgDataHome)
+{
+    TempFolder t;
+    const std::string odd = (t.path / "d\xE0ti").string();
+    const char* was = std::getenv("XDG_DATA_HOME");
+    const std::string saved = was ? was : "";
+    ::setenv("XDG_DATA_HOME", odd.c_str(), 1);
+    const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+    EXPECT_EQ(l.playerFolder, odd + "/parolix");
+    DiskFiles files(l.dataFolder, l.playerFolder);
+    EXPECT_EQ(writePlayerName(files, "MARIO"), Error::None);
+    EXPECT_TRUE(std::filesystem::is_regular_file(odd + "/parolix/LexOrda.ini"));
+    ::setenv("XDG_DATA_HOME", "dati", 1);
+    const std::string home = playerDataFolderFrom(nullptr, std::getenv("HOME"));
+    if (!home.empty()) {
+        EXPECT_EQ(fileLayoutFor(QFile::decodeName(t.path.c_str())).playerFolder, home);
+    }
+    if (was) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_DATA_HOME");
 }
 
 // The hand over tiles and the link, kept over captions, the name box and the

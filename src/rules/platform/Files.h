@@ -16,6 +16,16 @@
 #include <string_view>
 #include <vector>
 
+// Who writes a file. The settings and the records file are the game's own:
+// it writes them in its code page, with CR LF, and they stay small. Data
+// files (the word list) come from elsewhere.
+enum class FileKind { Data, Own };
+
+// One of the game's own files past this size was not written by the game
+// (ten lines of about thirty characters): it is read as damaged, and the
+// bytes past the lines used are never read.
+inline constexpr size_t OwnFileMax = 1 << 20;
+
 class Files {
 public:
     virtual ~Files() = default;
@@ -29,15 +39,23 @@ public:
     // line end adds no empty line. Lines longer than maxLine are cut there.
     // A file that is wholly UTF-8 with a multi-byte sequence in it (as a
     // Linux editor saves it) is handed over in code page 1252, a character
-    // the code page lacks as '?'; any other file byte for byte.
+    // the code page lacks as '?'; any other file byte for byte. One of the
+    // game's own files that has the shape the game writes (every line ended
+    // by CR LF) is always read byte for byte, so a name whose code page
+    // bytes happen to spell UTF-8 reads back as written; and one larger
+    // than OwnFileMax gives FileTooLarge without a line read.
     // The callback returns false to stop reading.
     virtual Error readLines(const std::string& name,
                                 const std::function<bool(std::string_view)>& line,
-                                size_t maxLine = 4096) = 0;
+                                size_t maxLine = 4096, FileKind kind = FileKind::Data) = 0;
 
     // Replaces the whole file with these lines, each ended by CR LF. The text
     // goes to a temporary file first, which takes the old file's place only
-    // when complete, so a failure leaves the old file as it was.
+    // when complete, so a failure leaves the old file as it was. A file that
+    // another player owns, or that has further hard links, keeps its owner,
+    // group, mode and links (see DiskFiles::rewrite). Gives DiskFull when the
+    // disk has no room or no inodes left, ForeignLink for a link that the
+    // system would not follow.
     virtual Error rewrite(const std::string& name, const std::vector<std::string>& lines) = 0;
 
     // Creates the file empty when it does not exist yet.
@@ -64,7 +82,7 @@ public:
     DiskFiles(std::string dataFolder, std::string playerFolder);
     bool exists(const std::string& name) override;
     Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
-                        size_t maxLine = 4096) override;
+                        size_t maxLine = 4096, FileKind kind = FileKind::Data) override;
     Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     Error touch(const std::string& name) override;
     Error underLock(const std::string& name, const std::function<Error()>& step) override;
@@ -78,18 +96,35 @@ public:
     // folder with the name as given when there is none.
     std::string resolve(const std::string& name) const;
 
+    // A second folder where a portable copy may have kept the player's
+    // files (the player's data folder while the program folder was
+    // read-only, or the program folder while it could be written). Of a
+    // file found in both, the one saved last is read.
+    void setOtherPlayerFolder(std::string folder) { other_ = std::move(folder); }
+
 private:
     // Where a save of this name goes: the player's file of that name in any
     // case, or a new one spelt as given.
     std::filesystem::path writeTarget(const std::string& name) const;
     bool makePlayerFolder() const;
     void removeStaleTemporaries(const std::filesystem::path& target);
+    // The lock of this name's file, taken for as long as the result lives;
+    // -1 when there is none to take.
+    int takeLock(const std::string& name, bool create, Error& error);
+    Error readOwnFile(const std::filesystem::path& path, const std::function<bool(std::string_view)>& line,
+                      size_t maxLine);
     std::string data_;
     std::string player_;
+    std::string other_;
+    std::string heldLock_; // the lock this object holds while a step runs
     std::chrono::milliseconds lockWait_{2000};
 };
 
 // Splits text into lines the way readLines does; shared with the in-memory
 // test double so both read alike.
 void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
-                size_t maxLine);
+                size_t maxLine, FileKind kind = FileKind::Data);
+
+// The text has the shape the game gives its own files: not empty, and every
+// line ended by CR LF, the last one too.
+bool inGameShape(std::string_view text);

@@ -14,8 +14,11 @@ enum class Error {
     Unreadable,  // the file is there but cannot be read
     Unwritable,  // the file or its folder cannot be written
     Busy,        // another copy of the game kept the file locked too long
+    DiskFull,    // no room left on the disk, or no free inodes, or the quota used up
+    ForeignLink, // a link another user planted in a shared folder such as /tmp
     // Pictures.
-    FileTooLarge,  // larger than any picture of ours
+    FileTooLarge,  // larger than any picture of ours, or a settings or
+                   // records file far past what the game ever writes
     TooShort,      // empty, or too short for a metafile
     NotAMetafile,
     BadHeader,

@@ -12,15 +12,16 @@ constexpr int16_t HelpMax = 60;
 
 } // namespace
 
-std::string readPlayerName(Files& files)
+std::string readPlayerName(Files& files, Error* error)
 {
     if (!files.exists(SettingsFile)) return NameAtStart;
     std::string first;
     const Error read = files.readLines(SettingsFile, [&](std::string_view line) {
         first = line;
         return false; // only the first line holds the name
-    });
+    }, 4096, FileKind::Own);
     // A file that cannot be read leaves the name it would have had without one.
+    if (error) *error = read;
     if (read != Error::None) return NameAtStart;
     // The first five characters ("Nome=") are skipped unseen.
     std::string name = first.size() > 5 ? first.substr(5) : std::string();

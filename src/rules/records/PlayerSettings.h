@@ -17,8 +17,9 @@ inline constexpr size_t NameMax = 10;                   // in the name command
 
 // The name at start-up: "ANONIMO" without a file; otherwise the first line
 // from its sixth character, control characters as blanks, trimmed of blanks
-// and in upper case.
-std::string readPlayerName(Files& files);
+// and in upper case. A file that cannot be read, or is far larger than the
+// game writes, gives "ANONIMO" too; `error`, when given, says why.
+std::string readPlayerName(Files& files, Error* error = nullptr);
 
 // Rewrites the settings file with the one name line.
 Error writePlayerName(Files& files, const std::string& name);

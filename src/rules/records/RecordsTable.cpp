@@ -25,10 +25,10 @@ std::string formatRecordLine(const std::string& name, int32_t score, const std::
 {
     std::string line = oneLine(name.substr(0, NameWidth));
     line.resize(ScoreColumn, ' ');
-    // Eight columns hold the score; a wider one would push the genre out of
-    // its column and spoil the line when read back, so it stops at the edge.
-    line += std::to_string(std::clamp<int32_t>(score, MinRecordScore, MaxRecordScore));
-    line.resize(GenreColumn, ' ');
+    // Eight columns hold the score. A wider one (no game comes near it) is
+    // still written whole: a score is never written as another number.
+    line += std::to_string(score);
+    if (line.size() < GenreColumn) line.resize(GenreColumn, ' ');
     line += oneLine(genre);
     return line;
 }
@@ -39,6 +39,13 @@ RecordEntry parseRecordLine(std::string_view line)
     e.name = std::string(line.substr(0, NameWidth));
     if (line.size() > ScoreColumn) e.score = toInt32(LeadingNumber(line.substr(ScoreColumn)));
     if (line.size() > GenreColumn) e.genre = std::string(line.substr(GenreColumn));
+    // A score wider than its columns runs into the genre's, so the line
+    // written anew from the three fields would hold another number. Such a
+    // line is written back as it stands.
+    const auto number = [](std::string_view l) {
+        return l.size() > ScoreColumn ? LeadingNumber(l.substr(ScoreColumn)) : 0.0;
+    };
+    if (number(formatRecordLine(e.name, e.score, e.genre)) != number(line)) e.kept = std::string(line);
     return e;
 }
 
@@ -71,12 +78,14 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
             RecordNames[RecordCount] = std::move(e.name);
             RecordScores[RecordCount] = e.score;
             RecordGenres[RecordCount] = std::move(e.genre);
+            KeptLines[RecordCount] = std::move(e.kept);
         }
         shown.emplace_back(line);
         return shown.size() <= MaxListedLines;
-    });
-    // Rewriting what could not be read would throw the records away.
-    if (read == Error::Unreadable) return read;
+    }, 4096, FileKind::Own);
+    // Rewriting what could not be read would throw the records away, and a
+    // file far larger than the game writes is no records file of ours.
+    if (read != Error::None && read != Error::NotFound) return read;
 
     if (RecordCount > TableSize) RecordCount = TableSize;
 
@@ -89,17 +98,20 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
                 RecordNames[j] = RecordNames[j - 1];
                 RecordScores[j] = RecordScores[j - 1];
                 RecordGenres[j] = RecordGenres[j - 1];
+                KeptLines[j] = KeptLines[j - 1];
             }
             RecordNames[i] = s.PlayerName;
             RecordScores[i] = s.Score;
             RecordGenres[i] = s.GenreNames[s.genreSlot()];
+            KeptLines[i].clear();
             break;
         }
     }
 
     std::vector<std::string> lines;
     for (int i = 1; i <= TableSize; ++i)
-        lines.push_back(formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i]));
+        lines.push_back(KeptLines[i].empty() ? formatRecordLine(RecordNames[i], RecordScores[i], RecordGenres[i])
+                                             : KeptLines[i]);
     return files.rewrite(RecordsFile, lines);
 }
 
@@ -110,8 +122,8 @@ Result<RecordLines> readRecordLines(Files& files)
     const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         out.value.emplace_back(line);
         return out.value.size() <= MaxListedLines;
-    });
+    }, 4096, FileKind::Own);
     // No file at all (the folder would not let it be created) shows the title alone.
-    if (read == Error::Unreadable) out.error = read;
+    if (read != Error::None && read != Error::NotFound) out.error = read;
     return out;
 }

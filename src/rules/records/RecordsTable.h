@@ -26,6 +26,9 @@ struct RecordsTable {
     std::array<int32_t, 12> RecordScores{};
     std::array<std::string, 12> RecordGenres{};
     int16_t RecordCount = 0;
+    // The line as it stood in the file, for an entry whose score does not
+    // fit its columns: it is written back unchanged. Empty for the others.
+    std::array<std::string, 12> KeptLines{};
 
     // Reads the file, enters the game's score where it beats an entry and
     // rewrites the file whole. Gives the lines read, for the list, also when
@@ -43,6 +46,8 @@ private:
 };
 
 // The list's lines straight from the file (creating it empty when missing).
+// A file that cannot be read, or is far larger than the game writes, gives
+// its error with the lines read before it.
 Result<RecordLines> readRecordLines(Files& files);
 
 // One line of the file.
@@ -52,15 +57,12 @@ std::string formatRecordLine(const std::string& name, int32_t score, const std::
 // default line length of Files::readLines); a file longer than that is cut.
 inline constexpr size_t MaxListedLines = 1000;
 
-// The score column is eight characters wide; scores beyond it are written
-// as the nearest value that fits.
-inline constexpr int32_t MaxRecordScore = 99999999;
-inline constexpr int32_t MinRecordScore = -9999999;
-
 // One line of the file read back into its three fields.
 struct RecordEntry {
     std::string name;  // columns 1-10, trailing blanks kept
     int32_t score = 0; // the number at column 12, 0 when none
     std::string genre; // from column 20
+    std::string kept;  // the line itself when the three fields written anew
+                       // would read back as another score; else empty
 };
 RecordEntry parseRecordLine(std::string_view line);

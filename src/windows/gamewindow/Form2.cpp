@@ -367,7 +367,7 @@ void Form2::UpdateRecords()
 {
     const Result<RecordLines> lines = records_.UpdateRecords(session_, platform_.files);
     fillList(lines.value);
-    if (!lines.ok()) platform_.dialogs.message(form2text::recordsSaveFailedMessage(), form2text::ErrorTitle);
+    if (!lines.ok()) platform_.dialogs.message(form2text::recordsSaveFailedMessage(lines.error), form2text::ErrorTitle);
 }
 
 void Form2::ShowRecords()
@@ -390,8 +390,8 @@ void Form2::Nome_Click()
         },
         session_.PlayerName);
     setWindowTitle(toUnicode(form2text::NameCaptionStart + session_.PlayerName + form2text::CaptionEnd));
-    if (writePlayerName(platform_.files, session_.PlayerName) != Error::None)
-        platform_.dialogs.message(settingsSaveFailedMessage(), form2text::ErrorTitle);
+    if (const Error e = writePlayerName(platform_.files, session_.PlayerName); e != Error::None)
+        platform_.dialogs.message(settingsSaveFailedMessage(e), form2text::ErrorTitle);
 }
 
 void Form2::Difficolt_Click()

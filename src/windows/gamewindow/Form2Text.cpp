@@ -6,6 +6,7 @@
 #include "game/Play.h"
 #include "game/WordList.h"
 #include "session/Cp1252.h"
+#include "ui/Messages.h"
 
 #include <iterator>
 
@@ -27,10 +28,10 @@ std::string noWordListMessage(Error error)
                    error == Error::NotFound ? "\": file non trovato." : "\": file illeggibile."});
 }
 
-std::string recordsSaveFailedMessage()
+std::string recordsSaveFailedMessage(Error error)
 {
-    return "Impossibile salvare la tabella dei record (LexOrda.Sco): il file o la cartella "
-           "non sono accessibili (sola lettura o in uso). I record precedenti restano invariati.";
+    return joined({"Impossibile salvare la tabella dei record (LexOrda.Sco): ", saveFailureReason(error),
+                   ". I record precedenti restano invariati."});
 }
 
 std::string helpMessage(const Session& s)

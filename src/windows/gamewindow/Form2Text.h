@@ -58,8 +58,8 @@ std::string endMessage(const Session& s);
 // The word list could not be read for the next round.
 std::string noWordListMessage(Error error);
 
-// The records could not be saved after a game.
-std::string recordsSaveFailedMessage();
+// The records could not be saved after a game, and why.
+std::string recordsSaveFailedMessage(Error error = Error::Unwritable);
 
 // How to play, for the genre in play, in one paragraph.
 std::string helpMessage(const Session& s);

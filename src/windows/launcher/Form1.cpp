@@ -193,10 +193,13 @@ void Form1::Form_Load()
         Label3[t]->setText(toUnicode(session_.GenreNames[t]));
     }
     session_.HelpPercentStart = -1;
-    session_.PlayerName = readPlayerName(platform_.files);
+    Error nameRead = Error::None;
+    session_.PlayerName = readPlayerName(platform_.files, &nameRead);
 
     if (!missing.empty())
         platform_.dialogs.message(form1text::picturesFailedMessage(missing), form1text::MessageTitle);
+    if (const std::string told = settingsReadFailedMessage(nameRead); !told.empty())
+        platform_.dialogs.message(told, form1text::MessageTitle);
 }
 
 void Form1::Form_Activate()
@@ -242,10 +245,10 @@ void Form1::Text1_LostFocus()
     if (savingName_) return; // the failure message itself takes the focus
     savingName_ = true;
     const std::string name = session_.PlayerName;
-    if (writePlayerName(platform_.files, name) != Error::None) {
+    if (const Error e = writePlayerName(platform_.files, name); e != Error::None) {
         // Told once per name, not at every change of focus.
         if (!lastSaveFailed_ || lastFailedName_ != name) {
-            platform_.dialogs.message(settingsSaveFailedMessage(), form1text::MessageTitle);
+            platform_.dialogs.message(settingsSaveFailedMessage(e), form1text::MessageTitle);
             ++saveMessages_;
         }
         lastSaveFailed_ = true;

@@ -25,7 +25,9 @@ const char* pictureErrorText(Error error)
     case Error::NoMemory: return "memoria insufficiente per l'immagine";
     case Error::None:
     case Error::Unwritable:
-    case Error::Busy: break; // not what reading a picture reports
+    case Error::Busy:
+    case Error::DiskFull:
+    case Error::ForeignLink: break; // not what reading a picture reports
     }
     return "file non leggibile";
 }

@@ -11,9 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -30,8 +29,10 @@ FileLayout fileLayoutFor(const QString& programFolder)
     // access() also says no for a read-only mount, which the mode bits hide.
     facts.programWritable = ::access(facts.programFolder.c_str(), W_OK) == 0;
     facts.installedDataFolder = onDisk(QDir::cleanPath(programFolder + "/../share/parolix"));
-    facts.playerDataFolder =
-        onDisk(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/parolix");
+    // Straight from the environment, byte for byte: a folder name that is not
+    // UTF-8 would not survive a trip through QString.
+    facts.playerDataFolder = playerDataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (facts.playerDataFolder.empty()) facts.playerDataFolder = onDisk(QDir::homePath() + "/.local/share/parolix");
     return chooseFileLayout(facts);
 }
 
@@ -48,6 +49,7 @@ Parolix::Parolix(const QString& programFolder)
                     QCoreApplication::exit(0);
                 }}
 {
+    files_.setOtherPlayerFolder(layout_.otherPlayerFolder);
     installFontSubstitutions();
     QApplication::setWindowIcon(Artwork::windowIcon());
     // Desktops that match windows to their menu entry by id (Wayland) find

@@ -26,8 +26,24 @@ std::string mailFailedMessage()
     return joined({"Impossibile aprire il programma di posta per scrivere a ", MailAddress, "."});
 }
 
-std::string settingsSaveFailedMessage()
+std::string saveFailureReason(Error error)
 {
-    return "Impossibile salvare il nome del giocatore (LexOrda.ini): il file o la cartella "
-           "non sono accessibili (sola lettura o in uso). Il nome vale solo fino alla chiusura del gioco.";
+    switch (error) {
+    case Error::DiskFull: return "il disco \xE8 pieno";
+    case Error::FileTooLarge: return "il file \xE8 danneggiato (troppo grande)";
+    case Error::ForeignLink: return "il file \xE8 un collegamento simbolico di un altro utente";
+    default: return "il file o la cartella non sono accessibili (sola lettura o in uso)";
+    }
+}
+
+std::string settingsSaveFailedMessage(Error error)
+{
+    return joined({"Impossibile salvare il nome del giocatore (LexOrda.ini): ", saveFailureReason(error),
+                   ". Il nome vale solo fino alla chiusura del gioco."});
+}
+
+std::string settingsReadFailedMessage(Error error)
+{
+    if (error != Error::FileTooLarge && error != Error::ForeignLink) return {};
+    return joined({"Impossibile leggere il nome del giocatore (LexOrda.ini): ", saveFailureReason(error), "."});
 }

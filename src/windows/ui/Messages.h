@@ -6,6 +6,8 @@
 // window's own texts stand in its own text file: launcher/Form1Text.h,
 // game/Form2Text.h, about/Form3Text.h.
 
+#include "platform/Result.h"
+
 #include <string>
 
 inline constexpr const char* DocumentationFile = "LEXORDA.htm";
@@ -20,5 +22,15 @@ std::string documentationFailedMessage();
 std::string webSiteFailedMessage();
 std::string mailFailedMessage();
 
+// Why a settings or records file could not be saved, in a few words: the
+// disk is full, the file is damaged or a stranger's link; for anything else
+// the file or its folder cannot be reached.
+std::string saveFailureReason(Error error);
+
 // The player's name could not be saved.
-std::string settingsSaveFailedMessage();
+std::string settingsSaveFailedMessage(Error error = Error::Unwritable);
+
+// The name could not be read at start-up from a settings file that is far
+// larger than the game writes, or is a stranger's link; empty for any other
+// case, which is not told (the name is ANONIMO, as without a file).
+std::string settingsReadFailedMessage(Error error);

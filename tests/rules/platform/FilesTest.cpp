@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "platform/FileLayout.h"
 #include "platform/Files.h"
+#include "records/PlayerSettings.h"
+#include "records/RecordsTable.h"
 #include "doubles/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -181,6 +185,59 @@ TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
     EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), Error::Unwritable);
     EXPECT_EQ(g.touch("LexOrda.new"), Error::Unwritable);
     EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"});
+}
+
+// A portable copy whose folder was read-only for a while, then writable,
+// then read-only again: each time the files saved last are read, wherever
+// they were saved, so no name or score made meanwhile is lost.
+TEST(DiskFiles, APortableCopyReadsThePlayersFilesSavedLast)
+{
+    TempFolder t;
+    const fs::path program = t.path / "parolix", home = t.path / "home" / "parolix";
+    fs::create_directory(program);
+    std::ofstream(program / "lexorda.DAT") << "\x10" "Animali\r\nGATTO\r\n";
+    std::ofstream(program / "LexOrda.Sco") << "PRIMA      50      Animali\r\n";
+    std::ofstream(program / "LexOrda.ini") << "Nome=PRIMA\r\n";
+    const auto copyWith = [&](bool writable) {
+        const FileLayout l = chooseFileLayout({program.string(), true, writable, "", home.string()});
+        auto f = std::make_unique<DiskFiles>(l.dataFolder, l.playerFolder);
+        f->setOtherPlayerFolder(l.otherPlayerFolder);
+        return f;
+    };
+    const auto game = [](Files& f, const char* name, int32_t score) {
+        Session s;
+        fillGenreTables(s);
+        s.PlayerName = name;
+        s.Score = score;
+        RecordsTable table;
+        EXPECT_EQ(table.UpdateRecords(s, f).error, Error::None);
+        EXPECT_EQ(writePlayerName(f, name), Error::None);
+    };
+    // Time passes between one run and the next.
+    const auto later = [](const fs::path& folder) {
+        for (const char* n : {"LexOrda.Sco", "LexOrda.ini"})
+            if (fs::exists(folder / n))
+                fs::last_write_time(folder / n, fs::last_write_time(folder / n) - std::chrono::minutes(5));
+    };
+
+    later(program);
+    game(*copyWith(false), "SOLA", 100); // read-only: saved at home
+    later(home);
+    later(program);
+    later(home);
+    {
+        auto f = copyWith(true); // writable again
+        EXPECT_EQ(readPlayerName(*f), "SOLA");
+        game(*f, "SCRIVE", 70);
+    }
+    later(program);
+    auto f = copyWith(false); // and read-only once more
+    EXPECT_EQ(readPlayerName(*f), "SCRIVE");
+    const RecordLines lines = readRecordLines(*f).value;
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "SOLA       100     Animali");
+    EXPECT_EQ(lines[2], "SCRIVE     70      Animali");
+    EXPECT_EQ(lines[3], "PRIMA      50      Animali");
 }
 
 // A save keeps what the player set up around the file: its mode, a link to

@@ -35,9 +35,20 @@ namespace {
     }
 }
 
-} // namespace
+// The files as the game reads them: a save cut short in place is read from
+// its journal.
+std::string asRead(const fs::path& dir, const char* name)
+{
+    DiskFiles files(dir.string());
+    std::string text;
+    files.readLines(name, [&](std::string_view l) { text.append(l).append("\r\n"); return true; }, 4096,
+                    FileKind::Own);
+    return text;
+}
 
-TEST(KillDuringSave, FilesAreAlwaysWhole)
+// Kills a saving process `rounds` times. With `linked`, each file has a
+// second hard link, so every save writes it in place.
+void killDuringSaves(bool linked, int rounds)
 {
     TempFolder folder;
     const fs::path& dir = folder.path;
@@ -48,10 +59,15 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
         RecordsTable().UpdateRecords(s, files);
         writePlayerName(files, "ANONIMO");
     }
+    if (linked) {
+        fs::create_hard_link(dir / "LexOrda.Sco", dir / "copia.sco");
+        fs::create_hard_link(dir / "LexOrda.ini", dir / "copia.ini");
+    }
+    const auto read = [&](const char* name) { return linked ? asRead(dir, name) : folder.read(name); };
     std::mt19937 rng(7);
     int sawChange = 0;
-    std::string before = folder.read("LexOrda.Sco");
-    for (int round = 0; round < 150; ++round) {
+    std::string before = read("LexOrda.Sco");
+    for (int round = 0; round < rounds; ++round) {
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) saveForever(dir.string(), (round + 1) * 100000);
@@ -59,7 +75,7 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
-        std::string sco = folder.read("LexOrda.Sco");
+        std::string sco = read("LexOrda.Sco");
         ASSERT_EQ(std::count(sco.begin(), sco.end(), '\n'), 10) << "round " << round << ":\n" << sco;
         ASSERT_EQ(sco.substr(sco.size() - 2), "\r\n");
         // Every line is a well-formed entry that formats back to itself.
@@ -70,7 +86,7 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
             ASSERT_GE(l.size(), 19u) << l;
             start = end + 2;
         }
-        std::string ini = folder.read("LexOrda.ini");
+        std::string ini = read("LexOrda.ini");
         ASSERT_TRUE(ini == "Nome=ANONIMO\r\n" || ini == "Nome=PARI\r\n" || ini == "Nome=DISPARI\r\n")
             << "round " << round << ": " << ini;
         if (sco != before) ++sawChange;
@@ -78,4 +94,23 @@ TEST(KillDuringSave, FilesAreAlwaysWhole)
     }
     // The child did get to save between kills.
     EXPECT_GT(sawChange, 10);
+    if (linked) {
+        // The next save finishes whatever the last kill cut short; the links
+        // still name the one file.
+        DiskFiles files(dir.string());
+        Session s;
+        fillGenreTables(s);
+        s.Score = 1 << 30;
+        ASSERT_EQ(RecordsTable().UpdateRecords(s, files).error, Error::None);
+        EXPECT_EQ(folder.read("LexOrda.Sco"), asRead(dir, "LexOrda.Sco"));
+        EXPECT_TRUE(fs::equivalent(dir / "LexOrda.Sco", dir / "copia.sco"));
+        EXPECT_TRUE(fs::equivalent(dir / "LexOrda.ini", dir / "copia.ini"));
+        EXPECT_FALSE(fs::exists(dir / ".LexOrda.Sco.journal"));
+    }
 }
+
+} // namespace
+
+TEST(KillDuringSave, FilesAreAlwaysWhole) { killDuringSaves(false, 150); }
+
+TEST(KillDuringSave, FilesWrittenInPlaceAreAlwaysWhole) { killDuringSaves(true, 100); }

@@ -38,9 +38,9 @@ TEST(RecordLine, FixedColumns)
         {"ABCDEFGHIJKL", 7, "X", "ABCDEFGHIJ 7       X"}, // longer names are cut to ten
         {"ROSSI", 12345678, "In Cucina", "ROSSI      12345678In Cucina"},
         {"N", -40, "G", "N          -40     G"},
-        // Wider scores stay inside their columns rather than shifting the genre.
-        {"N", 2147483647, "G", "N          99999999G"},
-        {"N", -2147483647 - 1, "G", "N          -9999999G"},
+        // Wider scores are written whole, never as another number.
+        {"N", 2147483647, "G", "N          2147483647G"},
+        {"N", -2147483647 - 1, "G", "N          -2147483648G"},
         // A line break inside a field would split the entry in two; a tab
         // would shift the columns.
         {"A\rB", 1, "G\nH", "A B        1       G H"},
@@ -77,6 +77,41 @@ TEST(RecordLine, ReadBack)
             EXPECT_EQ(e.genre, c.genre);
         }
     }
+}
+
+// A score is written back as the same number: one the fixed columns hold is
+// written anew in them, a wider one keeps its line as it stood (its digits
+// run into the genre's columns), moving with its entry.
+TEST(UpdateRecords, EveryScoreIsWrittenBackAsTheSameNumber)
+{
+    const struct {
+        const char* read;
+        const char* written;
+    } cases[] = {
+        {"MAX        2147483647 Animali", "MAX        2147483647 Animali"},
+        {"BIG        12345678901234567890 Frutti", "BIG        12345678901234567890 Frutti"},
+        {"NOVE       123456789 Animali", "NOVE       123456789 Animali"},
+        {"MIN        -2147483648 Fiori", "MIN        -2147483648 Fiori"},
+        {"OTTO       99999999Animali", "OTTO       99999999Animali"},
+        {"ESADEC     &HFF    Sport", "ESADEC     255     Sport"},
+        {"SPAZI       4 2    Fiori", "SPAZI      42      Fiori"},
+    };
+    MemoryFiles files;
+    std::string file;
+    for (const auto& c : cases) file += std::string(c.read) + "\r\n";
+    files.content["LexOrda.Sco"] = file;
+    Session s;
+    fillGenreTables(s);
+    s.PlayerName = "NUOVO";
+    s.Score = 300; // above the last four
+    RecordsTable table;
+    ASSERT_TRUE(table.UpdateRecords(s, files).ok());
+    std::vector<std::string> want;
+    for (const auto& c : cases) want.emplace_back(c.written);
+    want.insert(want.begin() + 3, "NUOVO      300     Animali");
+    want.emplace_back(EmptyEntry);
+    want.emplace_back(EmptyEntry);
+    EXPECT_EQ(fileLines(files), want);
 }
 
 // Where a new score lands: above every lower entry, below every equal one
