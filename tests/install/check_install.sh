@@ -4,13 +4,14 @@
 
 # Installs the built game into a temporary prefix and checks it as a player
 # meets it: every file in place, the desktop entry and AppStream file valid,
-# the game started from an unrelated folder with its own folder read-only and
-# a fresh player's data folder, and the Debian package built.
-#   check_install.sh BUILD_DIR INSTALLED_GAME_TEST
+# the command line answered without a display, the game started from an
+# unrelated folder with its own folder read-only and a fresh player's data
+# folder, and the Debian package built and passed by lintian.
+#   check_install.sh BUILD_DIR INSTALLED_GAME_TEST COMPONENT_ID
 set -euo pipefail
 build="$1"
 e2e="$2"
-id=org.example.parolix
+id="$3"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -23,7 +24,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/parolix share/parolix/lexorda.DAT share/parolix/LEXORDA.htm \
          share/parolix/0{0,1,2,3,4,5,6,7}.wmf \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/man/man6/parolix.6 share/icons/hicolor/scalable/apps/$id.svg \
+         share/man/man6/parolix.6.gz share/doc/parolix/copyright share/doc/parolix/changelog.gz \
+         share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -43,6 +45,18 @@ if command -v appstreamcli >/dev/null; then
 else
   echo "AppStream file: not validated (appstreamcli missing)"
 fi
+
+# --help and --version answer on standard output before any window, so with
+# no display at all; a wrong option is one line on standard error, status 2.
+ask() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/parolix" "$@" >"$work/out" 2>"$work/err"; }
+ask --version || fail "--version: exit $?: $(cat "$work/err")"
+grep -q '^Parolix [0-9]' "$work/out" && [ ! -s "$work/err" ] || fail "--version said: $(cat "$work/out" "$work/err")"
+ask --help || fail "--help: exit $?: $(cat "$work/err")"
+grep -q -- '--version' "$work/out" && [ ! -s "$work/err" ] || fail "--help said: $(cat "$work/out" "$work/err")"
+set +e; ask --nessuna; rc=$?; set -e
+[ "$rc" -eq 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] ||
+  fail "a wrong option: exit $rc, said: $(cat "$work/out" "$work/err")"
+echo "command line: --version and --help answer without a display, a wrong option exits 2"
 
 # The program's folder read-only, as under /usr; root ignores the mode, so as
 # root the game runs as an unprivileged user (then nothing here is its own).
@@ -77,13 +91,23 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     { cat "$work/cpack.log"; fail "cpack -G DEB"; }
   deb="$(ls "$work"/pkg/parolix_*.deb)"
   dpkg-deb -c "$deb" >"$work/contents"
-  grep -q ' ./usr/bin/parolix$' "$work/contents" || fail "package without /usr/bin/parolix"
+  grep -q ' ./usr/games/parolix$' "$work/contents" || fail "package without /usr/games/parolix"
   grep -q ' ./usr/share/parolix/lexorda.DAT$' "$work/contents" || fail "package without the word list"
   depends="$(dpkg-deb -f "$deb" Depends)"
   for d in fonts-liberation2 qt6-qpa-plugins libqt6widgets6 libuemf0; do
     [[ "$depends" == *"$d"* ]] || fail "package does not depend on $d: $depends"
   done
   echo "package: $(basename "$deb") builds, depends on $depends"
+  if command -v lintian >/dev/null; then
+    # Every tag it shows, info and pedantic included; only errors and
+    # warnings fail, as the overrides answer for the rest.
+    lintian -I --pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+      { cat "$work/lintian.log"; fail "lintian"; }
+    grep -v 'root privileges' "$work/lintian.log" || true
+    echo "lintian: no error, no warning"
+  else
+    echo "lintian: skipped (lintian missing)"
+  fi
 else
   echo "package: skipped (dpkg-deb or dpkg-shlibdeps missing)"
 fi

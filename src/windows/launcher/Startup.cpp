@@ -3,6 +3,7 @@
 
 #include "launcher/Startup.h"
 
+#include "Identity.h"
 #include "game/WordList.h"
 #include "platform/Files.h"
 #include "ui/Artwork.h"
@@ -54,7 +55,7 @@ Parolix::Parolix(const QString& programFolder)
     QApplication::setWindowIcon(Artwork::windowIcon());
     // Desktops that match windows to their menu entry by id (Wayland) find
     // the icon and name this way.
-    QGuiApplication::setDesktopFileName("org.example.parolix");
+    QGuiApplication::setDesktopFileName(PAROLIX_APP_ID);
     // Nothing is addressed through the current folder any more; the data
     // folder is the one place where a stray relative name does no harm.
     QDir::setCurrent(QFile::decodeName(layout_.dataFolder.c_str()));

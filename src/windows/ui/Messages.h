@@ -6,14 +6,15 @@
 // window's own texts stand in its own text file: launcher/Form1Text.h,
 // game/Form2Text.h, about/Form3Text.h.
 
+#include "Identity.h"
 #include "platform/Result.h"
 
 #include <string>
 
 inline constexpr const char* DocumentationFile = "LEXORDA.htm";
-inline constexpr const char* WebSiteAddress = "https://parolix.example.org";
-inline constexpr const char* WebSiteText = "parolix.example.org";
-inline constexpr const char* MailAddress = "autore@parolix.example.org";
+inline constexpr const char* WebSiteAddress = PAROLIX_HOMEPAGE;
+inline constexpr const char* WebSiteText = PAROLIX_HOMEPAGE_SHOWN;
+inline constexpr const char* MailAddress = PAROLIX_CONTACT;
 inline constexpr const char* LinkFailedTitle = "Parolix";
 
 // The documentation, the site or the mail program could not be opened.
