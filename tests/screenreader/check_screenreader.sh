@@ -14,24 +14,20 @@ here="$(cd "$(dirname "$0")" && pwd)"
 word=GATTO
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb dbus-run-session xdotool; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
-done
-[ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi2-core is missing (scripts/setup.sh installs it)"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing (scripts/setup.sh installs it)"
+command -v Xvfb dbus-run-session xdotool >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "scripts/setup.sh installs what this needs"
 
-if [ "${1:-}" != "--inside" ] && [ "${2:-}" != "--inside" ]; then
+if [ "${2:-}" != "--inside" ]; then
   work="$(mktemp -d /tmp/parolix-screenreader-XXXXXX)"
   trap 'rm -rf "$work"' EXIT
   # The game in a folder of its own: its settings and records stay there.
-  cp "$game" "$work/parolix"
-  cp "$(dirname "$game")"/*.wmf "$work/"
+  cp "$game" "$(dirname "$game")"/*.wmf "$work/"
   printf '\020Animali\r\n%s\r\n' "$word" >"$work/lexorda.DAT"
   export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-  if ! dbus-run-session -- true 2>/dev/null; then
-    echo "SKIPPED: no D-Bus session bus can start here"; exit 77
-  fi
-  exec dbus-run-session -- bash "$0" "$work/parolix" --inside
+  dbus-run-session -- true 2>/dev/null || { echo "SKIPPED: no D-Bus session bus can start here"; exit 77; }
+  rc=0
+  dbus-run-session -- bash "$0" "$work/parolix" --inside || rc=$?
+  exit "$rc"
 fi
 
 # Inside the session bus: a screen, the accessibility bus, then the player.
@@ -40,18 +36,12 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" >/dev/null 2>&
 xvfb=$!
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
-trap 'kill $bus $xvfb 2>/dev/null || true; rm -f "$shown"' EXIT
-for _ in $(seq 100); do
-  [ -s "$shown" ] && break
-  sleep 0.05
-done
+trap 'kill $bus $xvfb 2>/dev/null; rm -f "$shown"' EXIT
+for _ in $(seq 100); do [ -s "$shown" ] && break; sleep 0.05; done
 [ -s "$shown" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$shown")" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
-  { echo "SKIPPED: the AT-SPI bus cannot start here"; exit 77; }
+bus_up() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; }
+for _ in $(seq 50); do bus_up && break; sleep 0.1; done
+bus_up || { echo "SKIPPED: the AT-SPI bus cannot start here"; exit 77; }
 cd "$(dirname "$game")"
 exec /usr/bin/python3 "$here/play_by_tree.py" "$game" "$word"

@@ -2,17 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Parolix developers
 # SPDX-License-Identifier: GPL-2.0-or-later
 
-"""Plays Parolix as a blind player would: reading only the AT-SPI tree that a
-screen reader reads, and pressing only keys.
-
-Run by check_screenreader.sh inside Xvfb, a session bus and the accessibility
-bus. The game's folder holds a word list of one genre with one word, so the
-word is known; where its letters go is read from the tree. Checks the
-launcher, opens the genre by keys, reads the board, takes a letter and
-places it, reading the board and what was announced after each key, then
-plays the board to the congratulations.
-    play_by_tree.py GAME WORD
-"""
+"""Plays Parolix reading only the AT-SPI tree a screen reader reads, pressing
+only keys: the launcher, then a board of WORD to the congratulations, checking
+what is read and announced on the way.    play_by_tree.py GAME WORD"""
 
 import subprocess
 import sys
@@ -21,198 +13,110 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-GAME, WORD = sys.argv[1], sys.argv[2]
-EMPTY = "vuota"
-heard = []  # (event, role, name) as the bus delivered them
+GAME, WORD, EMPTY = sys.argv[1], sys.argv[2], "vuota"
+NAME_CHANGED = "object:property-change:accessible-name"
+heard = []  # (event, role, name), as the bus delivered them
 
 
 def fail(what):
-    print("FAIL:", what)
-    sys.exit(1)
+    sys.exit("FAIL: " + what)
 
 
-def pump():
-    ctx = GLib.MainContext.default()
-    while ctx.iteration(False):
-        pass
-
-
-def wait_for(what, test, seconds=10):
-    end = time.monotonic() + seconds
+def wait_for(what, test):
+    end = time.monotonic() + 10
     while time.monotonic() < end:
-        pump()
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
-            found = test()
-        except Exception:  # an object that went away while being read
-            found = None
-        if found:
-            return found
+            if found := test():
+                return found
+        except Exception:  # an object that went away while it was read
+            pass
         time.sleep(0.05)
     fail("waited in vain for " + what)
 
 
-def keys(*names):
+def keys(*names, focus=None):
+    if focus:  # the window gets the keyboard, as a window manager would give it
+        subprocess.run(["xdotool", "search", "--sync", "--name", focus, "windowfocus", "--sync"], check=True)
     subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
 
 
-def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
-
-
-def find(node, test, depth=0):
-    if node is None or depth > 12:
-        return None
-    if test(node):
-        return node
-    for c in children(node):
-        hit = find(c, test, depth + 1)
-        if hit is not None:
-            return hit
-    return None
-
-
 def find_all(node, test, depth=0):
-    if node is None or depth > 12:
-        return []
     hits = [node] if test(node) else []
-    for c in children(node):
-        hits += find_all(c, test, depth + 1)
+    for i in range(node.childCount if depth < 12 else 0):
+        hits += find_all(node.getChildAtIndex(i), test, depth + 1)
     return hits
 
 
-def role(node):
-    return node.getRoleName()
+def find(node, role, name=None):
+    hits = find_all(node, lambda n: n.getRoleName() == role and name in (None, n.name))
+    return hits[0] if hits else None
 
 
-def focused(node):
-    return node.getState().contains(pyatspi.STATE_FOCUSED)
+def read_board(board, show=False):
+    """The pool's buttons, the row's header and cells, and where the focus is."""
+    pool, table = find(board, "panel", "Vasca"), find(board, "table", "Parole")
+    buttons = [pool.getChildAtIndex(i) for i in range(pool.childCount)]
+    parts = [table.getChildAtIndex(i) for i in range(table.childCount)] or [None]
+    roles = {b.getRoleName() for b in buttons} | {p.getRoleName() for p in parts[1:]}
+    if parts[0] and (parts[0].getRoleName() != "table row header" or roles != {"push button", "table cell"}):
+        fail("the board's objects: %r" % roles)
+    focus = [c.description for c in parts[1:] if c.getState().contains(pyatspi.STATE_FOCUSED)]
+    if show:
+        print("  pool:", " ".join(b.name for b in buttons), "| words:", parts[0] and parts[0].name, "|",
+              " ".join(c.name for c in parts[1:]), "| focus:", focus[0] if focus else "the board")
+    return buttons, parts[0] and parts[0].name, parts[1:]
 
 
-def read_board(board):
-    """The pool's buttons, the table's rows (header, cells) and the focused box."""
-    pool = find(board, lambda n: role(n) == "panel" and n.name == "Lettere da sistemare")
-    table = find(board, lambda n: role(n) == "table" and n.name == "Parole")
-    if pool is None or table is None:
-        fail("no pool or no table of words under the board")
-    buttons = children(pool)
-    if any(role(b) != "push button" for b in buttons):
-        fail("a pool slot that is not a push button")
-    rows, focus = [], None
-    for c in children(table):
-        if role(c) == "table row header":
-            rows.append((c.name, []))
-        elif role(c) == "table cell":
-            rows[-1][1].append(c)
-            if focused(c):
-                focus = c
-        else:
-            fail("in the table: " + role(c))
-    return [b.name for b in buttons], rows, focus, buttons
-
-
-def show(reading):
-    pool, rows, focus, _ = reading
-    print("  pool :", " ".join(pool))
-    for header, cells in rows:
-        print("  row  :", header, "|", " ".join(c.name for c in cells))
-    print("  focus:", focus.description if focus else "the board")
-
-
-def listen(event):
-    try:
-        heard.append((event.type, role(event.source), event.source.name))
-    except Exception:
-        pass
-
-
-def main():
-    pyatspi.Registry.registerEventListener(listen, "focus:", "object:property-change:accessible-name")
-    game = subprocess.Popen([GAME])
-    try:
-        play(game)
-    finally:
-        game.kill()
-        game.wait()
-
-
-def play(game):
-    desktop = pyatspi.Registry.getDesktop(0)
-    app = wait_for("the game on the bus", lambda: find(desktop, lambda n: role(n) == "application" and n.name == "parolix", 1))
-
-    # The launcher: a window with its title, the heading once, a link.
-    launcher = wait_for("the launcher", lambda: find(app, lambda n: role(n) in ("frame", "window") and n.name == "Parolix", 1))
-    heading = "Scegli il genere sottostante con cui giocare:"
-    headings = find_all(launcher, lambda n: n.name == heading)
-    if len(headings) != 1:
-        fail("the heading is read %d times" % len(headings))
-    link = find(launcher, lambda n: role(n) == "link")
-    if link is None or not link.name or link.queryAction().nActions < 1:
-        fail("the web address is no link with an action")
-    print("launcher: window %r, heading once, link %r" % (launcher.name, link.name))
-
-    # The first genre, by keys: from the name box Tab to its picture, Enter.
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^Parolix$", "windowfocus", "--sync"], check=True)
-    keys("Tab", "Return")
-    board = wait_for("the board", lambda: find(app, lambda n: role(n) == "panel" and n.name == "Tabellone"))
-    frame = wait_for("the game window", lambda: find(app, lambda n: role(n) in ("frame", "window") and n.name.startswith("Parolix   ("), 1))
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^Parolix   \\(", "windowfocus", "--sync"], check=True)
-
-    entries = find_all(frame, lambda n: role(n) == "menu item")
-    if "Scelta altro Genere" not in [e.name for e in entries] or any(e.name != e.name.strip() for e in entries):
-        fail("menu entries: %r" % [e.name for e in entries])
-    print("menu entries:", ", ".join(repr(e.name) for e in entries if e.name))
-
-    reading = wait_for("the deal", lambda: read_board(board)[1] and read_board(board))
-    print("the board as dealt:")
-    show(reading)
-    pool, rows, focus, _ = reading
-    if len(rows) != 1 or rows[0][0] != "Prima parola, %d lettere" % len(WORD) or len(rows[0][1]) != len(WORD):
-        fail("the row of the word")
-    shown = [c.name for c in rows[0][1]]
-    missing = sorted(WORD[i] for i, n in enumerate(shown) if n == EMPTY)
-    if any(n not in (EMPTY, WORD[i]) for i, n in enumerate(shown)) or sorted(p for p in pool if p != EMPTY) != missing:
+def play(app):
+    launcher = wait_for("the launcher", lambda: find(app, "frame", "Parolix"))
+    headings = find_all(launcher, lambda n: n.name == "Scegli il genere sottostante con cui giocare:")
+    link = find(launcher, "link")
+    if len(headings) != 1 or not link or not link.name or link.queryAction().nActions < 1:
+        fail("the launcher's heading once and its link with an action")
+    keys("Tab", "Return", focus="^Parolix$")  # from the name box to the first genre
+    board = wait_for("the board", lambda: find(app, "panel", "Tavola"))
+    buttons, header, cells = wait_for("the deal", lambda: read_board(board)[2] and read_board(board, True))
+    entries = [e.name for e in find_all(app, lambda n: n.getRoleName() == "menu item")]
+    if "Scelta altro Genere" not in entries or any(e != e.strip() for e in entries):
+        fail("menu entries %r" % entries)
+    shown = [c.name for c in cells]
+    if header != "Prima parola, %d lettere" % len(WORD) or len(cells) != len(WORD) or \
+            any(n not in (EMPTY, WORD[i]) for i, n in enumerate(shown)) or \
+            sorted(b.name for b in buttons if b.name != EMPTY) != sorted(w for w, n in zip(WORD, shown) if n == EMPTY):
         fail("the help letters and the pool do not make the word")
 
-    first = True
-    while True:
-        pool, rows, focus, buttons = read_board(board)
-        cells = rows[0][1]
-        empty = [i for i, c in enumerate(cells) if c.name == EMPTY]
-        if not empty:
-            break
-        letter = WORD[empty[0]]
-        slot = pool.index(letter)
+    while empty := [i for i, c in enumerate(cells) if c.name == EMPTY]:
+        box, letter = cells[empty[0]], WORD[empty[0]]
+        slot = [b.name for b in buttons].index(letter)
         del heard[:]
-        keys(letter.lower())
-        wait_for("the focus on the box for " + letter, lambda: focused(cells[empty[0]]))
-        wait_for("the slot of %s empty" % letter, lambda: buttons[slot].name == EMPTY)
-        wait_for("the focus announced", lambda: ("focus:", "table cell", EMPTY) in heard)
-        if first:
-            print("took %s:" % letter)
-            show(read_board(board))
+        keys(letter.lower(), focus="^Parolix   \\(")
+        wait_for("the focus on the box announced", lambda: box.getState().contains(pyatspi.STATE_FOCUSED) and
+                 ("focus:", "table cell", EMPTY) in heard and buttons[slot].name == EMPTY)
+        print("took", letter)
+        read_board(board, True)
         del heard[:]
-        last = len(empty) == 1
         keys("Return")
-        if last:
+        if len(empty) == 1:
             break
-        wait_for("%s in its box" % letter, lambda: cells[empty[0]].name == letter)
-        wait_for("the letter announced", lambda: any(t.startswith("object:property-change:accessible-name") and r == "table cell" and n == letter for t, r, n in heard))
-        wait_for("the focus back on the board", lambda: ("focus:", "panel", "Tabellone") in heard)
-        if first:
-            print("placed %s (heard: %s):" % (letter, "; ".join("%s %s %r" % h for h in heard)))
-            show(read_board(board))
-            first = False
+        wait_for("the letter and the board announced", lambda: box.name == letter and (
+            NAME_CHANGED, "table cell", letter) in heard and ("focus:", "panel", "Tavola") in heard)
+        print("placed", letter, "and heard", heard)
+        read_board(board, True)
 
-    alert = wait_for("the congratulations", lambda: find(app, lambda n: role(n) == "alert"))
-    said = find(alert, lambda n: "Complimenti" in (n.name or ""))
-    if said is None:
+    alert = wait_for("the congratulations", lambda: find(app, "alert"))
+    if not find_all(alert, lambda n: "Complimenti" in (n.name or "")):
         fail("the alert says no congratulations")
-    print("board complete: alert %r says %r" % (alert.name, said.name))
-    keys("Return")
-    wait_for("the next round", lambda: EMPTY in [c.name for c in read_board(board)[1][0][1]])
-    print("next round:")
-    show(read_board(board))
-    print("PASS")
+    print("board complete: an alert reads the congratulations\nPASS")
 
 
-main()
+pyatspi.Registry.registerEventListener(
+    lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name)), "focus:", NAME_CHANGED)
+game = subprocess.Popen([GAME])
+try:
+    desktop = pyatspi.Registry.getDesktop(0)
+    play(wait_for("the game on the bus", lambda: [a for a in desktop if a and a.name == "parolix"][0]))
+finally:
+    game.kill()
+    game.wait()

@@ -7,12 +7,9 @@
 #include "GameWindowFixture.h"
 #include "LauncherFixture.h"
 
-#include "gamewindow/BoardKeys.h"
 #include "ui/Links.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QMenu>
 
 #include <functional>
 
@@ -77,14 +74,6 @@ void type(QWidget* w, const char* keys)
     for (; *keys; ++keys) QTest::keyClick(w->windowHandle(), *keys);
 }
 
-QAccessibleInterface* partOf(QWidget* board, QAccessible::Role role)
-{
-    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(board);
-    for (int i = 0; i < b->childCount(); ++i)
-        if (b->child(i)->role() == role) return b->child(i);
-    return nullptr;
-}
-
 } // namespace screenreader
 
 // One game by keys, by the pool's Press action and by the mouse, and the
@@ -96,12 +85,11 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
     open();
     ASSERT_TRUE(form);
     const QString gatto = "Prima parola, 5 lettere: ", cane = "Seconda parola, 4 lettere: ";
-    auto pressSlot = [&](int slot) {
-        QAccessibleInterface* pool = sr::partOf(client(), QAccessible::Grouping);
-        ASSERT_TRUE(pool);
+    auto pressSlot = [&](int slot) { // the pool follows the labels and the records list
+        QAccessibleInterface* pool = QAccessible::queryAccessibleInterface(client())->child(4);
+        ASSERT_EQ(pool->role(), QAccessible::Grouping);
         QAccessibleActionInterface* button = pool->child(slot - 1)->actionInterface();
-        ASSERT_TRUE(button);
-        EXPECT_EQ(button->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        ASSERT_EQ(button->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         button->doAction(QAccessibleActionInterface::pressAction());
     };
     struct Step {
@@ -120,11 +108,7 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
          {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
         {"down", [&] { sr::key(form, Qt::Key_Down); },
          {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
-        {"up and placed",
-         [&] {
-             sr::key(form, Qt::Key_Up);
-             sr::key(form, Qt::Key_Return);
-         },
+        {"up and placed", [&] { sr::key(form, Qt::Key_Up), sr::key(form, Qt::Key_Return); },
          {"----O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
         {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"------ANE", {gatto + "GATTO", cane + "C---"}, ""}},
     };
@@ -133,42 +117,15 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
         ASSERT_TRUE(form) << step.what;
         EXPECT_EQ(sr::readBoard(client()), step.after) << step.what;
     }
-    EXPECT_EQ(s.BoxRows[1], "GATTO");
 }
 
-// The launcher: a window named by its title, the heading once, the web
-// address a link whose action opens the site; the game's menu entries named
-// without the blanks that end their captions.
-TEST_F(Launcher, ScreenReaderMeetsAWindowAHeadingALinkAndMenuEntries)
+// The launcher's web address is a link whose action opens the site (the rest
+// of the launcher, as a reader meets it, tests/screenreader checks).
+TEST_F(Launcher, ScreenReaderOpensTheSiteByTheLink)
 {
     open();
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(launcher.get());
-    EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->text(QAccessible::Name), "Parolix");
-    int headings = 0;
-    QAccessibleInterface* link = nullptr;
-    for (int i = 0; i < window->childCount(); ++i) {
-        QAccessibleInterface* c = window->child(i);
-        EXPECT_EQ(window->indexOfChild(c), i);
-        headings += c->text(QAccessible::Name) == launcher->Label5->text();
-        if (c->role() == QAccessible::Link) link = c;
-    }
-    EXPECT_EQ(headings, 1);
-    ASSERT_TRUE(link);
-    EXPECT_EQ(link->text(QAccessible::Name), QString(WebSiteText));
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(launcher->Label4);
+    EXPECT_EQ(link->role(), QAccessible::Link);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_EQ(fp.shell.opened.size(), 1u);
-    EXPECT_EQ(fp.shell.opened[0], WebSiteAddress);
-
-    Form2* game = startGame(0);
-    ASSERT_TRUE(game);
-    auto* indietro = game->findChild<QAction*>("Indietro");
-    ASSERT_TRUE(indietro);
-    EXPECT_EQ(indietro->text(), "Scelta altro &Genere "); // on screen as ever
-    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(game->findChild<QMenu*>("File"));
-    QAccessibleInterface* entry = menu->child(1);
-    EXPECT_EQ(entry->object(), indietro);
-    EXPECT_EQ(entry->text(QAccessible::Name), "Scelta altro Genere");
-    EXPECT_EQ(entry->role(), QAccessible::MenuItem);
-    EXPECT_EQ(menu->indexOfChild(entry), 1);
+    EXPECT_EQ(fp.shell.opened, std::vector<std::string>{WebSiteAddress});
 }

@@ -100,7 +100,8 @@ void Form2::createKeys()
         }};
     keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
     board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
-    makeBoardAccessible(*board_, {session_, [this] { return keys_->carrying() ? keys_->cursor() : Cell{}; },
+    // The focus is on the marked box while it is marked: a release ends it.
+    makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
     // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
     board_->setFocusPolicy(Qt::StrongFocus);
@@ -135,6 +136,7 @@ void Form2::createRecordsList()
     List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->installEventFilter(this);
     List->setFocusPolicy(Qt::NoFocus); // shown, never typed into: keys stay on the board
+    List->setAccessibleName(toUnicode(form2text::Records));
     List->hide();
 }
 

@@ -64,9 +64,9 @@ std::string recordsSaveFailedMessage(Error error = Error::Unwritable);
 // How to play, for the genre in play, in one paragraph.
 std::string helpMessage(const Session& s);
 
-// What a screen reader says of the board.
-inline constexpr const char* BoardName = "Tabellone";
-inline constexpr const char* PoolName = "Lettere da sistemare";
+// What a screen reader says of the board, in the documentation's words.
+inline constexpr const char* BoardName = "Tavola";
+inline constexpr const char* PoolName = "Vasca";
 inline constexpr const char* WordsName = "Parole";
 inline constexpr const char* Empty = "vuota"; // a pool slot or a box without its letter
 
