@@ -343,3 +343,234 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
         expectBitmap(r.image, c.rows, c.drawn);
     }
 }
+
+namespace {
+
+// Blue text of 20 pixels in the given font, object 0 selected.
+WmfBuilder& blueText(WmfBuilder& b, int16_t escapement = 0, uint8_t underline = 0, int16_t weight = 700)
+{
+    U_FONT* font = U_FONT_set(-300, 0, escapement, escapement, weight, 0, underline, 0, 0, 0, 0, 0, 0,
+                              const_cast<char*>("Liberation Sans"));
+    b.add(U_WMRCREATEFONTINDIRECT_set(font)).select(0).add(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 255)));
+    std::free(font);
+    return b;
+}
+
+bool isBlueInk(QColor c) { return c.alpha() > 128 && c.blue() > 128 && c.red() < 100 && c.green() < 100; }
+bool isYellow(QColor c) { return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() < 60; }
+
+// The pixels that pass `test`: how many, and the rectangle around them.
+struct Found {
+    int count = 0;
+    QRect box;
+};
+Found findPixels(const QImage& image, bool (*test)(QColor))
+{
+    Found f;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixelColor(x, y))) {
+                ++f.count;
+                f.box |= QRect(x, y, 1, 1);
+            }
+    return f;
+}
+
+} // namespace
+
+// The background mode decides whether the gaps of text, hatched brushes and
+// dashed pens take the background colour or stay see-through.
+TEST(WmfPlayer, BackgroundModeFillsOrLeavesTheGaps)
+{
+    for (const uint16_t mode : {uint16_t(U_TRANSPARENT), uint16_t(U_OPAQUE)}) {
+        SCOPED_TRACE(mode == U_OPAQUE ? "opaque" : "transparent");
+        const bool opaque = mode == U_OPAQUE;
+        WmfBuilder b = square();
+        blueText(b)
+            .add(U_WMRSETBKCOLOR_set(U_RGB(255, 255, 0)))
+            .add(U_WMRSETBKMODE_set(mode))
+            .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HH")))  // top-left at 10,10
+            .add(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_HATCHED, U_RGB(255, 0, 0), U_HS_HORIZONTAL)))
+            .select(1)
+            .pen(U_PS_NULL, 0, 0, 0, 0)
+            .select(2)
+            .rectangle(0, 750, 750, 1500)  // pixels 0..50 x 50..100
+            .pen(U_PS_DASH, 0, 0, 128, 0)
+            .select(3)
+            .add(U_WMRMOVETO_set(U_POINT16{900, 1200}))
+            .add(U_WMRLINETO_set(U_POINT16{1500, 1200}));  // y = 80 from x = 60
+        Rendered r = render(b.bytes());
+        ASSERT_TRUE(r.ok) << r.why;
+
+        // The text's cell, 10,10 onwards: yellow between the letters only when opaque.
+        const QImage text = r.image.copy(0, 0, 100, 45);
+        EXPECT_GT(findPixels(text, isBlueInk).count, 40);
+        const Found back = findPixels(text, isYellow);
+        if (opaque) {
+            EXPECT_GT(back.count, 100);
+            EXPECT_EQ(back.box.topLeft(), QPoint(10, 10));
+        } else {
+            EXPECT_EQ(back.count, 0) << "first at " << back.box.x() << "," << back.box.y();
+        }
+        // Red hatch lines run across; between them yellow or nothing.
+        int redRows = 0, gapRows = 0;
+        for (int y = 52; y < 98; ++y) {
+            bool red = true, gap = true;
+            for (int x = 2; x < 48; ++x) {
+                const QColor c = r.image.pixelColor(x, y);
+                red = red && isColor(r.image, x, y, 255, 0, 0);
+                gap = gap && (opaque ? isYellow(c) : c.alpha() == 0);
+            }
+            redRows += red;
+            gapRows += gap;
+        }
+        EXPECT_GE(redRows, 4);
+        EXPECT_GE(gapRows, 20);
+        // The dashes are green (the line straddles rows 79 and 80, each half
+        // covered); their gaps as the text's.
+        int green = 0, gaps = 0;
+        for (int x = 62; x < 98; ++x) {
+            const QColor c = r.image.pixelColor(x, 80);
+            green += c.alpha() > 0 && c.green() > c.red() + 40 && c.blue() < 60;
+            const bool yellow = c.alpha() > 100 && c.red() > 200 && c.green() > 200 && c.blue() < 60;
+            gaps += opaque ? yellow : c.alpha() == 0;
+        }
+        EXPECT_GE(green, 6);
+        EXPECT_GE(gaps, 6);
+        EXPECT_EQ(green + gaps, 36);
+    }
+}
+
+// Text alignment places the text's box on the reference point 50,50 by its
+// left, centre or right, and its top, baseline or bottom; with "update" the
+// text starts at the current position and moves it on.
+TEST(WmfPlayer, TextAlignmentPlacesTheTextOnItsPoint)
+{
+    const struct {
+        const char* name;
+        uint16_t align;
+        bool (*fits)(QRect ink);
+    } cases[] = {
+        {"top left", 0, [](QRect i) { return i.left() >= 50 && i.left() <= 53 && i.top() >= 50 && i.top() <= 56; }},
+        {"centre", U_TA_CENTER, [](QRect i) { return std::abs(i.center().x() - 50) <= 1 && i.top() >= 50; }},
+        {"right", U_TA_RIGHT, [](QRect i) { return i.right() <= 49 && i.right() >= 46 && i.top() >= 50; }},
+        {"baseline", U_TA_BASELINE, [](QRect i) { return i.bottom() == 49 && i.left() >= 50; }},
+        {"bottom", U_TA_BOTTOM, [](QRect i) { return i.bottom() >= 40 && i.bottom() <= 46 && i.left() >= 50; }},
+        {"update", U_TA_UPDATECP, [](QRect i) { return i.left() >= 10 && i.left() <= 13 && i.right() > 60; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WmfBuilder b = square();
+        blueText(b).add(U_WMRSETTEXTALIGN_set(c.align)).add(U_WMRMOVETO_set(U_POINT16{150, 150}));
+        b.add(U_WMRTEXTOUT_set(U_POINT16{750, 750}, const_cast<char*>("HH")));
+        if (c.align == U_TA_UPDATECP)  // the second text goes on where the first ended
+            b.add(U_WMRTEXTOUT_set(U_POINT16{750, 750}, const_cast<char*>("HH")));
+        Rendered r = render(b.bytes());
+        ASSERT_TRUE(r.ok) << r.why;
+        const QRect ink = findPixels(r.image, isBlueInk).box;
+        EXPECT_TRUE(c.fits(ink)) << "ink " << ink.left() << "," << ink.top() << " to " << ink.right() << ","
+                                 << ink.bottom();
+    }
+}
+
+// The font's escapement turns the text, its underline draws below it, its
+// weight thickens it; a clipped text stops at its rectangle.
+TEST(WmfPlayer, FontAndClippingShapeTheText)
+{
+    auto inkOf = [](int16_t escapement, uint8_t underline, int16_t weight, bool clipped) {
+        WmfBuilder b = square();
+        blueText(b, escapement, underline, weight).add(U_WMRSETTEXTALIGN_set(U_TA_BASELINE));
+        int16_t dx[] = {210, 210, 210, 210};
+        // The left half only. A file holds this rectangle left, top, right,
+        // bottom; libUEMF's writer stores its fields the other way round.
+        const U_RECT16 leftHalf{1500, 750, 0, 0};
+        b.add(U_WMREXTTEXTOUT_set(U_POINT16{300, 750}, 4, clipped ? U_ETO_CLIPPED : 0, "HHHH", dx, leftHalf));
+        Rendered r = render(b.bytes());
+        EXPECT_TRUE(r.ok) << r.why;
+        return findPixels(r.image, isBlueInk);
+    };
+    const Found plain = inkOf(0, 0, 700, false);
+    EXPECT_GT(plain.box.width(), 45);  // four letters 14 pixels apart from 20,50
+    EXPECT_LT(plain.box.height(), 20);
+    EXPECT_EQ(plain.box.bottom(), 49);
+
+    const Found turned = inkOf(900, 0, 700, false);  // a quarter turn: reading upwards from 20,50
+    EXPECT_GT(turned.box.height(), 45);
+    EXPECT_LT(turned.box.width(), 20);
+    EXPECT_LE(turned.box.bottom(), 50);
+    EXPECT_LE(turned.box.right(), 20);
+
+    const Found underlined = inkOf(0, 1, 700, false);
+    EXPECT_GT(underlined.box.bottom(), 50);
+    EXPECT_GT(underlined.count, plain.count);
+
+    EXPECT_LT(inkOf(0, 0, 400, false).count, plain.count);  // regular is thinner than bold
+
+    const Found clipped = inkOf(0, 0, 700, true);
+    EXPECT_LE(clipped.box.right(), 49);
+    EXPECT_GT(clipped.count, 0);
+}
+
+// An arc and a polyline are lines only, even with a brush selected.
+TEST(WmfPlayer, ArcsAndPolylinesAreLinesOnly)
+{
+    WmfBuilder b = square();
+    b.solidBrush(255, 0, 0).select(0).pen(U_PS_SOLID, 45, 0, 128, 0).select(1);  // 3 pixels wide
+    // From 3 o'clock to 12 o'clock, counter-clockwise: the top right quarter of a circle of radius 40 round 50,50.
+    b.add(U_WMRARC_set(U_POINT16{1500, 750}, U_POINT16{750, 0}, WmfBuilder::rect(150, 150, 1350, 1350)));
+    const U_POINT16 zigzag[] = {{150, 1050}, {450, 1350}, {750, 1050}};
+    b.add(U_WMRPOLYLINE_set(3, zigzag));  // 10,70 to 30,90 to 50,70
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 50 + 28, 50 - 28, 0, 128, 0);  // on the arc at 45 degrees
+    EXPECT_COLOR(r.image, 50, 10, 0, 128, 0);
+    EXPECT_EMPTY(r.image, 50 - 28, 50 + 28);  // the quarter it does not run through
+    EXPECT_EMPTY(r.image, 50 - 28, 50 - 28);
+    EXPECT_EMPTY(r.image, 70, 30);  // inside: no fill
+    EXPECT_COLOR(r.image, 20, 80, 0, 128, 0);
+    EXPECT_COLOR(r.image, 40, 80, 0, 128, 0);
+    EXPECT_EMPTY(r.image, 30, 75);  // between the two strokes, where a polygon would fill
+}
+
+// Blocks: PatBlt and a DibBitBlt without a bitmap fill with the brush, black
+// or white; a DibBitBlt with one copies it pixel for pixel; a pattern brush
+// tiles its bitmap.
+TEST(WmfPlayer, BlocksAndBitmapBrushesFillTheirArea)
+{
+    const std::vector<uint8_t> dib = fourColourDib();  // red green / blue white
+    const auto* bmi = reinterpret_cast<const U_BITMAPINFO*>(dib.data());
+    const char* px = reinterpret_cast<const char*>(dib.data() + 40);
+    WmfBuilder b = square();
+    b.solidBrush(255, 0, 0).select(0);
+    b.add(U_WMRPATBLT_set(U_POINT16{0, 0}, U_POINT16{300, 300}, U_PATCOPY));       // red 0..20
+    b.add(U_WMRPATBLT_set(U_POINT16{300, 0}, U_POINT16{300, 300}, U_BLACKNESS));   // black 20..40
+    b.add(U_WMRPATBLT_set(U_POINT16{600, 0}, U_POINT16{300, 300}, U_WHITENESS));   // white 40..60
+    b.add(U_WMRDIBBITBLT_set(U_POINT16{900, 0}, U_POINT16{300, 300}, U_POINT16{0, 0}, U_BLACKNESS, nullptr, 0,
+                             nullptr));                                             // black 60..80
+    b.add(U_WMRDIBBITBLT_set(U_POINT16{0, 750}, U_POINT16{30, 30}, U_POINT16{0, 0}, U_SRCCOPY, bmi, 16, px));
+    b.add(U_WMRDIBCREATEPATTERNBRUSH_set(U_BS_DIBPATTERNPT, U_DIB_RGB_COLORS, bmi, 16, px, nullptr)).select(1);
+    b.pen(U_PS_NULL, 0, 0, 0, 0).select(2).rectangle(750, 750, 1500, 1500);  // 50..100, tiled
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    EXPECT_COLOR(r.image, 10, 10, 255, 0, 0);
+    EXPECT_COLOR(r.image, 30, 10, 0, 0, 0);
+    EXPECT_COLOR(r.image, 50, 10, 255, 255, 255);
+    EXPECT_COLOR(r.image, 70, 10, 0, 0, 0);
+    EXPECT_EMPTY(r.image, 90, 10);
+    // The bitmap at 0,50, one pixel for one.
+    EXPECT_COLOR(r.image, 0, 50, 255, 0, 0);
+    EXPECT_COLOR(r.image, 1, 50, 0, 255, 0);
+    EXPECT_COLOR(r.image, 0, 51, 0, 0, 255);
+    EXPECT_COLOR(r.image, 1, 51, 255, 255, 255);
+    EXPECT_EMPTY(r.image, 2, 50);
+    // The pattern: all four colours in any 2 x 2 of the rectangle, none outside it.
+    int colours = 0;
+    for (const QColor c : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 255, 255)}) {
+        bool seen = false;
+        for (int y = 70; y < 72; ++y)
+            for (int x = 70; x < 72; ++x) seen = seen || r.image.pixelColor(x, y) == c;
+        colours += seen;
+    }
+    EXPECT_EQ(colours, 4);
+    EXPECT_EMPTY(r.image, 48, 70);
+}

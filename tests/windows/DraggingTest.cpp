@@ -3,6 +3,7 @@
 
 // Carrying letters with the mouse on the game window.
 #include "GameWindowFixture.h"
+#include "doubles/Within.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -60,7 +61,7 @@ TEST_F(GameWindow, PoolBoundaries)
         EXPECT_EQ(s.DragSlot, c.slot) << c.at.x() << "," << c.at.y();
         EXPECT_EQ(form->Picture2->isVisible(), c.slot != 0);
         if (c.slot) {
-            EXPECT_EQ(form->Picture2->letter(), s.PoolLetters[static_cast<size_t>(c.slot - 1)]);
+            EXPECT_EQ(form->Picture2->letter(), within(s.PoolLetters, c.slot - 1, "pool slot"));
         }
         release(c.at);
     }

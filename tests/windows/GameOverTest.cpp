@@ -137,7 +137,9 @@ TEST_F(GameOver, ARecordsFileThatCannotBeSavedIsReportedAndTheGameStillEnds)
     fp.files.failWrites = true;
     form->Indietro_Click();
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
-    EXPECT_EQ(fp.dialogs.shown[0].text, form2text::recordsSaveFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile salvare la tabella dei record (LexOrda.Sco): il file o la cartella non sono accessibili "
+              "(sola lettura o in uso). I record precedenti restano invariati.");
     EXPECT_EQ(fp.dialogs.shown[1].text, "Fine partita");
     EXPECT_EQ(fp.files.text("LexOrda.Sco"), "OLD        50      Frutti\r\n");
     settle();
@@ -201,7 +203,9 @@ TEST_F(GameWindow, TheNameCommandSetsTheCaptionAndTheSettingsFile)
     fp.dialogs.answers = {"zoe"};
     form->Nome_Click();
     EXPECT_EQ(s.PlayerName, "zoe");
-    EXPECT_EQ(fp.dialogs.shown.back().text, settingsSaveFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown.back().text,
+              "Impossibile salvare il nome del giocatore (LexOrda.ini): il file o la cartella non sono accessibili "
+              "(sola lettura o in uso). Il nome vale solo fino alla chiusura del gioco.");
     EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=abc\r\n");
 }
 

@@ -71,6 +71,11 @@ protected:
         if (!form) throw std::runtime_error("the game window has closed");
         return form->clientArea();
     }
+    Form2* game() const
+    {
+        if (!form) throw std::runtime_error("the game window has closed");
+        return form;
+    }
     QColor pixel(int x, int y) const { return form->boardImage().pixelColor(x, y); }
 
     // Mouse events go through the window, as the system delivers them: to the

@@ -8,14 +8,23 @@
 #include "gamewindow/BoardKeys.h"
 #include "gamewindow/Form2Text.h"
 #include "game/KeyboardPlay.h"
+#include "doubles/Within.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
-void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w->windowHandle(), k, m); }
+// A key that went wrong may end the game and close its window: the test
+// then fails by name rather than pressing keys on a window that is gone.
+QWindow* open(QWidget* w)
+{
+    if (!w || !w->windowHandle()) throw std::runtime_error("the window has closed");
+    return w->windowHandle();
+}
+void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(open(w), k, m); }
 void type(QWidget* w, const char* keys)
 {
-    for (; *keys; ++keys) QTest::keyClick(w->windowHandle(), *keys);
+    for (; *keys; ++keys) QTest::keyClick(open(w), *keys);
 }
 } // namespace
 
@@ -23,22 +32,23 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
 {
     scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
     open();
-    const QImage board = form->boardImage().copy();
+    const QImage board = game()->boardImage().copy();
     auto marks = [&](int row, int column) { // the cursor box, with the tile over it
-        const Point ref = board::targetPoint(row, column, form->ScaleWidth()), m = board::middle(ref);
-        return form->keys().cursor() == Cell{row, column} && form->Picture2->isVisible() &&
-               form->Picture2->pos() == QPoint(m.x - 15, m.y - 25) &&
-               form->clientArea()->markedFrame() == board::cursorFrame(ref);
+        if (!form) return false;
+        const Point ref = board::targetPoint(row, column, game()->ScaleWidth()), m = board::middle(ref);
+        return game()->keys().cursor() == Cell{row, column} && game()->Picture2->isVisible() &&
+               game()->Picture2->pos() == QPoint(m.x - 15, m.y - 25) &&
+               game()->clientArea()->markedFrame() == board::cursorFrame(ref);
     };
     type(form, "zg"); // no Z: the beep of an empty slot; then the G
     EXPECT_EQ(fp.sound.beeps, 1);
-    EXPECT_EQ(form->Picture2->letter(), 'G');
+    EXPECT_EQ(game()->Picture2->letter(), 'G');
     EXPECT_TRUE(marks(1, 1));
-    EXPECT_EQ(form->boardImage(), board); // drawn over the board, never into it
+    EXPECT_EQ(game()->boardImage(), board); // drawn over the board, never into it
     saveSnapshot(form, "game-keyboard-cursor");
     key(form, Qt::Key_Escape); // back to the pool
     EXPECT_EQ(s.PoolRemaining, "G T O ANE");
-    EXPECT_FALSE(form->Picture2->isVisible() || form->clientArea()->markedFrame());
+    EXPECT_FALSE(game()->Picture2->isVisible() || game()->clientArea()->markedFrame());
 
     type(form, "g\ro");
     key(form, Qt::Key_Right);
@@ -66,10 +76,77 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
     type(form, "a\r");
     ASSERT_TRUE(form);
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
-    EXPECT_EQ(fp.dialogs.shown[0].title, form2text::HelpTitle);
-    EXPECT_EQ(fp.dialogs.shown[1].text, form2text::Congratulations);
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Help Parolix");
+    EXPECT_EQ(fp.dialogs.shown[1].text, "Complimenti vivissimi, hai indovinato !!!");
     EXPECT_FALSE(markedDuringMessage);
     EXPECT_EQ(s.BoxRows[1], "G    "); // the next round
+}
+
+// Each key of the board moves or drops where only it would: on three rows of
+// eight, eight and seven empty boxes, every step below lands on a box the
+// opposite key (or no key) would not reach.
+TEST_F(GameWindow, EachBoardKeyDoesItsOwnThing)
+{
+    scriptZoo(); // ELEFANTE, CAMMELLO, GIRAFFA, all empty; the pool in that order
+    open();
+    type(form, "e"); // slot 1; the cursor on the first empty box
+    ASSERT_EQ(game()->keys().cursor(), (Cell{1, 1}));
+    const struct {
+        Qt::Key key;
+        Cell to;
+    } steps[] = {
+        {Qt::Key_Right, {1, 2}},   {Qt::Key_Right, {1, 3}}, {Qt::Key_Left, {1, 2}},    {Qt::Key_Down, {2, 2}},
+        {Qt::Key_Down, {3, 2}},    {Qt::Key_Up, {2, 2}},    {Qt::Key_Tab, {2, 3}},     {Qt::Key_Backtab, {2, 2}},
+        {Qt::Key_Backtab, {2, 1}}, {Qt::Key_Backtab, {1, 8}}, {Qt::Key_Tab, {2, 1}},   {Qt::Key_Left, {2, 8}},
+        {Qt::Key_Right, {2, 1}},   {Qt::Key_Up, {1, 1}},
+    };
+    for (const auto& step : steps) {
+        key(form, step.key, step.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        const Cell at = game()->keys().cursor();
+        EXPECT_EQ(at, step.to) << QKeySequence(step.key).toString().toStdString() << " gave " << at.row << ","
+                               << at.column;
+        EXPECT_EQ(game()->clientArea()->markedFrame(),
+                  board::cursorFrame(board::targetPoint(step.to.row, step.to.column, game()->ScaleWidth())));
+    }
+    // Space, keypad Enter and Return each drop the letter in hand.
+    key(form, Qt::Key_Space);
+    type(form, "l");
+    key(form, Qt::Key_Enter, Qt::KeypadModifier);
+    type(form, "e");
+    key(form, Qt::Key_Return);
+    EXPECT_EQ(s.BoxRows[1], "ELE     ");
+    EXPECT_EQ(s.PoolRemaining, "   FANTECAMMELLOGIRAFFA");
+    // Esc: the letter in hand goes back; with none, the records table hides.
+    type(form, "f");
+    key(form, Qt::Key_Escape);
+    EXPECT_EQ(s.PoolRemaining, "   FANTECAMMELLOGIRAFFA");
+    EXPECT_FALSE(game()->Picture2->isVisible());
+    game()->Records_Click();
+    ASSERT_TRUE(game()->List->isVisible());
+    key(form, Qt::Key_Escape);
+    EXPECT_FALSE(game()->List->isVisible());
+    EXPECT_EQ(s.BoxRows[1], "ELE     ");
+}
+
+// The launcher's Tab order, name box, the eight pictures, Fine, Help; Space
+// opens the genre with the focus, as Enter does.
+TEST_F(Launcher, TabWalksTheLauncherAndSpaceOpensTheGenre)
+{
+    open();
+    QWidget* w = launcher.get();
+    std::vector<QWidget*> order(launcher->pittura.begin(), launcher->pittura.end());
+    order.push_back(launcher->Command1);
+    order.push_back(launcher->Command2);
+    ASSERT_TRUE(launcher->Text1->hasFocus());
+    for (size_t i = 0; i < order.size(); ++i) {
+        key(w, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab " << i + 1;
+    }
+    for (int back = 0; back < 3; ++back) key(w, Qt::Key_Backtab, Qt::ShiftModifier); // Fine, picture 8, picture 7
+    ASSERT_EQ(QApplication::focusWidget(), launcher->pittura[6]);
+    key(w, Qt::Key_Space);
+    ASSERT_TRUE(launcher->gameWindow());
+    EXPECT_EQ(s.GenreIndex, 6);
 }
 
 // A person's whole visit by keys: the name typed, Tab to a tile (which shows
@@ -103,7 +180,7 @@ TEST_F(Launcher, KeysAloneStartAGameAndLoseIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(game));
     // A letter of the pool that does not belong in the first empty box.
     const Cell first = keyboard::firstEmptyBox(s);
-    const char expected = s.Words[static_cast<size_t>(first.row)][static_cast<size_t>(first.column - 1)];
+    const char expected = within(within(s.Words, first.row, "row"), first.column - 1, "column");
     char wrong[3] = {0, '\r', 0};
     for (char c : s.PoolRemaining)
         if (c >= 'A' && c <= 'Z' && c != expected) wrong[0] = static_cast<char>(c - 'A' + 'a');

@@ -138,7 +138,9 @@ TEST_F(Launcher, NameThatCannotBeSaved)
     QTest::keyClicks(launcher->Text1, "luigi");
     QTest::keyClick(launcher->Text1, Qt::Key_Tab);
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fp.dialogs.shown[0].text, settingsSaveFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile salvare il nome del giocatore (LexOrda.ini): il file o la cartella non sono accessibili "
+              "(sola lettura o in uso). Il nome vale solo fino alla chiusura del gioco.");
     EXPECT_EQ(s.PlayerName, "LUIGI");
     launcher->Text1->setFocus();
     QTest::keyClick(launcher->Text1, Qt::Key_Tab);

@@ -11,6 +11,7 @@
 #include "ui/Palette.h"
 
 #include "doubles/TempFolder.h"
+#include "doubles/Within.h"
 #include "launcher/Startup.h"
 #include "platform/FileLayout.h"
 
@@ -311,11 +312,18 @@ TEST_F(Launcher, ButtonsAndLink)
     fp.shell.succeed = false;
     QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fp.dialogs.shown[0].text, webSiteFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile aprire il sito dell'autore (https://parolix.example.org): nessun browser disponibile.");
     fp.files.content.erase("lexorda.htm");
     QTest::mouseClick(launcher->Command2, Qt::LeftButton);
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
-    EXPECT_EQ(fp.dialogs.shown[1].text, documentationMissingMessage());
+    EXPECT_EQ(fp.dialogs.shown[1].text, "La documentazione (LEXORDA.htm) non si trova nella cartella del gioco.");
+    fp.files.content["LEXORDA.htm"] = "<html></html>"; // there, but nothing on the desktop opens it
+    QTest::mouseClick(launcher->Command2, Qt::LeftButton);
+    ASSERT_EQ(fp.dialogs.shown.size(), 3u);
+    EXPECT_EQ(fp.dialogs.shown[2].text,
+              "Impossibile aprire la documentazione (LEXORDA.htm): nessun programma associato alle pagine HTML.");
+    EXPECT_EQ(fp.dialogs.shown[2].title, "Parolix");
 
     QTest::mouseClick(launcher->Command1, Qt::LeftButton);
     EXPECT_EQ(fp.programEnded, 1);
@@ -342,7 +350,7 @@ TEST_F(Launcher, SnapshotOfAGameInProgress)
     int placed = 0;
     const std::string word = s.Words[1];
     for (int i = 1; i <= static_cast<int>(word.size()) && placed < 3; ++i) {
-        if (s.BoxRows[1][i - 1] != ' ') continue;
+        if (within(s.BoxRows[1], i - 1, "box") != ' ') continue;
         size_t slot = s.PoolRemaining.find(word[i - 1]);
         ASSERT_NE(slot, std::string::npos);
         Point from = board::poolPoint(static_cast<int>(slot) + 1);

@@ -6,6 +6,7 @@
 #include "gamewindow/Form2Text.h"
 #include "ui/Messages.h"
 #include "desktop/Text.h"
+#include "doubles/Within.h"
 
 #include <QAction>
 #include <QMenu>
@@ -143,7 +144,7 @@ TEST_F(Launcher, LinksAndNameFromTheMenu)
     size_t before = fp.dialogs.shown.size();
     game->findChild<QAction*>("MenuMail")->trigger();
     ASSERT_EQ(fp.dialogs.shown.size(), before + 1);
-    EXPECT_EQ(fp.dialogs.shown.back().text, mailFailedMessage());
+    EXPECT_EQ(fp.dialogs.shown.back().text, "Impossibile aprire il programma di posta per scrivere a autore@parolix.example.org.");
     EXPECT_TRUE(game->isVisible());
 
     fp.dialogs.answers = {"Gino"};
@@ -159,8 +160,10 @@ TEST_F(Launcher, LinksAndNameFromTheMenu)
     fp.dialogs.answers = {"61", "30"};
     QTest::keyClick(game, Qt::Key_F4);
     EXPECT_EQ(s.HelpPercentStart, 30);
-    for (size_t i = fp.dialogs.shown.size() - 2; i < fp.dialogs.shown.size(); ++i) {
-        EXPECT_EQ(fp.dialogs.shown[i].text, "Inserisci la percentuale lettere di Aiuto : 1=Nessuno, (Max 60)");
-        EXPECT_EQ(fp.dialogs.shown[i].title, "Parolix");
+    const long long shown = static_cast<long long>(fp.dialogs.shown.size());
+    for (long long i = shown - 2; i < shown; ++i) {
+        EXPECT_EQ(within(fp.dialogs.shown, i, "message").text,
+                  "Inserisci la percentuale lettere di Aiuto : 1=Nessuno, (Max 60)");
+        EXPECT_EQ(fp.dialogs.shown[static_cast<size_t>(i)].title, "Parolix");
     }
 }

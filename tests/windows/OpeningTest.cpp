@@ -187,6 +187,16 @@ TEST_F(GameWindow, AMissingWordListClosesTheWindowWithAMessage)
     EXPECT_EQ(fp.dialogs.shown[0].title, "Parolix");
     // No records: the game never started.
     EXPECT_FALSE(fp.files.exists("LexOrda.Sco"));
+
+    // There, but not readable: said in other words.
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"GATTO"}}});
+    fp.files.failReads = true;
+    fp.dialogs.shown.clear();
+    open();
+    EXPECT_TRUE(form.isNull());
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file illeggibile.");
 }
 
 TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "game/Deal.h"
+#include "doubles/Within.h"
 #include "doubles/RulesDoubles.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ void expectBoardInvariants(const Session& s)
 {
     std::string expected;
     for (int j = 1; j <= s.WordCount; ++j) {
-        ASSERT_EQ(s.Words[j].size(), s.BoxRows[j].size());
+        ASSERT_EQ(within(s.Words, j, "row").size(), s.BoxRows[j].size());
         for (size_t i = 0; i < s.Words[j].size(); ++i)
             expected += s.BoxRows[j][i] == ' ' ? s.Words[j][i] : ' ';
     }
@@ -178,7 +179,7 @@ TEST_F(DealTest, HelpPercentFortyRevealsTwoLettersOfFiveOneOfFourNoneOfTwo)
                   c.revealed)
             << c.word;
         for (size_t i = 0; i < c.word.size(); ++i)
-            if (t.BoxRows[1][i] != ' ') {
+            if (within(t.BoxRows[1], i, "box") != ' ') {
                 EXPECT_EQ(t.BoxRows[1][i], c.word[i]);
             }
     }
