@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// Draws the pictures compiled into Parolix: the window icon, the hand
-// pointer, the about box's emblem and its waving flag. The PNGs it writes are
+// Draws the pictures compiled into Parolix: the window icon (the menu
+// icon's drawing, ParolixIcon.h, at 32 pixels), the hand pointer, the about
+// box's emblem and its waving flag. The PNGs it writes are
 // committed under resources/; run it again only to change the artwork:
 //
 //   cmake --build <build> --target make_artwork && <build>/tools/make_artwork resources
+#include "ParolixIcon.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -81,20 +84,6 @@ QImage makeEmblem()
     drawCard(p, QRectF(34 * u, 40 * u, 50 * u, 62 * u), 9, QChar('X'), QColor(20, 50, 150), u);
     p.end();
     return shrink(big, w, h);
-}
-
-QImage makeIcon()
-{
-    const int s = 32;
-    QImage big = canvas(s, s);
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    double u = Over * 0.55;
-    drawCard(p, QRectF(1 * Over, 1 * Over, 18 * Over, 21 * Over), -10, QChar('P'), QColor(176, 20, 20), u);
-    drawCard(p, QRectF(12 * Over, 9 * Over, 18 * Over, 21 * Over), 8, QChar('X'), QColor(20, 50, 150), u);
-    p.end();
-    return shrink(big, s, s);
 }
 
 // The waving tricolour on a short pole, transparent around it.
@@ -220,7 +209,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    bool ok = save(makeIcon(), folder, "icon.png") && save(makeHand(), folder, "hand.png") &&
+    bool ok = save(parolix_icon::draw(32), folder, "icon.png") && save(makeHand(), folder, "hand.png") &&
               save(makeEmblem(), folder, "emblem.png") && save(makeFlag(), folder, "flag.png");
     return ok ? 0 : 1;
 }
