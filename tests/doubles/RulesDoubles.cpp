@@ -51,7 +51,7 @@ Error MemoryFiles::readLines(const std::string& name, const std::function<bool(s
     auto it = find(name);
     if (it == content.end()) return Error::NotFound;
     if (failReads) return Error::Unreadable;
-    if (kind == FileKind::Own && it->second.size() > OwnFileMax) return Error::FileTooLarge;
+    if (kind == FileKind::Own) return splitOwnFile(std::string_view(it->second).substr(0, OwnFileMax + 1), line, maxLine);
     splitLines(it->second, line, maxLine, kind);
     return Error::None;
 }

@@ -32,11 +32,11 @@ TEST_F(Launcher, NameFromSettingsFile)
     EXPECT_EQ(launcher->Text1->text(), "MARIO");
 }
 
-// A settings file far larger than the game writes is damaged: the name is
-// ANONIMO and the launcher says why, in its own words.
+// A settings file whose first line does not end within a megabyte is
+// damaged: the name is ANONIMO and the launcher says why, in its own words.
 TEST_F(Launcher, ADamagedSettingsFileIsTold)
 {
-    fp.files.content["lexorda.ini"] = "Nome=MARIO\r\n" + std::string(OwnFileMax, ' ');
+    fp.files.content["lexorda.ini"] = "Nome=MARIO" + std::string(OwnFileMax, ' ') + "\r\n";
     open();
     EXPECT_EQ(s.PlayerName, "ANONIMO");
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);

@@ -169,6 +169,23 @@ void splitLines(std::string_view text, const std::function<bool(std::string_view
     }
 }
 
+Error splitOwnFile(std::string_view head, const std::function<bool(std::string_view)>& line, size_t maxLine)
+{
+    if (head.size() <= OwnFileMax) {
+        splitLines(head, line, maxLine, FileKind::Own);
+        return Error::None;
+    }
+    // Past the cap only the lines that end within it are handed over; a
+    // reader that has what it uses before the cap stops there, and the rest
+    // of the file is never read. One that wants more finds the file damaged.
+    size_t end = head.find_last_of("\r\n", OwnFileMax - 1);
+    end = end == std::string_view::npos ? 0 : end + (head[end] == '\r' && head[end + 1] == '\n' ? 2 : 1);
+    bool stopped = false;
+    splitLines(head.substr(0, end), [&](std::string_view l) { return line(l) || (stopped = true, false); },
+               maxLine, FileKind::Own);
+    return stopped ? Error::None : Error::FileTooLarge;
+}
+
 DiskFiles::DiskFiles(std::string folder) : data_(folder), player_(std::move(folder)) {}
 
 DiskFiles::DiskFiles(std::string dataFolder, std::string playerFolder)
@@ -306,15 +323,9 @@ Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std:
     if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Error::Unreadable;
     const FileCloser closer{fd};
-    // The size first: a sparse file of gigabytes is refused without a read.
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return Error::Unreadable;
-    if (static_cast<uintmax_t>(st.st_size) > OwnFileMax) return Error::FileTooLarge;
-    std::string text;
-    if (!readCapped(fd, OwnFileMax, text)) return Error::Unreadable;
-    if (text.size() > OwnFileMax) return Error::FileTooLarge; // it grew meanwhile
-    splitLines(text, line, maxLine, FileKind::Own);
-    return Error::None;
+    std::string head;
+    if (!readCapped(fd, OwnFileMax, head)) return Error::Unreadable;
+    return splitOwnFile(head, line, maxLine);
 }
 
 namespace {

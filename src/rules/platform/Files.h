@@ -21,9 +21,10 @@
 // files (the word list) come from elsewhere.
 enum class FileKind { Data, Own };
 
-// One of the game's own files past this size was not written by the game
-// (ten lines of about thirty characters): it is read as damaged, and the
-// bytes past the lines used are never read.
+// The game writes its own files in a few hundred bytes. Of one of them only
+// the lines used that end within this many bytes are read; a reader that
+// wants lines past it finds the file damaged (FileTooLarge), and the bytes
+// beyond are never read, however large the file (a sparse file of 16 GB).
 inline constexpr size_t OwnFileMax = 1 << 20;
 
 class Files {
@@ -42,8 +43,8 @@ public:
     // the code page lacks as '?'; any other file byte for byte. One of the
     // game's own files that has the shape the game writes (every line ended
     // by CR LF) is always read byte for byte, so a name whose code page
-    // bytes happen to spell UTF-8 reads back as written; and one larger
-    // than OwnFileMax gives FileTooLarge without a line read.
+    // bytes happen to spell UTF-8 reads back as written; and one whose lines
+    // wanted do not end within OwnFileMax bytes gives FileTooLarge.
     // The callback returns false to stop reading.
     virtual Error readLines(const std::string& name,
                                 const std::function<bool(std::string_view)>& line,
@@ -124,6 +125,11 @@ private:
 // test double so both read alike.
 void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
                 size_t maxLine, FileKind kind = FileKind::Data);
+
+// Hands over the lines of one of the game's own files from its first bytes
+// (at most OwnFileMax + 1 of them) as readLines does; FileTooLarge when the
+// reader wants lines that do not end within OwnFileMax bytes.
+Error splitOwnFile(std::string_view head, const std::function<bool(std::string_view)>& line, size_t maxLine);
 
 // The text has the shape the game gives its own files: not empty, and every
 // line ended by CR LF, the last one too.

@@ -229,29 +229,37 @@ TEST(SharedFiles, AFullDiskOrNoInodesSaysSo)
 }
 
 // A settings file of 16 GB and a records file of 4 GB, sparse (a few KB on
-// disk): far past anything the game writes, they are damaged. The name is
-// ANONIMO, the records are not rewritten, and all of it within a second.
-TEST(SharedFiles, HugeSparseFilesAreDamagedAndAnsweredAtOnce)
+// disk). Only what is used is read: the name on the first line comes back;
+// the records' lines run past the cap, so that file is damaged and not
+// rewritten; a first line that never ends is damaged too. All within a
+// second.
+TEST(SharedFiles, HugeSparseFilesAreReadOnlyAsFarAsUsed)
 {
-    TempFolder t;
+    TempFolder t, blank;
     t.write("LexOrda.ini", "Nome=ANNA\r\n");
     t.write("LexOrda.Sco", "ANNA       500     Animali\r\n");
+    blank.write("LexOrda.ini", "");
     fs::resize_file(t.path / "LexOrda.ini", 16ull << 30);
     fs::resize_file(t.path / "LexOrda.Sco", 4ull << 30);
-    DiskFiles files(t.path.string());
+    fs::resize_file(blank.path / "LexOrda.ini", 16ull << 30);
+    DiskFiles files(t.path.string()), blankFiles(blank.path.string());
 
     const auto start = std::chrono::steady_clock::now();
-    Error nameError = Error::None;
-    EXPECT_EQ(readPlayerName(files, &nameError), "ANONIMO");
-    const auto named = std::chrono::steady_clock::now();
+    Error nameError = Error::FileTooLarge;
+    EXPECT_EQ(readPlayerName(files, &nameError), "ANNA");
+    EXPECT_EQ(nameError, Error::None);
+    EXPECT_EQ(readPlayerName(blankFiles, &nameError), "ANONIMO");
     EXPECT_EQ(nameError, Error::FileTooLarge);
+    const auto named = std::chrono::steady_clock::now();
     Session s;
     fillGenreTables(s);
     s.PlayerName = "ANNA";
     s.Score = 700;
     RecordsTable table;
     EXPECT_EQ(table.UpdateRecords(s, files).error, Error::FileTooLarge);
-    EXPECT_EQ(readRecordLines(files).error, Error::FileTooLarge);
+    const Result<RecordLines> shown = readRecordLines(files);
+    EXPECT_EQ(shown.error, Error::FileTooLarge);
+    EXPECT_EQ(shown.value, (RecordLines{RecordsTitle, "ANNA       500     Animali"}));
     const auto done = std::chrono::steady_clock::now();
 
     EXPECT_EQ(fs::file_size(t.path / "LexOrda.Sco"), 4ull << 30);
@@ -259,10 +267,14 @@ TEST(SharedFiles, HugeSparseFilesAreDamagedAndAnsweredAtOnce)
     std::string head(28, '\0');
     sco.read(head.data(), 28);
     EXPECT_EQ(head, "ANNA       500     Animali\r\n");
+    // The name saved again makes the settings file one line, the name kept.
+    ASSERT_EQ(writePlayerName(files, readPlayerName(files)), Error::None);
+    EXPECT_EQ(t.read("LexOrda.ini"), "Nome=ANNA\r\n");
+
     using ms = std::chrono::milliseconds;
     const auto nameMs = std::chrono::duration_cast<ms>(named - start).count();
     const auto recordsMs = std::chrono::duration_cast<ms>(done - named).count();
-    std::printf("16 GB settings file read in %lld ms, 4 GB records file refused in %lld ms\n",
+    std::printf("two 16 GB settings files read in %lld ms, a 4 GB records file refused twice in %lld ms\n",
                 static_cast<long long>(nameMs), static_cast<long long>(recordsMs));
     EXPECT_LT(nameMs + recordsMs, 1000);
 }
