@@ -368,13 +368,8 @@ public:
         if (t != QAccessible::Name || !isValid()) return {};
         return toUnicode(form2text::wordRowName(row_, static_cast<size_t>(boxCount(session(), row_))));
     }
-    QRect rect() const override
-    {
-        if (!isValid()) return {};
-        QRect r;
-        for (int column = 1; column <= boxCount(session(), row_); ++column) r |= board_->cell(row_, column)->rect();
-        return r;
-    }
+    // Nothing on screen: a point on the row finds its boxes.
+    QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::RowHeader; }
 
 private:
