@@ -28,125 +28,165 @@ void Player::play(const Record& r)
         if (createsObject(r.type)) objects_.add(Placeholder{});
         return;
     }
+    if (setState(r) || drawLine(r) || drawFigure(r) || drawTextOrBitmap(r) || keepObject(r)) return;
+    // Records we do not draw.
+    if (createsObject(r.type)) objects_.add(Placeholder{});
+}
+
+bool Player::setState(const Record& r)
+{
     const char* d = r.data;
-    U_POINT16 a, b;
-    U_RECT16 box;
+    U_POINT16 a;
     U_COLORREF color;
     uint16_t value = 0;
     switch (r.type) {
     case U_WMR_SETBKCOLOR:
         U_WMRSETBKCOLOR_get(d, &color);
         dc_.backColor = colorOf(color);
-        break;
+        return true;
     case U_WMR_SETTEXTCOLOR:
         U_WMRSETTEXTCOLOR_get(d, &color);
         dc_.textColor = colorOf(color);
-        break;
+        return true;
     case U_WMR_SETBKMODE:
         U_WMRSETBKMODE_get(d, &value);
         if (value == U_TRANSPARENT || value == U_OPAQUE) dc_.opaqueBack = value == U_OPAQUE;
-        break;
+        return true;
     case U_WMR_SETPOLYFILLMODE:
         U_WMRSETPOLYFILLMODE_get(d, &value);
         if (value == U_ALTERNATE || value == U_WINDING)
             dc_.fillRule = value == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-        break;
+        return true;
     case U_WMR_SETTEXTALIGN:
         U_WMRSETTEXTALIGN_get(d, &value);
         dc_.textAlign = value;
-        break;
+        return true;
     case U_WMR_SETWINDOWORG:
         U_WMRSETWINDOWORG_get(d, &a);
         dc_.windowOrigin = pointOf(a);
-        break;
+        return true;
     case U_WMR_SETWINDOWEXT:
         U_WMRSETWINDOWEXT_get(d, &a);
         if (a.x != 0 && a.y != 0) dc_.windowExtent = QSizeF(a.x, a.y);  // an empty window maps nothing
-        break;
+        return true;
     case U_WMR_MOVETO:
         U_WMRMOVETO_get(d, &a);
         dc_.position = pointOf(a);
-        break;
-    case U_WMR_LINETO: {
-        U_WMRLINETO_get(d, &a);
-        QPainterPath line(dc_.position);
-        line.lineTo(pointOf(a));
-        drawing_.drawPath(line, false);
-        dc_.position = pointOf(a);
-        break;
-    }
-    case U_WMR_RECTANGLE: {
-        U_WMRRECTANGLE_get(d, &box);
-        QPainterPath path;
-        path.addRect(rectOf(box));
-        drawing_.drawPath(path, true);
-        break;
-    }
-    case U_WMR_ROUNDRECT: {
-        int16_t w = 0, h = 0;
-        U_WMRROUNDRECT_get(d, &w, &h, &box);
-        const QRectF rect = rectOf(box);
-        QPainterPath path;
-        path.addRoundedRect(rect, std::min(std::abs(w) / 2.0, rect.width() / 2),
-                            std::min(std::abs(h) / 2.0, rect.height() / 2));
-        drawing_.drawPath(path, true);
-        break;
-    }
-    case U_WMR_ELLIPSE: {
-        U_WMRELLIPSE_get(d, &box);
-        QPainterPath path;
-        path.addEllipse(rectOf(box));
-        drawing_.drawPath(path, true);
-        break;
-    }
-    case U_WMR_ARC:
-        U_WMRARC_get(d, &a, &b, &box);
-        drawing_.drawPath(arcPath(rectOf(box), pointOf(a), pointOf(b), r.type), false);
-        break;
-    case U_WMR_PIE:
-        U_WMRPIE_get(d, &a, &b, &box);
-        drawing_.drawPath(arcPath(rectOf(box), pointOf(a), pointOf(b), r.type), true);
-        break;
-    case U_WMR_CHORD:
-        U_WMRCHORD_get(d, &a, &b, &box);
-        drawing_.drawPath(arcPath(rectOf(box), pointOf(a), pointOf(b), r.type), true);
-        break;
-    case U_WMR_POLYGON: polygon(r, true); break;
-    case U_WMR_POLYLINE: polygon(r, false); break;
-    case U_WMR_POLYPOLYGON: polyPolygon(r); break;
-    case U_WMR_TEXTOUT: textOut(r); break;
-    case U_WMR_EXTTEXTOUT: extTextOut(r); break;
-    case U_WMR_STRETCHDIB: stretchDib(r); break;
-    case U_WMR_DIBSTRETCHBLT: dibBlt(r, true); break;
-    case U_WMR_DIBBITBLT: dibBlt(r, false); break;
-    case U_WMR_PATBLT: {
-        uint32_t rop = 0;
-        U_WMRPATBLT_get(d, &a, &b, &rop);
-        drawing_.fillBlock(QRectF(pointOf(a), QSizeF(b.x, b.y)).normalized(), rop);
-        break;
-    }
+        return true;
     case U_WMR_SAVEDC:
         saved_.save(dc_);
-        break;
+        return true;
     case U_WMR_RESTOREDC: {
         int16_t which = 0;
         U_WMRRESTOREDC_get(d, &which);
         saved_.restore(which, dc_);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Player::drawLine(const Record& r)
+{
+    switch (r.type) {
+    case U_WMR_LINETO: {
+        U_POINT16 a;
+        U_WMRLINETO_get(r.data, &a);
+        QPainterPath line(dc_.position);
+        line.lineTo(pointOf(a));
+        drawing_.drawPath(line, false);
+        dc_.position = pointOf(a);
+        return true;
+    }
+    case U_WMR_POLYGON: polygon(r, true); return true;
+    case U_WMR_POLYLINE: polygon(r, false); return true;
+    case U_WMR_POLYPOLYGON: polyPolygon(r); return true;
+    default: return false;
+    }
+}
+
+bool Player::drawFigure(const Record& r)
+{
+    const char* d = r.data;
+    U_POINT16 a, b;
+    U_RECT16 box;
+    QPainterPath path;
+    bool filled = true;
+    switch (r.type) {
+    case U_WMR_RECTANGLE:
+        U_WMRRECTANGLE_get(d, &box);
+        path.addRect(rectOf(box));
+        break;
+    case U_WMR_ROUNDRECT: {
+        int16_t w = 0, h = 0;
+        U_WMRROUNDRECT_get(d, &w, &h, &box);
+        const QRectF rect = rectOf(box);
+        path.addRoundedRect(rect, std::min(std::abs(w) / 2.0, rect.width() / 2),
+                            std::min(std::abs(h) / 2.0, rect.height() / 2));
         break;
     }
+    case U_WMR_ELLIPSE:
+        U_WMRELLIPSE_get(d, &box);
+        path.addEllipse(rectOf(box));
+        break;
+    case U_WMR_ARC:
+        U_WMRARC_get(d, &a, &b, &box);
+        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
+        filled = false;
+        break;
+    case U_WMR_PIE:
+        U_WMRPIE_get(d, &a, &b, &box);
+        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
+        break;
+    case U_WMR_CHORD:
+        U_WMRCHORD_get(d, &a, &b, &box);
+        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
+        break;
+    default:
+        return false;
+    }
+    drawing_.drawPath(path, filled);
+    return true;
+}
+
+bool Player::drawTextOrBitmap(const Record& r)
+{
+    switch (r.type) {
+    case U_WMR_TEXTOUT: textOut(r); return true;
+    case U_WMR_EXTTEXTOUT: extTextOut(r); return true;
+    case U_WMR_STRETCHDIB: stretchDib(r); return true;
+    case U_WMR_DIBSTRETCHBLT: dibBlt(r, true); return true;
+    case U_WMR_DIBBITBLT: dibBlt(r, false); return true;
+    case U_WMR_PATBLT: {
+        U_POINT16 a, b;
+        uint32_t rop = 0;
+        U_WMRPATBLT_get(r.data, &a, &b, &rop);
+        drawing_.fillBlock(QRectF(pointOf(a), QSizeF(b.x, b.y)).normalized(), rop);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool Player::keepObject(const Record& r)
+{
+    const char* d = r.data;
+    uint16_t value = 0;
+    switch (r.type) {
     case U_WMR_SELECTOBJECT:
         U_WMRSELECTOBJECT_get(d, &value);
         dc_.select(objects_.find(value));
-        break;
+        return true;
     case U_WMR_DELETEOBJECT:
         U_WMRDELETEOBJECT_get(d, &value);
         objects_.remove(value);
-        break;
+        return true;
     case U_WMR_CREATEPENINDIRECT: {
         U_PEN pen;
         U_WMRCREATEPENINDIRECT_get(d, &pen);
         objects_.add(penFrom(pen));
-        break;
+        return true;
     }
     case U_WMR_CREATEBRUSHINDIRECT: {
         const char* raw = nullptr;
@@ -154,13 +194,11 @@ void Player::play(const Record& r)
         U_WMRCREATEBRUSHINDIRECT_get(d, &raw);
         std::memcpy(&brush, raw, U_SIZE_WLOGBRUSH);
         objects_.add(brushFrom(brush));
-        break;
+        return true;
     }
-    case U_WMR_CREATEFONTINDIRECT: createFont(r); break;
-    case U_WMR_DIBCREATEPATTERNBRUSH: createPatternBrush(r); break;
-    default:
-        if (createsObject(r.type)) objects_.add(Placeholder{});
-        break;  // records we do not draw
+    case U_WMR_CREATEFONTINDIRECT: createFont(r); return true;
+    case U_WMR_DIBCREATEPATTERNBRUSH: createPatternBrush(r); return true;
+    default: return false;
     }
 }
 

@@ -25,6 +25,13 @@ public:
     void play(const Record& r);
 
 private:
+    // One kind of record each; false for a record of another kind.
+    bool setState(const Record& r);         // colours, modes, window, position, saved states
+    bool drawLine(const Record& r);         // lines and polygons
+    bool drawFigure(const Record& r);       // rectangles, ellipses and their parts
+    bool drawTextOrBitmap(const Record& r); // text, bitmaps and filled blocks
+    bool keepObject(const Record& r);       // pens, brushes and fonts: made, chosen, deleted
+
     QPainterPath arcPath(const QRectF& box, QPointF from, QPointF to, uint8_t kind) const;
     void polygon(const Record& r, bool closed);
     void polyPolygon(const Record& r);

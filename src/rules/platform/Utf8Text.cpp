@@ -43,6 +43,67 @@ bool Utf8Check::feed(std::string_view bytes)
     return valid_;
 }
 
+void Utf8ToCp1252::put(char32_t c, char*& o)
+{
+    const bool first = first_;
+    first_ = false;
+    if (first && c == 0xFEFF) return; // the byte order mark some editors write
+    const int b = unicodeToCp1252(c);
+    *o++ = b < 0 ? '?' : static_cast<char>(b);
+}
+
+bool Utf8ToCp1252::quickStep(const char*& p, const char* end, char*& o)
+{
+    // Runs of ASCII in one copy, and the two-byte sequences of the accented
+    // letters in one step: a big list stays quick to read.
+    const size_t run = asciiPrefix(std::string_view(p, static_cast<size_t>(end - p)));
+    if (run > 0) {
+        std::memcpy(o, p, run);
+        o += run;
+        p += run;
+        first_ = false;
+        return true;
+    }
+    const unsigned char c = static_cast<unsigned char>(*p);
+    if ((c & 0xE0) == 0xC0 && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+        put(static_cast<char32_t>(((c & 0x1F) << 6) | (static_cast<unsigned char>(p[1]) & 0x3F)), o);
+        p += 2;
+        return true;
+    }
+    return false;
+}
+
+bool Utf8ToCp1252::continueSequence(unsigned char c, char*& o)
+{
+    if ((c & 0xC0) == 0x80) {
+        code_ = (code_ << 6) | (c & 0x3F);
+        if (--need_ == 0) put(code_, o);
+        return true;
+    }
+    // A sequence cut short (the file changed under us): mark it; the caller
+    // reads this byte afresh.
+    *o++ = '?';
+    need_ = 0;
+    return false;
+}
+
+void Utf8ToCp1252::startSequence(unsigned char c, char*& o)
+{
+    if ((c & 0xE0) == 0xC0) {
+        need_ = 1;
+        code_ = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        need_ = 2;
+        code_ = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        need_ = 3;
+        code_ = c & 0x07;
+    } else {
+        *o++ = '?';
+        first_ = false;
+    }
+}
+
 void Utf8ToCp1252::feed(std::string_view bytes, std::string& out)
 {
     // Never more bytes out than in, and one '?' for a sequence a previous
@@ -50,61 +111,16 @@ void Utf8ToCp1252::feed(std::string_view bytes, std::string& out)
     const size_t at = out.size();
     out.resize(at + bytes.size() + 1);
     char* o = out.data() + at;
-    const auto put = [&](char32_t c) {
-        const bool first = first_;
-        first_ = false;
-        if (first && c == 0xFEFF) return; // the byte order mark some editors write
-        const int b = unicodeToCp1252(c);
-        *o++ = b < 0 ? '?' : static_cast<char>(b);
-    };
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     while (p < end) {
-        if (need_ == 0) {
-            // Runs of ASCII in one copy, and the two-byte sequences of the
-            // accented letters in one step: a big list stays quick to read.
-            const size_t run = asciiPrefix(std::string_view(p, static_cast<size_t>(end - p)));
-            if (run > 0) {
-                std::memcpy(o, p, run);
-                o += run;
-                p += run;
-                first_ = false;
-                continue;
-            }
-            const unsigned char c = static_cast<unsigned char>(*p);
-            if ((c & 0xE0) == 0xC0 && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
-                put(static_cast<char32_t>(((c & 0x1F) << 6) | (static_cast<unsigned char>(p[1]) & 0x3F)));
-                p += 2;
-                continue;
-            }
-        }
+        if (need_ == 0 && quickStep(p, end, o)) continue;
         const unsigned char c = static_cast<unsigned char>(*p++);
         if (need_ > 0) {
-            if ((c & 0xC0) == 0x80) {
-                code_ = (code_ << 6) | (c & 0x3F);
-                if (--need_ == 0) put(code_);
-                continue;
-            }
-            // A sequence cut short (the file changed under us): mark it and
-            // read this byte afresh.
-            *o++ = '?';
-            need_ = 0;
-            --p;
+            if (!continueSequence(c, o)) --p;
             continue;
         }
-        if ((c & 0xE0) == 0xC0) {
-            need_ = 1;
-            code_ = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            need_ = 2;
-            code_ = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            need_ = 3;
-            code_ = c & 0x07;
-        } else {
-            *o++ = '?';
-            first_ = false;
-        }
+        startSequence(c, o);
     }
     out.resize(static_cast<size_t>(o - out.data()));
 }

@@ -52,6 +52,14 @@ public:
     void feed(std::string_view bytes, std::string& out);
 
 private:
+    void put(char32_t c, char*& o);
+    // Where no sequence is open: ASCII runs and two-byte sequences whole.
+    // False when the byte at p needs the slow path.
+    bool quickStep(const char*& p, const char* end, char*& o);
+    // A byte of the open sequence; false when it cannot belong to it.
+    bool continueSequence(unsigned char c, char*& o);
+    void startSequence(unsigned char c, char*& o);
+
     bool first_;
     int need_ = 0;
     char32_t code_ = 0;
