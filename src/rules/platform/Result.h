@@ -7,7 +7,9 @@
 // a message; the window that asked turns the kind into the text the player
 // reads.
 
-enum class Error {
+// Never ignored: a call that returns an error kind is either checked or
+// passed on.
+enum class [[nodiscard]] Error {
     None,
     // Files.
     NotFound,    // no file of that name (a folder of that name counts as none)
@@ -31,7 +33,7 @@ enum class Error {
 };
 
 template <typename T>
-struct Result {
+struct [[nodiscard]] Result {
     T value{};
     Error error = Error::None;
     bool ok() const { return error == Error::None; }

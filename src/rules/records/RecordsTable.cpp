@@ -68,7 +68,7 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
 {
     // A folder where the file cannot be created still gets its list; the
     // rewrite below then reports the failure.
-    files.touch(RecordsFile);
+    (void)files.touch(RecordsFile); // a failure shows in what follows
 
     RecordCount = 0;
     const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
@@ -117,7 +117,7 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
 
 Result<RecordLines> readRecordLines(Files& files)
 {
-    files.touch(RecordsFile);
+    (void)files.touch(RecordsFile); // a failure shows in what follows
     Result<RecordLines> out{{RecordsTitle}};
     const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
         out.value.emplace_back(line);

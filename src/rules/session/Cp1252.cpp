@@ -53,12 +53,3 @@ std::string trimBlanks(const std::string& s)
     return s.substr(b, e - b + 1);
 }
 
-std::string joined(std::initializer_list<std::string_view> parts)
-{
-    size_t size = 0;
-    for (std::string_view p : parts) size += p.size();
-    std::string out;
-    out.reserve(size);
-    for (std::string_view p : parts) out += p;
-    return out;
-}

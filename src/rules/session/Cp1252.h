@@ -3,7 +3,6 @@
 
 #pragma once
 // Text inside the game is one byte per character in code page 1252.
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -12,9 +11,6 @@
 // where the code page has no capital.
 std::string upperCp1252(std::string s);
 std::string trimBlanks(const std::string& s); // leading and trailing spaces only
-
-// The parts one after the other: how the windows put their messages together.
-std::string joined(std::initializer_list<std::string_view> parts);
 
 // Control characters (codes below 32, and 127) become blanks: in a name they
 // would break a line of a file, shift a column or cut a window title.

@@ -5,6 +5,7 @@
 
 #include "game/Play.h"
 #include "game/WordList.h"
+#include "records/RecordsTable.h"
 #include "session/Cp1252.h"
 #include "ui/Messages.h"
 
@@ -24,14 +25,14 @@ std::string endMessage(const Session& s)
 
 std::string noWordListMessage(Error error)
 {
-    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile,
-                   error == Error::NotFound ? "\": file non trovato." : "\": file illeggibile."});
+    // Found but not read, whatever the reason.
+    const Error reason = error == Error::NotFound ? Error::NotFound : Error::Unreadable;
+    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", errorReason(reason), "."});
 }
 
 std::string recordsSaveFailedMessage(Error error)
 {
-    return joined({"Impossibile salvare la tabella dei record (LexOrda.Sco): ", saveFailureReason(error),
-                   ". I record precedenti restano invariati."});
+    return saveFailedMessage("la tabella dei record", RecordsFile, error, "I record precedenti restano invariati.");
 }
 
 std::string helpMessage(const Session& s)

@@ -3,7 +3,41 @@
 
 #include "ui/Messages.h"
 
-#include "session/Cp1252.h"
+#include "records/PlayerSettings.h"
+
+std::string joined(std::initializer_list<std::string_view> parts)
+{
+    size_t size = 0;
+    for (std::string_view p : parts) size += p.size();
+    std::string out;
+    out.reserve(size);
+    for (std::string_view p : parts) out += p;
+    return out;
+}
+
+const char* errorReason(Error error)
+{
+    switch (error) {
+    case Error::NotFound: return "file non trovato";
+    case Error::Unreadable: return "file non leggibile";
+    case Error::Unwritable:
+    case Error::Busy: return "il file o la cartella non sono accessibili (sola lettura o in uso)";
+    case Error::DiskFull: return "il disco \xE8 pieno";
+    case Error::ForeignLink: return "il file \xE8 un collegamento simbolico di un altro utente";
+    case Error::FileTooLarge: return "file troppo grande";
+    case Error::TooShort: return "file vuoto o troppo corto";
+    case Error::NotAMetafile: return "non e' un metafile di Windows";
+    case Error::BadHeader: return "intestazione del metafile non valida";
+    case Error::BadSize: return "dimensioni dell'immagine non valide";
+    case Error::ImageTooLarge: return "immagine troppo grande";
+    case Error::Truncated: return "file troncato";
+    case Error::Damaged: return "record danneggiato";
+    case Error::TooComplex: return "disegno troppo complesso";
+    case Error::NoMemory: return "memoria insufficiente per l'immagine";
+    case Error::None: break; // no failure: nothing a message would say
+    }
+    return "file non leggibile";
+}
 
 std::string documentationMissingMessage()
 {
@@ -29,21 +63,27 @@ std::string mailFailedMessage()
 std::string saveFailureReason(Error error)
 {
     switch (error) {
-    case Error::DiskFull: return "il disco \xE8 pieno";
+    case Error::DiskFull:
+    case Error::ForeignLink: return errorReason(error);
+    // Far larger than the game ever writes: not merely large, damaged.
     case Error::FileTooLarge: return "il file \xE8 danneggiato (troppo grande)";
-    case Error::ForeignLink: return "il file \xE8 un collegamento simbolico di un altro utente";
-    default: return "il file o la cartella non sono accessibili (sola lettura o in uso)";
+    default: return errorReason(Error::Unwritable);
     }
+}
+
+std::string saveFailedMessage(std::string_view what, std::string_view file, Error error, std::string_view consequence)
+{
+    return joined({"Impossibile salvare ", what, " (", file, "): ", saveFailureReason(error), ". ", consequence});
 }
 
 std::string settingsSaveFailedMessage(Error error)
 {
-    return joined({"Impossibile salvare il nome del giocatore (LexOrda.ini): ", saveFailureReason(error),
-                   ". Il nome vale solo fino alla chiusura del gioco."});
+    return saveFailedMessage("il nome del giocatore", SettingsFile, error,
+                             "Il nome vale solo fino alla chiusura del gioco.");
 }
 
 std::string settingsReadFailedMessage(Error error)
 {
     if (error != Error::FileTooLarge && error != Error::ForeignLink) return {};
-    return joined({"Impossibile leggere il nome del giocatore (LexOrda.ini): ", saveFailureReason(error), "."});
+    return joined({"Impossibile leggere il nome del giocatore (", SettingsFile, "): ", saveFailureReason(error), "."});
 }

@@ -9,7 +9,9 @@
 #include "Identity.h"
 #include "platform/Result.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 inline constexpr const char* DocumentationFile = "LEXORDA.htm";
 inline constexpr const char* WebSiteAddress = PAROLIX_HOMEPAGE;
@@ -23,10 +25,21 @@ std::string documentationFailedMessage();
 std::string webSiteFailedMessage();
 std::string mailFailedMessage();
 
+// The parts one after the other: how the windows put their messages together.
+std::string joined(std::initializer_list<std::string_view> parts);
+
+// Why a file could not be read or written, in the words every message uses.
+const char* errorReason(Error error);
+
 // Why a settings or records file could not be saved, in a few words: the
 // disk is full, the file is damaged or a stranger's link; for anything else
 // the file or its folder cannot be reached.
 std::string saveFailureReason(Error error);
+
+// A file could not be saved: what it holds, why, and what that means for the
+// player.
+std::string saveFailedMessage(std::string_view what, std::string_view file, Error error,
+                              std::string_view consequence);
 
 // The player's name could not be saved.
 std::string settingsSaveFailedMessage(Error error = Error::Unwritable);

@@ -124,7 +124,7 @@ TEST_F(DealTest, WhenTheChoiceOfWordsEnds)
         for (const auto& l : c.lines) text += l + "\r\n";
         files.content["lexorda.DAT"] = text;
         random.draws.assign(c.draws.begin(), c.draws.end());
-        dealer.deal(s);
+        ASSERT_TRUE(dealer.deal(s).ok());
         ASSERT_EQ(s.WordCount, static_cast<int>(c.expected.size()));
         size_t letters = 0;
         for (size_t j = 0; j < c.expected.size(); ++j) {
@@ -144,7 +144,7 @@ TEST_F(DealTest, EmptyLinesAndTakenWordsSpendAnAttempt)
     // idx 0 is the empty line, idx 1 LUPO, then LUPO again (already taken) ...
     script({0.0, 0.5, 0.0, 0.9});
     random.fallback = 0.6;
-    dealer.deal(s);
+    ASSERT_TRUE(dealer.deal(s).ok());
     EXPECT_EQ(s.WordCount, 1);
     EXPECT_EQ(s.Words[1], "LUPO");
     // Every one of the 21 attempts was made, each after a reseed.
@@ -157,7 +157,7 @@ TEST_F(DealTest, ABlankInsideAWordStaysAnEmptyBoxAndABlankPoolSlot)
     files.content["lexorda.DAT"] = wordList({"\x10" "Citta' Italia", "LA SPEZIA"});
     s.GenreIndex = 4;
     script({0.0});
-    dealer.deal(s);
+    ASSERT_TRUE(dealer.deal(s).ok());
     ASSERT_EQ(s.WordCount, 1);
     EXPECT_EQ(s.BoxRows[1], std::string(9, ' '));
     EXPECT_EQ(std::count(s.PoolLetters.begin(), s.PoolLetters.end(), ' '), 1);
@@ -229,7 +229,7 @@ TEST_F(DealTest, SectionHeadersMustMatchExactlyAndOnlyTheFirstSectionCounts)
                                              "\x10" "Animali", "ORSO", "\x10" "Frutti", "MELA", "\x10" "Animali",
                                              "LUPO"});
     random.fallback = 0.0;
-    dealer.deal(s);
+    ASSERT_TRUE(dealer.deal(s).ok());
     ASSERT_EQ(s.WordCount, 1);
     EXPECT_EQ(s.Words[1], "ORSO");
 
@@ -272,7 +272,7 @@ TEST_F(DealTest, StartTimeIsTakenAtTheEndOfTheDeal)
 {
     files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "ORSO"});
     clock.times = {100.0, 100.0, 100.0, 100.0, 100.0, 123.5};
-    dealer.deal(s);
+    ASSERT_TRUE(dealer.deal(s).ok());
     EXPECT_DOUBLE_EQ(s.StartTime, 123.5);
 }
 

@@ -70,7 +70,7 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         EXPECT_LE(shown.value.size(), static_cast<size_t>(MaxListedLines) + 1);
         // The records file is rewritten whole; the word list and settings stay.
         int lines = 0;
-        files.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
+        (void)files.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
         if (damaged) EXPECT_EQ(fs::file_size(f.path / "LexOrda.Sco"), bad.bytes.size());
         else EXPECT_EQ(lines, 10);
         EXPECT_EQ(fs::file_size(f.path / "lexorda.DAT"), bad.bytes.size());

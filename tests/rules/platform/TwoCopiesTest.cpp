@@ -72,7 +72,7 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
     ASSERT_GE(holder, 0);
     if (holder == 0) {
         DiskFiles files(folder.path.string());
-        files.underLock(RecordsFile, [&] {
+        (void)files.underLock(RecordsFile, [&] {
             if (write(held[1], "L", 1) != 1) _exit(2);
             for (;;) pause(); // holds the lock until killed
             return Error::None;

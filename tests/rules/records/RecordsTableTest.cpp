@@ -16,7 +16,7 @@ namespace {
 std::vector<std::string> fileLines(MemoryFiles& files)
 {
     std::vector<std::string> out;
-    files.readLines(RecordsFile, [&](std::string_view l) { out.emplace_back(l); return true; });
+    (void)files.readLines(RecordsFile, [&](std::string_view l) { out.emplace_back(l); return true; });
     return out;
 }
 
@@ -164,7 +164,7 @@ TEST(UpdateRecords, NotHigherThanAnyStillReformats)
     for (int i = 0; i < 4; ++i) before.push_back("ULTIMO     50      Sport");
     files.content["LexOrda.Sco"] = joinCrLf(before);
     RecordsTable table;
-    table.UpdateRecords(gameEnd("ZERO", 0), files); // 0 never enters over a 0
+    EXPECT_TRUE(table.UpdateRecords(gameEnd("ZERO", 0), files).ok()); // 0 never enters over a 0
 
     std::vector<std::string> expected = {
         "PRIMO      500     Animali", "SECONDO    400     Frutta", "TERZO      0       ",
@@ -194,7 +194,7 @@ TEST(UpdateRecords, NewFileTakesTheFirstPositiveScore)
     // A brand-new file and a positive score at the very first game end.
     MemoryFiles fresh;
     RecordsTable freshTable;
-    freshTable.UpdateRecords(gameEnd("ANONIMO", 30, 0), fresh);
+    EXPECT_TRUE(freshTable.UpdateRecords(gameEnd("ANONIMO", 30, 0), fresh).ok());
     auto lines = fileLines(fresh);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "ANONIMO    30      Animali");
@@ -205,11 +205,11 @@ TEST(UpdateRecords, SlotsBeyondTheFileKeepWhatTheTableHolds)
     MemoryFiles files;
     files.content["LexOrda.Sco"] = joinCrLf(tenEntries(TenScores));
     RecordsTable table;
-    table.UpdateRecords(gameEnd("X", 0), files);
+    EXPECT_TRUE(table.UpdateRecords(gameEnd("X", 0), files).ok());
 
     // The file is cut to two lines behind the game's back.
     files.content["LexOrda.Sco"] = joinCrLf(tenEntries({1000, 900}));
-    table.UpdateRecords(gameEnd("NUOVO", 450), files);
+    EXPECT_TRUE(table.UpdateRecords(gameEnd("NUOVO", 450), files).ok());
     auto after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
     EXPECT_EQ(after[6], formatRecordLine("NUOVO", 450, "Marche Auto"));
@@ -291,7 +291,7 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     shown = readRecordLines(files);
     ASSERT_EQ(shown.value.size(), 3u);
     EXPECT_EQ(shown.value[1].size(), 4096u);
-    table.UpdateRecords(gameEnd("ROSSI", 321), files);
+    EXPECT_TRUE(table.UpdateRecords(gameEnd("ROSSI", 321), files).ok());
     after = fileLines(files);
     ASSERT_EQ(after.size(), 10u);
     EXPECT_EQ(after[0].substr(0, 19), "LUNGO      99999999");
@@ -325,7 +325,7 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
         std::string old = joinCrLf(tenEntries(TenScores));
         files.content["LexOrda.Sco"] = old;
         RecordsTable table;
-        table.UpdateRecords(gameEnd("X", 0), files);
+        EXPECT_TRUE(table.UpdateRecords(gameEnd("X", 0), files).ok());
         RecordsTable kept = table;
 
         files.failWrites = kind == Error::Unwritable;
