@@ -25,9 +25,10 @@ std::string endMessage(const Session& s)
 
 std::string noWordListMessage(Error error)
 {
-    // Found but not read, whatever the reason.
-    const Error reason = error == Error::NotFound ? Error::NotFound : Error::Unreadable;
-    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", errorReason(reason), "."});
+    // Found but not read, whatever the reason: in the word list's message
+    // that has always been "illeggibile".
+    const char* reason = error == Error::NotFound ? errorReason(error) : "file illeggibile";
+    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", reason, "."});
 }
 
 std::string recordsSaveFailedMessage(Error error)
