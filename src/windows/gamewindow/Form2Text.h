@@ -31,6 +31,7 @@ inline constexpr const char* MenuMail = "&Scrivi Mail all'autore ...";
 inline constexpr const char* MenuTHP = "&Visita Trevo Home Page ...";
 inline constexpr const char* About = "A&bout";
 inline constexpr const char* HelpTitle = "Help Parolix";
+inline constexpr const char* MenuBarName = "Menu"; // for screen readers
 
 // Input boxes of the name and help-percentage commands.
 inline constexpr const char* NamePrompt = "Inserisci nome giocatore (Massimo 10 caratteri) : ";

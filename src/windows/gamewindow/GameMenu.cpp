@@ -61,4 +61,8 @@ void installGameMenu(QMainWindow& window, const GameCommands& commands, Session&
         auto* box = new Form3(&window, platform);
         box->Form_Load();
     });
+
+    // Named for screen readers as they show on the bar.
+    bar->setAccessibleName(toUnicode(MenuBarName));
+    for (QMenu* menu : {file, help}) menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
 }
