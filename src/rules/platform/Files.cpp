@@ -85,7 +85,7 @@ bool linkMayBeFollowed(const fs::path& link, const struct stat& linkStat)
     return !sharedSticky(folder) || folder.st_uid == linkStat.st_uid;
 }
 
-// The path to open for this file, or ForeignLink.
+// ForeignLink for a link the kernel's rule would not follow, else None.
 Error followable(const fs::path& p)
 {
     struct stat st {};
