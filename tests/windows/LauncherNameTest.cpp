@@ -92,6 +92,11 @@ TEST_F(Launcher, TypingTheName)
 
     launcher->Form_Activate();
     EXPECT_EQ(box->text(), "MARIO");
+    // A name the file already reads back as is not written again.
+    fp.files.content["LexOrda.ini"] = "Nome=mario\r\n";
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(fp.files.text("LexOrda.ini"), "Nome=mario\r\n");
+    launcher->Form_Activate();
 
     box->selectAll();
     QTest::keyClicks(box, "abcdefghijklmn");

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 
@@ -127,6 +128,7 @@ void BoardCanvas::setTextPosition(double x, double y)
 
 void BoardCanvas::draw(std::initializer_list<Stroke> strokes)
 {
+    growImage();
     QPainter p(&image_);
     for (const Stroke& s : strokes) {
         paint(p, s);
@@ -199,9 +201,14 @@ void BoardCanvas::paintEvent(QPaintEvent* e)
     // Moved to a screen of another density, or its scale changed.
     if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) redrawAt(devicePixelRatioF());
     QPainter p(this);
-    const QRect r = e->rect();
-    const double ratio = image_.devicePixelRatio();
-    p.drawImage(r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    // What is not drawn yet is white, as the image would be there.
+    const QRect drawn = image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+    const QRect r = e->rect() & drawn;
+    if (!r.isEmpty()) {
+        const double ratio = image_.devicePixelRatio();
+        p.drawImage(r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    }
+    for (const QRect& blank : QRegion(e->rect()).subtracted(drawn)) p.fillRect(blank, Qt::white);
     if (mark_) {
         // Red stands out from the white board and from every cell colour.
         const int w = board::CursorFrameWidth;
@@ -222,11 +229,6 @@ bool BoardCanvas::event(QEvent* e)
     return QWidget::event(e);
 }
 
-void BoardCanvas::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    growImage();
-}
 
 void BoardCanvas::mousePressEvent(QMouseEvent* e)
 {

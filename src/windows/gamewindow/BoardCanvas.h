@@ -38,6 +38,10 @@ public:
     // In screen pixels; its devicePixelRatio maps them onto the board's.
     const QImage& image() const { return image_; }
     // Makes sure the image covers the whole area, keeping what is drawn.
+    // Done before each drawing rather than at each size change: until the
+    // first round is drawn the board is plain white, and painting shows it
+    // so without a screen-sized image (which costs the window its first
+    // appearance).
     void growImage();
     // The board drawn anew for a screen of this device pixel ratio, as it
     // stands: the picture drawn for that ratio, then every cell and letter in
@@ -74,7 +78,6 @@ public:
 protected:
     bool event(QEvent*) override;
     void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;

@@ -245,7 +245,9 @@ void Form1::Text1_LostFocus()
     if (savingName_) return; // the failure message itself takes the focus
     savingName_ = true;
     const std::string name = session_.PlayerName;
-    if (const Error e = writePlayerName(platform_.files, name); e != Error::None) {
+    if (nameAlreadySaved(name)) {
+        lastSaveFailed_ = false;
+    } else if (const Error e = writePlayerName(platform_.files, name); e != Error::None) {
         // Told once per name, not at every change of focus.
         if (!lastSaveFailed_ || lastFailedName_ != name) {
             platform_.dialogs.message(settingsSaveFailedMessage(e), form1text::MessageTitle);
@@ -257,6 +259,16 @@ void Form1::Text1_LostFocus()
         lastSaveFailed_ = false;
     }
     savingName_ = false;
+}
+
+// The settings file already reads back as this name. Saving it again would
+// change nothing, and its flush to the disk is the slowest step between a
+// click on a genre and the game window.
+bool Form1::nameAlreadySaved(const std::string& name)
+{
+    if (!platform_.files.exists(SettingsFile)) return false;
+    Error read = Error::None;
+    return readPlayerName(platform_.files, &read) == name && read == Error::None;
 }
 
 void Form1::Command1_Click()

@@ -81,6 +81,7 @@ private:
 
     void gameWindowGone();
     void finishClickOn(QWidget* target);
+    bool nameAlreadySaved(const std::string& name);
 
     Session& session_;
     Platform& platform_;
