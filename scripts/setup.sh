@@ -6,15 +6,18 @@
 #   setup.sh play   what building and playing the game need
 #   setup.sh        that, and what the tests, benchmarks, fuzzers and the
 #                   package check need
+#   setup.sh bench  that, and the window manager scripts/gamewindow.sh runs
 set -euo pipefail
 
 PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xdotool clang
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb xdotool clang
                desktop-file-utils appstream dpkg-dev file lintian reuse
                dbus at-spi2-core python3-pyatspi)
+BENCH_PACKAGES=(openbox)
 
 wanted=("${PLAY_PACKAGES[@]}")
 [ "${1:-}" = "play" ] || wanted+=("${TEST_PACKAGES[@]}")
+if [ "${1:-}" = "bench" ]; then wanted+=("${BENCH_PACKAGES[@]}"); fi
 
 missing=()
 for p in "${wanted[@]}"; do
