@@ -41,7 +41,6 @@ class RecordingPointer : public Pointer {
 public:
     PointerShape shape = PointerShape::Neutral;
     void set(PointerShape s) override { shape = s; }
-    PointerShape current() const override { return shape; }
 };
 
 // Pictures from a map of name -> image; a name in errors fails with its

@@ -8,7 +8,7 @@
 // runs this with PAROLIX_INSTALLED_PREFIX and a fresh XDG_DATA_HOME.
 #include "game/BoardGeometry.h"
 #include "gamewindow/Form2.h"
-#include "launcher/Startup.h"
+#include "launcher/Parolix.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -12,7 +12,7 @@
 
 #include "doubles/TempFolder.h"
 #include "doubles/Within.h"
-#include "launcher/Startup.h"
+#include "launcher/Parolix.h"
 #include "platform/FileLayout.h"
 
 #include <QFile>

@@ -12,14 +12,12 @@ class Pointer {
 public:
     virtual ~Pointer() = default;
     virtual void set(PointerShape shape) = 0;
-    virtual PointerShape current() const = 0;
 };
 
 class QtPointer : public Pointer {
 public:
     explicit QtPointer(QCursor hand) : hand_(std::move(hand)) {}
     void set(PointerShape shape) override;
-    PointerShape current() const override { return shape_; }
 
 private:
     QCursor hand_;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "launcher/Startup.h"
+#include "launcher/Parolix.h"
 
 #include "Identity.h"
 #include "game/WordList.h"

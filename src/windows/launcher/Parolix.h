@@ -33,7 +33,6 @@ public:
 
     const FileLayout& layout() const { return layout_; }
     Session& session() { return session_; }
-    Form1* launcher() const { return launcher_.get(); }
 
 private:
     FileLayout layout_;
