@@ -44,32 +44,20 @@ TEST_F(Launcher, ADamagedSettingsFileIsTold)
               "Impossibile leggere il nome del giocatore (LexOrda.ini): il file \xE8 danneggiato (troppo grande).");
 }
 
-// Each reason a save fails for, in its literal words; the one of old for
-// everything else.
+// Each new reason a save fails for, in its literal words.
 TEST(SaveMessages, EachReasonInItsOwnWords)
 {
-    const struct {
-        Error error;
-        const char* reason;
-    } cases[] = {
-        {Error::Unwritable, "il file o la cartella non sono accessibili (sola lettura o in uso)"},
-        {Error::Busy, "il file o la cartella non sono accessibili (sola lettura o in uso)"},
+    const std::pair<Error, std::string> cases[] = {
         {Error::DiskFull, "il disco \xE8 pieno"},
         {Error::FileTooLarge, "il file \xE8 danneggiato (troppo grande)"},
         {Error::ForeignLink, "il file \xE8 un collegamento simbolico di un altro utente"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(settingsSaveFailedMessage(c.error), std::string("Impossibile salvare il nome del giocatore "
-                                                                  "(LexOrda.ini): ") +
-                                                          c.reason + ". Il nome vale solo fino alla chiusura del gioco.");
-        EXPECT_EQ(form2text::recordsSaveFailedMessage(c.error),
-                  std::string("Impossibile salvare la tabella dei record (LexOrda.Sco): ") + c.reason +
+    for (const auto& [error, reason] : cases)
+        EXPECT_EQ(form2text::recordsSaveFailedMessage(error),
+                  "Impossibile salvare la tabella dei record (LexOrda.Sco): " + reason +
                       ". I record precedenti restano invariati.");
-    }
-    EXPECT_EQ(settingsReadFailedMessage(Error::Unreadable), "");
-    EXPECT_EQ(settingsReadFailedMessage(Error::ForeignLink),
-              "Impossibile leggere il nome del giocatore (LexOrda.ini): il file \xE8 un collegamento simbolico di "
-              "un altro utente.");
+    EXPECT_EQ(settingsSaveFailedMessage(Error::DiskFull), "Impossibile salvare il nome del giocatore (LexOrda.ini): "
+                                                          "il disco \xE8 pieno. Il nome vale solo fino alla chiusura del gioco.");
 }
 
 // Typing keeps the box as typed but the name in upper case; leaving the box

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -195,49 +194,34 @@ TEST(DiskFiles, APortableCopyReadsThePlayersFilesSavedLast)
     TempFolder t;
     const fs::path program = t.path / "parolix", home = t.path / "home" / "parolix";
     fs::create_directory(program);
-    std::ofstream(program / "lexorda.DAT") << "\x10" "Animali\r\nGATTO\r\n";
+    std::ofstream(program / "lexorda.DAT") << "GATTO\r\n";
     std::ofstream(program / "LexOrda.Sco") << "PRIMA      50      Animali\r\n";
-    std::ofstream(program / "LexOrda.ini") << "Nome=PRIMA\r\n";
-    const auto copyWith = [&](bool writable) {
+    // A run of the copy, its folder writable or not: the name read, then a
+    // game and the name saved. Time passes (five minutes) before each run.
+    const auto run = [&](bool writable, const char* name, int32_t score) {
+        for (const fs::path& folder : {program, home})
+            for (const char* n : {"LexOrda.Sco", "LexOrda.ini"})
+                if (fs::exists(folder / n))
+                    fs::last_write_time(folder / n, fs::last_write_time(folder / n) - std::chrono::minutes(5));
         const FileLayout l = chooseFileLayout({program.string(), true, writable, "", home.string()});
-        auto f = std::make_unique<DiskFiles>(l.dataFolder, l.playerFolder);
-        f->setOtherPlayerFolder(l.otherPlayerFolder);
-        return f;
-    };
-    const auto game = [](Files& f, const char* name, int32_t score) {
+        DiskFiles f(l.dataFolder, l.playerFolder);
+        f.setOtherPlayerFolder(l.otherPlayerFolder);
+        const std::string before = readPlayerName(f);
         Session s;
         fillGenreTables(s);
         s.PlayerName = name;
         s.Score = score;
-        RecordsTable table;
-        EXPECT_EQ(table.UpdateRecords(s, f).error, Error::None);
+        EXPECT_EQ(RecordsTable().UpdateRecords(s, f).error, Error::None);
         EXPECT_EQ(writePlayerName(f, name), Error::None);
+        return before;
     };
-    // Time passes between one run and the next.
-    const auto later = [](const fs::path& folder) {
-        for (const char* n : {"LexOrda.Sco", "LexOrda.ini"})
-            if (fs::exists(folder / n))
-                fs::last_write_time(folder / n, fs::last_write_time(folder / n) - std::chrono::minutes(5));
-    };
-
-    later(program);
-    game(*copyWith(false), "SOLA", 100); // read-only: saved at home
-    later(home);
-    later(program);
-    later(home);
-    {
-        auto f = copyWith(true); // writable again
-        EXPECT_EQ(readPlayerName(*f), "SOLA");
-        game(*f, "SCRIVE", 70);
-    }
-    later(program);
-    auto f = copyWith(false); // and read-only once more
-    EXPECT_EQ(readPlayerName(*f), "SCRIVE");
-    const RecordLines lines = readRecordLines(*f).value;
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(lines[1], "SOLA       100     Animali");
-    EXPECT_EQ(lines[2], "SCRIVE     70      Animali");
-    EXPECT_EQ(lines[3], "PRIMA      50      Animali");
+    run(false, "SOLA", 100);                // read-only: saved at home
+    EXPECT_EQ(run(true, "SCRIVE", 70), "SOLA"); // writable again: saved beside the program
+    EXPECT_EQ(run(false, "ANCORA", 60), "SCRIVE");
+    std::ifstream in(home / "LexOrda.Sco", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 112),
+              "SOLA       100     Animali\r\nSCRIVE     70      Animali\r\n"
+              "ANCORA     60      Animali\r\nPRIMA      50      Animali\r\n");
 }
 
 // A save keeps what the player set up around the file: its mode, a link to
