@@ -40,7 +40,7 @@ TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
     EXPECT_FALSE(game->isEnabled());
     EXPECT_EQ(box->Command3d1->text(), "&OK");
     EXPECT_EQ(box->Label1[1]->text(), "Made in Italy");
-    EXPECT_EQ(box->Label1[2]->text(), "Parolix Team  -  autore@parolix.example.org");
+    EXPECT_EQ(box->Label1[2]->text(), "Parolix Team  -  " PAROLIX_CONTACT);
     EXPECT_EQ(box->Label1[0]->text(), WebSiteText);
     EXPECT_EQ(box->Picture1->pixmap().size(), QSize(90, 114));
     EXPECT_EQ(box->Picture2->pixmap().size(), QSize(60, 47));

@@ -310,7 +310,7 @@ TEST_F(Launcher, ButtonsAndLink)
     QTest::mouseClick(launcher->Label4, Qt::LeftButton, {}, QPoint(10, 8));
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
     EXPECT_EQ(fp.dialogs.shown[0].text,
-              "Impossibile aprire il sito dell'autore (https://parolix.example.org): nessun browser disponibile.");
+              "Impossibile aprire il sito dell'autore (" PAROLIX_HOMEPAGE "): nessun browser disponibile.");
     fp.files.content.erase("lexorda.htm");
     QTest::mouseClick(launcher->Command2, Qt::LeftButton);
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
