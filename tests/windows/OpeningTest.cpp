@@ -271,3 +271,20 @@ TEST_F(GameWindowLook, ALongRoundOfSevenWords)
     EXPECT_NE(pixel(last.x, last.y - 40), White);
     saveSnapshot(form, "game-long-round");
 }
+
+// The board is white until drawn on, however it grows, and a drawing after
+// it grew lands in full, also where the board was not before.
+TEST(BoardCanvas, WhiteUntilDrawnAndWholeAfterGrowing)
+{
+    BoardCanvas board;
+    board.resize(100, 100);
+    board.drawPoolSlot(1, 'A'); // below the board: nothing of it shows
+    board.resize(400, 300);
+    const Point m = board::middle(board::poolPoint(2));
+    EXPECT_EQ(board.grab().toImage().pixelColor(m.x, m.y), White);
+    board.drawPoolSlot(2, 'B');
+    const QImage shown = board.grab().toImage();
+    EXPECT_NE(shown.pixelColor(m.x - 8, m.y), White); // the slot's fill, left of its letter
+    EXPECT_EQ(shown.pixelColor(399, 299), White);
+    EXPECT_EQ(shown.pixelColor(150, 10), White);
+}
