@@ -69,6 +69,7 @@ void Form1::createTitle(const QFont& font)
     // The shadow first, so the red title lies over it.
     Label2 = new QLabel(toUnicode(form1text::Title), this);
     Label2->setGeometry(twipRect(330, 180, 7335, 405));
+    Label2->setProperty(SilentProperty, true); // the heading is read once
     Label5 = new QLabel(toUnicode(form1text::Title), this);
     Label5->setGeometry(twipRect(300, 150, 7335, 405));
     for (QLabel* l : {Label2, Label5}) {

@@ -3,8 +3,6 @@
 
 #include "launcher/LauncherAccessible.h"
 
-#include "launcher/Form1.h"
-
 #include <QAccessibleWidget>
 #include <QLabel>
 
@@ -19,15 +17,16 @@ bool unnamedFiller(QWidget* w)
 
 class LauncherWindow : public QAccessibleWidget {
 public:
-    explicit LauncherWindow(Form1* form) : QAccessibleWidget(form, QAccessible::Window) {}
+    explicit LauncherWindow(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
 
     QList<QWidget*> shownWidgets() const
     {
-        const auto* form = static_cast<Form1*>(widget());
+        const QWidget* form = widget();
         QList<QWidget*> shown;
         for (QObject* o : form->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && !w->isWindow() && w != form->Label2 && w->isVisibleTo(form) && !unnamedFiller(w))
+            if (w && !w->isWindow() && !w->property(SilentProperty).toBool() && w->isVisibleTo(form) &&
+                !unnamedFiller(w))
                 shown.append(w);
         }
         return shown;
@@ -46,7 +45,7 @@ public:
 
 QAccessibleInterface* launcherFactory(const QString& className, QObject* object)
 {
-    return className == QLatin1String("Form1") ? new LauncherWindow(static_cast<Form1*>(object)) : nullptr;
+    return className == QLatin1String("Form1") ? new LauncherWindow(static_cast<QWidget*>(object)) : nullptr;
 }
 
 } // namespace

@@ -7,5 +7,8 @@
 // left out, as are the focus frames round the pictures and the hand picture
 // that is never shown).
 
+// A child of the launcher with this property true is left out.
+inline constexpr const char* SilentProperty = "parolixSilent";
+
 // Makes it so for every launcher (once is enough).
 void makeLauncherAccessible();
