@@ -3,6 +3,7 @@
 
 #include "gamewindow/Form2.h"
 
+#include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardKeys.h"
 #include "game/ClockText.h"
 #include "gamewindow/FirstDeal.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace {
