@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "platform/FileSteps.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+
+namespace fs = std::filesystem;
+
+namespace filesteps {
+
+namespace {
+
+// A sticky folder that anyone may write, like /tmp: there a name may have
+// been planted by another user.
+bool sharedSticky(const struct stat& folder)
+{
+    return (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+}
+
+} // namespace
+
+std::string lowered(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+Error writeFailure(int err) { return err == ENOSPC || err == EDQUOT ? Error::DiskFull : Error::Unwritable; }
+
+bool linkMayBeFollowed(const fs::path& link, const struct stat& linkStat)
+{
+    if (linkStat.st_uid == ::geteuid()) return true;
+    struct stat folder {};
+    const fs::path parent = link.parent_path();
+    if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) return false;
+    return !sharedSticky(folder) || folder.st_uid == linkStat.st_uid;
+}
+
+fs::path journalOf(const fs::path& target)
+{
+    return target.parent_path() / ("." + target.filename().string() + ".journal");
+}
+
+bool trustedJournal(const fs::path& journal, uid_t targetOwner)
+{
+    struct stat j {}, folder {};
+    if (::lstat(journal.c_str(), &j) != 0 || !S_ISREG(j.st_mode)) return false;
+    if (::stat(journal.parent_path().c_str(), &folder) != 0) return false;
+    return !sharedSticky(folder) || j.st_uid == ::geteuid() || j.st_uid == targetOwner ||
+           j.st_uid == folder.st_uid;
+}
+
+bool readCapped(int fd, size_t max, std::string& text)
+{
+    text.clear();
+    char buf[65536];
+    while (text.size() <= max) {
+        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, max + 1 - text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        text.append(buf, static_cast<size_t>(n));
+    }
+    return true;
+}
+
+} // namespace filesteps

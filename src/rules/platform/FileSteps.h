@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Parolix developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#pragma once
+// The POSIX steps that reading and saving the player's files share
+// (platform/Files.cpp reads, platform/FileSaving.cpp saves).
+
+#include "platform/Result.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filesteps {
+
+struct FileCloser {
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+std::string lowered(std::string s);
+
+// A write that failed for want of room, blocks or inodes, or of quota, says so.
+Error writeFailure(int err);
+
+// The rule the kernel applies to links when fs.protected_symlinks is on:
+// in a sticky folder that anyone may write, a link is followed only when it
+// belongs to the one who follows it or to the folder's owner. The game
+// resolves links itself, so it applies the rule itself, whatever the
+// system's setting.
+bool linkMayBeFollowed(const std::filesystem::path& link, const struct stat& linkStat);
+
+// A save into a file it cannot replace (see DiskFiles::rewrite) first puts
+// the whole new text here, beside the file; while it is there, it is the
+// file's content.
+std::filesystem::path journalOf(const std::filesystem::path& target);
+
+// A journal counts only where no stranger could have planted it: a regular
+// file (not a link), in a folder that is not sticky and open to all, or
+// else one of ours or of the file's owner or the folder's.
+bool trustedJournal(const std::filesystem::path& journal, uid_t targetOwner);
+
+// The first max + 1 bytes of an open file at most.
+bool readCapped(int fd, size_t max, std::string& text);
+
+} // namespace filesteps
