@@ -11,10 +11,15 @@ int rowsInPlay(const Session& s)
     return s.WordCount < most ? s.WordCount : most;
 }
 
+int boxesInRow(const Session& s, int row)
+{
+    if (row < 0 || row >= static_cast<int>(s.Words.size())) return 0;
+    return static_cast<int>(s.Words[static_cast<size_t>(row)].size());
+}
+
 bool boxExists(const Session& s, Cell box)
 {
-    return box.row >= 1 && box.row <= rowsInPlay(s) && box.column >= 1 &&
-           static_cast<size_t>(box.column) <= s.Words[static_cast<size_t>(box.row)].size();
+    return box.row >= 1 && box.row <= rowsInPlay(s) && box.column >= 1 && box.column <= boxesInRow(s, box.row);
 }
 
 bool boxEmpty(const Session& s, Cell box)

@@ -14,6 +14,9 @@ namespace board {
 // The rows of words in play are 1 to rowsInPlay (row 0 is always empty).
 int rowsInPlay(const Session& s);
 
+// The boxes of a row: its word's letters; none outside the arrays.
+int boxesInRow(const Session& s, int row);
+
 // Box (row, column) belongs to a word in play.
 bool boxExists(const Session& s, Cell box);
 

@@ -15,8 +15,7 @@ namespace {
 
 using board::boxEmpty;
 using board::rowsInPlay;
-
-int columns(const Session& s, int row) { return static_cast<int>(s.Words[static_cast<size_t>(row)].size()); }
+int columns(const Session& s, int row) { return board::boxesInRow(s, row); }
 
 // The empty boxes in reading order.
 std::vector<Cell> emptyBoxes(const Session& s)
