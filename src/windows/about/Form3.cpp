@@ -53,6 +53,19 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
 
     Picture1 = pictureBox(this, Artwork::emblem(), twipRect(120, 120, 1410, 1770), QColor(192, 192, 192));
 
+    createWebLink();
+    createLabels();
+
+    // The flag is drawn on the title-bar text colour, white.
+    Picture2 = pictureBox(this, Artwork::flag(), twipRect(330, 2490, 960, 765), QColor(255, 255, 255));
+    Picture2->setMouseTracking(true);
+    Picture2->installEventFilter(this);
+
+    createOkButton();
+}
+
+void Form3::createWebLink()
+{
     auto* web = new LinkLabel(this);
     web->setText(toUnicode(WebSiteText));
     web->setFont(gameFont("Tahoma", 12, true, true));
@@ -65,7 +78,10 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     setColours(web, {{QPalette::WindowText, QColor(0, 0, 255)}});
     connect(web, &LinkLabel::mouseMoved, this, [this] { Label1_MouseMove(0); });
     Label1[0] = web;
+}
 
+void Form3::createLabels()
+{
     Label1[1] = new QLabel(toUnicode(form3text::MadeIn), this);
     Label1[1]->setGeometry(twipRect(90, 2280, 1440, 210));
     Label1[1]->setFont(gameFont("Tahoma", 9, false));
@@ -75,12 +91,10 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     Label1[2]->setFont(gameFont("Tahoma", 9, false));
     setColours(Label1[2], {{QPalette::WindowText, QColor(255, 0, 0)}});
     for (QLabel* l : Label1) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
 
-    // The flag is drawn on the title-bar text colour, white.
-    Picture2 = pictureBox(this, Artwork::flag(), twipRect(330, 2490, 960, 765), QColor(255, 255, 255));
-    Picture2->setMouseTracking(true);
-    Picture2->installEventFilter(this);
-
+void Form3::createOkButton()
+{
     Command3d1 = new QPushButton(toUnicode(form3text::Ok), this);
     Command3d1->setGeometry(twipRect(1740, 2490, 4395, 765));
     Command3d1->setFont(gameFont("Tahoma", 9.75, false));

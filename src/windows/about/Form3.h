@@ -43,6 +43,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The steps of building the box.
+    void createWebLink();
+    void createLabels();
+    void createOkButton();
+
     QPointer<QWidget> game_;
     Platform& platform_;
     bool closed_ = false;
