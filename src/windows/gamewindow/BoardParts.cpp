@@ -56,16 +56,8 @@ public:
             if (board_->slot(i + 1) == c) return i;
         return -1;
     }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? toUnicode(form2text::PoolName) : QString();
-    }
-    QRect rect() const override
-    {
-        QRect r;
-        for (int i = 0; i < childCount(); ++i) r |= child(i)->rect();
-        return r;
-    }
+    QString text(QAccessible::Text t) const override { return nameOnly(t, form2text::PoolName); }
+    QRect rect() const override { return childrenRect(); }
     QAccessible::Role role() const override { return QAccessible::Grouping; }
 };
 
@@ -130,16 +122,8 @@ public:
         }
         return -1;
     }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? toUnicode(form2text::WordsName) : QString();
-    }
-    QRect rect() const override
-    {
-        QRect r;
-        for (int i = 0; i < childCount(); ++i) r |= child(i)->rect();
-        return r;
-    }
+    QString text(QAccessible::Text t) const override { return nameOnly(t, form2text::WordsName); }
+    QRect rect() const override { return childrenRect(); }
     QAccessible::Role role() const override { return QAccessible::Table; }
     void* interface_cast(QAccessible::InterfaceType t) override
     {

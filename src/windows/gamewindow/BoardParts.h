@@ -5,7 +5,7 @@
 // The board's accessible objects, shared by the file that makes and announces
 // them (BoardAccessible.cpp) and the one that holds each part (BoardParts.cpp).
 
-#include "gamewindow/BoardAccessible.h"
+#include "gamewindow/BoardReading.h"
 #include "gamewindow/BoardCanvas.h"
 #include "gamewindow/DragTile.h"
 #include "gamewindow/Form2Text.h"
@@ -85,6 +85,18 @@ public:
 
 protected:
     const Session& session() const;
+    // A part made of parts covers what they cover.
+    QRect childrenRect() const
+    {
+        QRect r;
+        for (int i = 0; i < childCount(); ++i) r |= child(i)->rect();
+        return r;
+    }
+    // A part whose only text is its name.
+    static QString nameOnly(QAccessible::Text t, const char* name)
+    {
+        return t == QAccessible::Name ? toUnicode(name) : QString();
+    }
     const BoardInterface* board_;
 };
 
