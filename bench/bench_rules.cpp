@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // The deal, the records and the pictures, timed.
-#include "game/Deal.h"
 #include "Pictures.h"
-#include "records/RecordsTable.h"
 #include "doubles/Doubles.h"
 #include "doubles/TempFolder.h"
+#include "game/Deal.h"
+#include "records/RecordsTable.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // Drawing a full board and carrying a letter on the game window, timed.
-#include "gamewindow/Form2.h"
 #include "doubles/Doubles.h"
+#include "gamewindow/Form2.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,8 +15,7 @@ namespace {
 struct OpenWindow {
     FakePlatform fp;
     MixingRandom random;
-    Platform platform{fp.clock, random,     fp.files, fp.dialogs, fp.pictures,
-                      fp.shell, fp.pointer, fp.sound, [] {}};
+    Platform platform{fp.clock, random, fp.files, fp.dialogs, fp.pictures, fp.shell, fp.pointer, fp.sound, [] {}};
     Session s;
     RecordsTable records;
     Form2* form;

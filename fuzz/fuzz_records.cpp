@@ -21,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RecordsTable again;
     (void)again.UpdateRecords(s, disk);
     int lines = 0;
-    (void)disk.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
+    (void)disk.readLines("LexOrda.Sco", [&](std::string_view) {
+        ++lines;
+        return true;
+    });
     if (lines != 10) std::abort();
     (void)readRecordLines(disk);
     return 0;

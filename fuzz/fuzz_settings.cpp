@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // editor's file.
     if (writePlayerName(disk, name) != Error::None) std::abort();
     std::string again = readPlayerName(disk);
-    if (name.find_first_of("\r\n") == std::string::npos && !readsAsUtf8(disk.text("LexOrda.ini")) &&
-        again != name)
+    if (name.find_first_of("\r\n") == std::string::npos && !readsAsUtf8(disk.text("LexOrda.ini")) && again != name)
         std::abort();
     return 0;
 }

@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     (void)app;
     std::vector<uint8_t> bytes(data, data + size);
     const Result<QImage> image = renderWmf(bytes);
-    if (image.ok() && (image.value.isNull() || image.value.width() > 4096 || image.value.height() > 4096))
-        std::abort();
+    if (image.ok() && (image.value.isNull() || image.value.width() > 4096 || image.value.height() > 4096)) std::abort();
     if (!image.ok() && !image.value.isNull()) std::abort();
     return 0;
 }

@@ -11,7 +11,7 @@ set -euo pipefail
 
 PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb xdotool clang
-               desktop-file-utils appstream dpkg-dev file lintian reuse
+               desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
                dbus at-spi2-core python3-pyatspi)
 BENCH_PACKAGES=(openbox)
 

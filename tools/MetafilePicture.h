@@ -30,10 +30,19 @@ struct Color {
     uint8_t r, g, b;
 };
 
-inline Color rgb(unsigned hex) { return Color{uint8_t(hex >> 16), uint8_t(hex >> 8), uint8_t(hex)}; }
+inline Color rgb(unsigned hex)
+{
+    return Color{uint8_t(hex >> 16), uint8_t(hex >> 8), uint8_t(hex)};
+}
 
-inline int16_t twips(double pixels) { return static_cast<int16_t>(std::lround(pixels * kTwips)); }
-inline U_POINT16 at(P p) { return U_POINT16{twips(p.x), twips(p.y)}; }
+inline int16_t twips(double pixels)
+{
+    return static_cast<int16_t>(std::lround(pixels * kTwips));
+}
+inline U_POINT16 at(P p)
+{
+    return U_POINT16{twips(p.x), twips(p.y)};
+}
 
 // One metafile being written. Shapes use the current fill and outline;
 // each change makes a new brush or pen and deletes the one it replaces,

@@ -121,7 +121,10 @@ QImage drawLarge(int size)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QString num(double v) { return QString::number(v, 'f', 2).remove(QRegularExpression("\\.?0+$")); }
+QString num(double v)
+{
+    return QString::number(v, 'f', 2).remove(QRegularExpression("\\.?0+$"));
+}
 
 QString svgPath(const QPainterPath& path)
 {
@@ -135,8 +138,8 @@ QString svgPath(const QPainterPath& path)
             d += "L" + num(e.x) + " " + num(e.y);
         } else if (e.isCurveTo()) {
             const auto c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
-            d += "C" + num(e.x) + " " + num(e.y) + " " + num(c2.x) + " " + num(c2.y) + " " + num(end.x) +
-                 " " + num(end.y);
+            d += "C" + num(e.x) + " " + num(e.y) + " " + num(c2.x) + " " + num(c2.y) + " " + num(end.x) + " " +
+                 num(end.y);
             i += 2;
         }
     }
@@ -145,8 +148,8 @@ QString svgPath(const QPainterPath& path)
 
 void svgRect(QTextStream& out, const QRectF& r, const QColor& c)
 {
-    out << "  <rect x=\"" << num(r.x()) << "\" y=\"" << num(r.y()) << "\" width=\"" << num(r.width())
-        << "\" height=\"" << num(r.height()) << "\" fill=\"" << c.name() << "\"/>\n";
+    out << "  <rect x=\"" << num(r.x()) << "\" y=\"" << num(r.y()) << "\" width=\"" << num(r.width()) << "\" height=\""
+        << num(r.height()) << "\" fill=\"" << c.name() << "\"/>\n";
 }
 
 } // namespace

@@ -33,8 +33,7 @@ QImage canvas(int w, int h, int scale = Over)
 
 QImage shrink(const QImage& big, int w, int h)
 {
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
 }
 
 // One letter card: a cream tile with a bevel, a drop shadow and a letter.

@@ -24,7 +24,7 @@ std::vector<P> bandInEllipse(double cx, double cy, double rx, double ry, double 
         const double u = std::clamp((x - cx) / rx, -1.0, 1.0);
         return ry * std::sqrt(1 - u * u) * 0.99;
     };
-    auto side = [&](double x, double s) {  // s from 0 (top) to 1 (bottom)
+    auto side = [&](double x, double s) { // s from 0 (top) to 1 (bottom)
         const double bowed = x + bow * std::sin(kPi * s);
         const double h = halfHeight(bowed);
         return P{bowed, cy - h + 2 * h * s};
@@ -39,11 +39,11 @@ std::vector<P> bandInEllipse(double cx, double cy, double rx, double ry, double 
 // ---------------------------------------------------------------------------
 // The pictures
 
-void fish(Picture& p)  // Animali
+void fish(Picture& p) // Animali
 {
     p.flat(rgb(0x7FCBEF)).rect(0, 0, kWidth, kHeight);
     p.flat(rgb(0x5DB3E3)).rect(0, 46, kWidth, kHeight);
-    p.flat(rgb(0xE9D38A)).ellipse(52, 100, 70, 14);  // sand
+    p.flat(rgb(0xE9D38A)).ellipse(52, 100, 70, 14); // sand
     // Seaweed
     p.paint(rgb(0x2E9E4F), rgb(0x1D6B34), 0.8)
         .polygon({{8, 97}, {4, 80}, {10, 66}, {6, 52}, {12, 40}, {14, 54}, {11, 68}, {15, 82}, {14, 97}});
@@ -70,14 +70,14 @@ void fish(Picture& p)  // Animali
     p.noFill().outline(edge, 1.0).polyline({{19, 52}, {22, 53.5}, {25, 53}});
 }
 
-void apple(Picture& p)  // Frutti
+void apple(Picture& p) // Frutti
 {
     p.flat(rgb(0xFFF1B8)).rect(0, 0, kWidth, kHeight);
     // Tablecloth
     p.flat(rgb(0xFFFFFF)).rect(0, 80, kWidth, kHeight);
     p.flat(rgb(0xE84A4A));
     for (int i = 0; i < 7; ++i) p.rect(i * 16, 80, i * 16 + 8, 88).rect(i * 16 + 8, 88, i * 16 + 16, 97);
-    p.flat(rgb(0xA83434)).ellipse(53, 84, 30, 4.5);  // shadow
+    p.flat(rgb(0xA83434)).ellipse(53, 84, 30, 4.5); // shadow
     // Body: two lobes and a filled-in bottom, edged together, then filled
     // again to hide the seams; a darker crescent shades the right side.
     const Color red = rgb(0xD81E2A), edge = rgb(0x6E0A10), shade = rgb(0xAE1420);
@@ -92,10 +92,10 @@ void apple(Picture& p)  // Frutti
     p.noFill().outline(rgb(0x1E5E22), 0.9).line({58, 20}, {78, 13});
 }
 
-void flower(Picture& p)  // Fiori
+void flower(Picture& p) // Fiori
 {
     p.flat(rgb(0xBFE7FF)).rect(0, 0, kWidth, kHeight);
-    p.flat(rgb(0xFFF6B0)).circle(92, 12, 8);  // sun
+    p.flat(rgb(0xFFF6B0)).circle(92, 12, 8); // sun
     p.flat(rgb(0x79C850)).rect(0, 80, kWidth, kHeight);
     p.flat(rgb(0x5FAE3C)).ellipse(20, 84, 30, 6).ellipse(88, 86, 26, 5);
     // Stem and leaves
@@ -115,10 +115,14 @@ void flower(Picture& p)  // Fiori
         p.tiltedEllipse(cx + 16 * std::cos(a), cy - 16 * std::sin(a), 5, 2.2, i * 45.0);
     }
     p.paint(rgb(0xFFD21F), rgb(0xC77700), 1.2).circle(cx, cy, 9);
-    p.flat(rgb(0xE59A00)).circle(cx - 3, cy - 2, 1.3).circle(cx + 3, cy + 1, 1.3).circle(cx, cy + 4, 1.3).circle(cx + 1, cy - 4, 1.1);
+    p.flat(rgb(0xE59A00))
+        .circle(cx - 3, cy - 2, 1.3)
+        .circle(cx + 3, cy + 1, 1.3)
+        .circle(cx, cy + 4, 1.3)
+        .circle(cx + 1, cy - 4, 1.1);
 }
 
-void car(Picture& p)  // Marche Auto
+void car(Picture& p) // Marche Auto
 {
     p.flat(rgb(0xCDEBFF)).rect(0, 0, kWidth, kHeight);
     p.flat(rgb(0xFFFFFF)).ellipse(22, 16, 13, 6).ellipse(32, 13, 10, 6).ellipse(80, 22, 12, 5);
@@ -130,7 +134,7 @@ void car(Picture& p)  // Marche Auto
     const Color red = rgb(0xE3262E), edge = rgb(0x5A0A0E);
     p.paint(red, edge, 1.2).polygon({{26, 47}, {36, 30}, {70, 30}, {82, 47}});
     p.roundRect(7, 45, 99, 71, 7);
-    p.flat(red).rect(27, 44, 81, 48);  // joins cabin and body
+    p.flat(red).rect(27, 44, 81, 48); // joins cabin and body
     // Windows
     p.paint(rgb(0xA9DCFF), rgb(0x3C6E91), 0.9).polygon({{31, 46}, {39, 33}, {52, 33}, {52, 46}});
     p.polygon({{56, 46}, {56, 33}, {68, 33}, {77, 46}});
@@ -147,7 +151,7 @@ void car(Picture& p)  // Marche Auto
     }
 }
 
-void pisa(Picture& p)  // Citta' Italia: the leaning tower of Pisa
+void pisa(Picture& p) // Citta' Italia: the leaning tower of Pisa
 {
     p.flat(rgb(0x8FD0FF)).rect(0, 0, kWidth, kHeight);
     p.flat(rgb(0xFFFFFF)).ellipse(18, 18, 12, 5).ellipse(26, 15, 8, 5).ellipse(88, 30, 11, 4);
@@ -156,12 +160,12 @@ void pisa(Picture& p)  // Citta' Italia: the leaning tower of Pisa
     // The tower leans about its foot
     const Color marble = rgb(0xF5EEDC), edge = rgb(0x8C7E5E), shade = rgb(0xDCD2B8), arch = rgb(0x6F6552);
     p.lean(6, P{52, 88});
-    p.paint(marble, edge, 1.0).rect(40, 25, 64, 88);   // shaft
-    p.flat(shade).rect(57, 25.6, 63.4, 87.4);          // the shaded side
-    p.paint(marble, edge, 1.0).rect(38, 80, 66, 88);   // foot
-    p.rect(43, 12, 61, 25);                            // bell chamber
+    p.paint(marble, edge, 1.0).rect(40, 25, 64, 88); // shaft
+    p.flat(shade).rect(57, 25.6, 63.4, 87.4);        // the shaded side
+    p.paint(marble, edge, 1.0).rect(38, 80, 66, 88); // foot
+    p.rect(43, 12, 61, 25);                          // bell chamber
     p.flat(shade).rect(56, 12.6, 60.4, 24.4);
-    p.paint(rgb(0xC9B98F), edge, 0.9).rect(42, 9, 62, 12.5);  // roof
+    p.paint(rgb(0xC9B98F), edge, 0.9).rect(42, 9, 62, 12.5); // roof
     // Galleries: a cornice and a row of arches on each floor
     for (int floor = 0; floor < 6; ++floor) {
         const double y = 27 + floor * 9;
@@ -171,11 +175,11 @@ void pisa(Picture& p)  // Citta' Italia: the leaning tower of Pisa
     }
     p.flat(arch);
     for (int i = 0; i < 3; ++i) p.roundRect(45.5 + i * 5.2, 15, 48 + i * 5.2, 22, 1.2);
-    p.roundRect(50.5, 82, 53.5, 88, 1.4);  // door
+    p.roundRect(50.5, 82, 53.5, 88, 1.4); // door
     p.upright();
 }
 
-void music(Picture& p)  // Musica
+void music(Picture& p) // Musica
 {
     p.flat(rgb(0xFFF6DD)).rect(0, 0, kWidth, kHeight);
     // Staff
@@ -189,11 +193,13 @@ void music(Picture& p)  // Musica
     p.polygon({{37.2, 32}, {80.2, 22}, {80.2, 27}, {37.2, 37}});
     // A small red quarter note and coloured sparkles for cheer
     p.flat(rgb(0xD8263C)).tiltedEllipse(93, 44, 5.6, 4, 25).rect(96.8, 20, 98.6, 43);
-    p.flat(rgb(0xF2B21B)).polygon({{12, 6}, {13.6, 10.4}, {18, 12}, {13.6, 13.6}, {12, 18}, {10.4, 13.6}, {6, 12}, {10.4, 10.4}});
-    p.flat(rgb(0x2C8CE0)).polygon({{56, 80}, {57.2, 83.8}, {61, 85}, {57.2, 86.2}, {56, 90}, {54.8, 86.2}, {51, 85}, {54.8, 83.8}});
+    p.flat(rgb(0xF2B21B))
+        .polygon({{12, 6}, {13.6, 10.4}, {18, 12}, {13.6, 13.6}, {12, 18}, {10.4, 13.6}, {6, 12}, {10.4, 10.4}});
+    p.flat(rgb(0x2C8CE0))
+        .polygon({{56, 80}, {57.2, 83.8}, {61, 85}, {57.2, 86.2}, {56, 90}, {54.8, 86.2}, {51, 85}, {54.8, 83.8}});
 }
 
-void computer(Picture& p)  // Computer
+void computer(Picture& p) // Computer
 {
     p.flat(rgb(0xE6EEF7)).rect(0, 0, kWidth, kHeight);
     p.flat(rgb(0xB27C4E)).rect(0, 76, kWidth, kHeight);
@@ -210,7 +216,7 @@ void computer(Picture& p)  // Computer
     p.flat(rgb(0x1F5FD6)).rect(27.5, 22.5, 77.5, 26);
     p.flat(rgb(0x8A9BB8));
     for (int i = 0; i < 4; ++i) p.rect(31, 30 + i * 4.2, 31 + (i % 2 ? 30 : 40), 31.8 + i * 4.2);
-    p.flat(rgb(0x36C25A)).circle(84, 55.5, 1.4);  // power light
+    p.flat(rgb(0x36C25A)).circle(84, 55.5, 1.4); // power light
     // Keyboard and mouse
     p.paint(rgb(0xC9CCD2), edge, 1.0).polygon({{12, 72}, {84, 72}, {90, 90}, {6, 90}});
     p.flat(rgb(0xF4F5F7));
@@ -220,12 +226,12 @@ void computer(Picture& p)  // Computer
         const double key = (right - left - 9 * 1.3) / 10;
         for (int k = 0; k < 10; ++k) p.rect(left + k * (key + 1.3), y, left + k * (key + 1.3) + key, y + 3.2);
     }
-    p.rect(30, 88.3 - 3.2, 66, 88.3);  // space bar
+    p.rect(30, 88.3 - 3.2, 66, 88.3); // space bar
     p.paint(rgb(0xE9EBEF), edge, 0.9).ellipse(98, 82, 4.5, 6.5);
     p.noFill().outline(edge, 0.8).line({98, 76}, {98, 81});
 }
 
-void pot(Picture& p)  // In Cucina
+void pot(Picture& p) // In Cucina
 {
     p.flat(rgb(0xFFF7E6)).rect(0, 0, kWidth, kHeight);
     p.noFill().outline(rgb(0xE3D6BB), 1.0);
@@ -240,8 +246,7 @@ void pot(Picture& p)  // In Cucina
     }
     // Steam
     p.noFill().outline(rgb(0xA9B4C2), 1.6);
-    for (double x : {40.0, 52.0, 64.0})
-        p.polyline({{x, 20}, {x - 3, 16}, {x, 12}, {x + 3, 8}, {x, 4}});
+    for (double x : {40.0, 52.0, 64.0}) p.polyline({{x, 20}, {x - 3, 16}, {x, 12}, {x + 3, 8}, {x, 4}});
     // Handles, body, rim, lid and knob
     const Color red = rgb(0xD7263D), edge = rgb(0x5E0C16);
     p.paint(rgb(0x2B2B2B), rgb(0x000000), 0.8).roundRect(6, 46, 22, 53, 3).roundRect(83, 46, 99, 53, 3);
@@ -254,7 +259,7 @@ void pot(Picture& p)  // In Cucina
     p.paint(rgb(0x2B2B2B), rgb(0x000000), 0.8).roundRect(47, 19, 58, 26, 2.5);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -3,8 +3,8 @@
 
 #include "Pictures.h"
 
-#include "platform/Files.h"
 #include "WmfPlayer.h"
+#include "platform/Files.h"
 
 #include <fstream>
 #include <iterator>

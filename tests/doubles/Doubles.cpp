@@ -9,8 +9,7 @@ void ScriptedDialogs::message(const std::string& text, const std::string& title)
     if (onShow) onShow(Shown(shown.back()));
 }
 
-std::string ScriptedDialogs::input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText)
+std::string ScriptedDialogs::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
     shown.push_back({"input", prompt, title, defaultText});
     if (onShow) onShow(Shown(shown.back()));

@@ -5,8 +5,8 @@
 // Test doubles for the services the windows use: pictures, shell, pointer and
 // sound, and a whole platform of doubles.
 
-#include "doubles/RulesDoubles.h"
 #include "desktop/Platform.h"
+#include "doubles/RulesDoubles.h"
 
 // Answers input boxes from a script and records everything shown.
 class ScriptedDialogs : public Dialogs {
@@ -19,8 +19,7 @@ public:
     // Runs while a box is "open", to look at the windows behind it.
     std::function<void(const Shown&)> onShow;
     void message(const std::string& text, const std::string& title) override;
-    std::string input(const std::string& prompt, const std::string& title,
-                      const std::string& defaultText) override;
+    std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
 };
 
 class CountingSound : public Sound {
@@ -33,8 +32,16 @@ class RecordingShell : public Shell {
 public:
     std::vector<std::string> opened;
     bool succeed = true;
-    bool openDocument(const std::string& path) override { opened.push_back(path); return succeed; }
-    bool openUrl(const std::string& url) override { opened.push_back(url); return succeed; }
+    bool openDocument(const std::string& path) override
+    {
+        opened.push_back(path);
+        return succeed;
+    }
+    bool openUrl(const std::string& url) override
+    {
+        opened.push_back(url);
+        return succeed;
+    }
 };
 
 class RecordingPointer : public Pointer {
@@ -64,6 +71,5 @@ struct FakePlatform {
     RecordingPointer pointer;
     CountingSound sound;
     int programEnded = 0;
-    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound,
-                      [this] { ++programEnded; }};
+    Platform platform{clock, random, files, dialogs, pictures, shell, pointer, sound, [this] { ++programEnded; }};
 };

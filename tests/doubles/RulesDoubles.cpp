@@ -43,15 +43,19 @@ std::string MemoryFiles::text(const std::string& name) const
     return {};
 }
 
-bool MemoryFiles::exists(const std::string& name) { return find(name) != content.end(); }
+bool MemoryFiles::exists(const std::string& name)
+{
+    return find(name) != content.end();
+}
 
-Error MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
-                                 size_t maxLine, FileKind kind)
+Error MemoryFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine,
+                             FileKind kind)
 {
     auto it = find(name);
     if (it == content.end()) return Error::NotFound;
     if (failReads) return Error::Unreadable;
-    if (kind == FileKind::Own) return splitOwnFile(std::string_view(it->second).substr(0, OwnFileMax + 1), line, maxLine);
+    if (kind == FileKind::Own)
+        return splitOwnFile(std::string_view(it->second).substr(0, OwnFileMax + 1), line, maxLine);
     splitLines(it->second, line, maxLine, kind);
     return Error::None;
 }

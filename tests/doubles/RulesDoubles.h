@@ -40,11 +40,11 @@ public:
     std::map<std::string, std::string> content; // name -> bytes
     bool failWrites = false;
     Error writeFailure = Error::Unwritable; // what a failed write gives
-    bool failReads = false; // files are there but cannot be read
-    bool busy = false;      // underLock gives Busy and runs nothing
+    bool failReads = false;                 // files are there but cannot be read
+    bool busy = false;                      // underLock gives Busy and runs nothing
     bool exists(const std::string& name) override;
-    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
-                        size_t maxLine = 4096, FileKind kind = FileKind::Data) override;
+    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine = 4096,
+                    FileKind kind = FileKind::Data) override;
     Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     Error touch(const std::string& name) override;
     Error underLock(const std::string& name, const std::function<Error()>& step) override;

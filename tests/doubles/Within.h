@@ -12,8 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 
-template <typename Container>
-decltype(auto) within(Container&& items, long long index, const char* what = "index")
+template <typename Container> decltype(auto) within(Container&& items, long long index, const char* what = "index")
 {
     const auto size = static_cast<long long>(std::size(items));
     if (index < 0 || index >= size) {

@@ -41,7 +41,10 @@ std::string fileText(const fs::path& p)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string padded(const std::string& s, size_t width) { return s + std::string(width - s.size(), ' '); }
+std::string padded(const std::string& s, size_t width)
+{
+    return s + std::string(width - s.size(), ' ');
+}
 
 // Answers each message box with its OK button, as a player would, and keeps
 // what it said.

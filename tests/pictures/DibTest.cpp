@@ -38,21 +38,29 @@ TEST(Dib, DecodesEachDepthAndRefusesWhatItCannotRead)
     const struct {
         const char* name;
         std::vector<uint8_t> dib;
-        QSize size;                 // empty: refused
-        std::vector<QRgb> pixels;   // top row first; none: not looked at
+        QSize size;               // empty: refused
+        std::vector<QRgb> pixels; // top row first; none: not looked at
     } cases[] = {
         {"4 bits, top row first, an index past the palette is black",
-         makeDib(3, -2, 4, {0xFF0000, 0x00FF00, 0x0000FF}, {0x01, 0x20, 0, 0, 0x25, 0x00, 0, 0}), QSize(3, 2),
+         makeDib(3, -2, 4, {0xFF0000, 0x00FF00, 0x0000FF}, {0x01, 0x20, 0, 0, 0x25, 0x00, 0, 0}),
+         QSize(3, 2),
          {red, green, blue, blue, black, red}},
         {"16 bits, 5-5-5 without masks", makeDib(2, 1, 16, {}, {0x00, 0x7C, 0xE0, 0x03}), QSize(2, 1), {red, green}},
-        {"16 bits, 5-6-5 bit fields", makeDib(2, 1, 16, {}, {0xE0, 0x07, 0x10, 0x84}, 3, {0xF800, 0x07E0, 0x001F}),
-         QSize(2, 1), {green, qRgb(131, 129, 131)}},
+        {"16 bits, 5-6-5 bit fields",
+         makeDib(2, 1, 16, {}, {0xE0, 0x07, 0x10, 0x84}, 3, {0xF800, 0x07E0, 0x001F}),
+         QSize(2, 1),
+         {green, qRgb(131, 129, 131)}},
         {"24 bits, rows padded to four bytes, bottom row first",
-         makeDib(1, 2, 24, {}, {0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00}), QSize(1, 2), {blue, red}},
-        {"32 bits, the fourth byte ignored", makeDib(1, 1, 32, {}, {0x10, 0x20, 0x30, 0x00}), QSize(1, 1),
+         makeDib(1, 2, 24, {}, {0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00}),
+         QSize(1, 2),
+         {blue, red}},
+        {"32 bits, the fourth byte ignored",
+         makeDib(1, 1, 32, {}, {0x10, 0x20, 0x30, 0x00}),
+         QSize(1, 1),
          {qRgb(0x30, 0x20, 0x10)}},
         {"32 bits, masks inside a long header",
-         makeDib(1, 1, 32, {}, {0x10, 0x20, 0x30, 0x00}, 3, {0x0000FF, 0x00FF00, 0xFF0000}, 108), QSize(1, 1),
+         makeDib(1, 1, 32, {}, {0x10, 0x20, 0x30, 0x00}, 3, {0x0000FF, 0x00FF00, 0xFF0000}, 108),
+         QSize(1, 1),
          {qRgb(0x10, 0x20, 0x30)}},
         {"4 million pixels", blank(4096, 1024), QSize(4096, 1024), {}},
         {"16384 pixels wide", blank(16384, 1), QSize(16384, 1), {}},

@@ -19,10 +19,9 @@
 // zeros), bit-field masks when given (inside a header of 52 bytes or more),
 // the palette as 0xRRGGBB entries, and the rows exactly as given, padding and
 // order included. A negative height means top row first.
-inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits,
-                                    const std::vector<uint32_t>& palette, const std::vector<uint8_t>& rows,
-                                    uint32_t compression = 0, const std::vector<uint32_t>& masks = {},
-                                    uint32_t headerSize = 40)
+inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+                                    const std::vector<uint8_t>& rows, uint32_t compression = 0,
+                                    const std::vector<uint32_t>& masks = {}, uint32_t headerSize = 40)
 {
     // Headers of 52 bytes and more hold the masks; shorter ones are followed by them.
     const size_t masksAt = headerSize >= 52 ? 40 : headerSize;
@@ -31,13 +30,12 @@ inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits
     put32(0, headerSize);
     put32(4, static_cast<uint32_t>(width));
     put32(8, static_cast<uint32_t>(height));
-    out[12] = 1;  // planes
+    out[12] = 1; // planes
     std::memcpy(out.data() + 14, &bits, 2);
     put32(16, compression);
     put32(32, static_cast<uint32_t>(palette.size()));
     for (size_t i = 0; i < masks.size(); ++i) put32(masksAt + 4 * i, masks[i]);
-    for (uint32_t rgb : palette)
-        out.insert(out.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
+    for (uint32_t rgb : palette) out.insert(out.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
     out.insert(out.end(), rows.begin(), rows.end());
     return out;
 }

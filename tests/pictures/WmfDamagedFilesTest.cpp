@@ -14,13 +14,13 @@ TEST(WmfPlayer, RefusesWhatIsNotAMetafile)
     std::vector<uint8_t> zeroInch = WmfBuilder::placeable(1500, 1500).bytes();
     zeroInch[14] = zeroInch[15] = 0;
     std::vector<uint8_t> badHeader = WmfBuilder::placeable(1500, 1500).bytes();
-    badHeader[22 + 2] = 3;  // header size in words
+    badHeader[22 + 2] = 3; // header size in words
     const std::pair<std::vector<uint8_t>, Error> cases[] = {
         {{}, Error::TooShort},
         {{1, 2, 3}, Error::TooShort},
         {std::vector<uint8_t>(40, 0), Error::NotAMetafile},
         {std::vector<uint8_t>(text.begin(), text.end()), Error::NotAMetafile},
-        {{0xD7, 0xCD, 0xC6, 0x9A, 0, 0}, Error::TooShort},  // the placeable key and nothing more
+        {{0xD7, 0xCD, 0xC6, 0x9A, 0, 0}, Error::TooShort}, // the placeable key and nothing more
         {zeroInch, Error::BadSize},
         {badHeader, Error::BadHeader},
     };
@@ -42,7 +42,7 @@ TEST(WmfPlayer, RefusesTruncatedFiles)
     EXPECT_EQ(afterHeader.why, Error::Truncated);
     for (size_t cut = 0; cut < good.size(); ++cut)
         EXPECT_FALSE(render(std::vector<uint8_t>(good.begin(), good.begin() + cut)).ok) << "cut at " << cut;
-    EXPECT_FALSE(render(b.bytes(false)).ok);  // no end record
+    EXPECT_FALSE(render(b.bytes(false)).ok); // no end record
 }
 
 TEST(WmfPlayer, RefusesRecordSizesThatLie)
@@ -63,40 +63,40 @@ TEST(WmfPlayer, SkipsRecordsWhoseContentsLie)
 {
     std::vector<uint8_t> longName = record(6 + 18 + 40, U_WMR_CREATEFONTINDIRECT);
     longName.resize(6 + 18, 0);
-    longName.resize(6 + 18 + 40, 'A');  // no terminating zero
+    longName.resize(6 + 18 + 40, 'A'); // no terminating zero
     WmfBuilder b = square();
     redNoPen(b)
-        .raw(record(10, U_WMR_RECTANGLE, {1, 2}))                     // shorter than a rectangle
-        .raw(honest(U_WMR_POLYGON, {60000, 0, 0, 100, 100}))         // 60000 points claimed, 2 given
+        .raw(record(10, U_WMR_RECTANGLE, {1, 2}))            // shorter than a rectangle
+        .raw(honest(U_WMR_POLYGON, {60000, 0, 0, 100, 100})) // 60000 points claimed, 2 given
         .raw(honest(U_WMR_POLYLINE, {65535, 0, 0}))
-        .raw(honest(U_WMR_POLYPOLYGON, {3, 4, 4}))                   // 3 counts claimed, 2 given
-        .raw(honest(U_WMR_POLYPOLYGON, {1, 65535, 0, 0, 10, 10}))    // points missing
-        .raw(honest(U_WMR_TEXTOUT, {30000, 0x4141, 0, 0}))           // text longer than the record
-        .raw(honest(U_WMR_TEXTOUT, {0x8000, 0, 0}))                  // negative length
-        .raw(honest(U_WMR_EXTTEXTOUT, {0, 0, 500, U_ETO_OPAQUE, 0, 0}))  // rectangle and text missing
+        .raw(honest(U_WMR_POLYPOLYGON, {3, 4, 4}))                      // 3 counts claimed, 2 given
+        .raw(honest(U_WMR_POLYPOLYGON, {1, 65535, 0, 0, 10, 10}))       // points missing
+        .raw(honest(U_WMR_TEXTOUT, {30000, 0x4141, 0, 0}))              // text longer than the record
+        .raw(honest(U_WMR_TEXTOUT, {0x8000, 0, 0}))                     // negative length
+        .raw(honest(U_WMR_EXTTEXTOUT, {0, 0, 500, U_ETO_OPAQUE, 0, 0})) // rectangle and text missing
         .raw(honest(U_WMR_EXTTEXTOUT, {0, 0, 0xFFFF, 0}))
         .raw(longName)
         .select(2)
-        .raw(honest(U_WMR_SELECTOBJECT, {}))                         // no index at all
+        .raw(honest(U_WMR_SELECTOBJECT, {})) // no index at all
         .raw(honest(U_WMR_DELETEOBJECT, {}))
         .raw(honest(U_WMR_RESTOREDC, {}))
         .raw(honest(U_WMR_SETWINDOWEXT, {}));
     // Bitmaps whose headers lie: sizes, colours, bit depths, header length.
     const std::vector<std::vector<uint16_t>> lyingDibs = {
-        {40, 0, 0x4240, 0x000F, 2, 0, 1, 24},           // a million pixels wide
-        {40, 0, 2, 0, 0, 0x8000, 1, 24},                // height of INT32_MIN
-        {40, 0, 2, 0, 2, 0, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0xCA00, 0x3B9A},  // a billion colours
-        {40, 0, 2, 0, 2, 0, 1, 7},                      // seven bits a pixel
-        {1000, 0, 2, 0, 2, 0, 1, 24},                   // header longer than the record
-        {40, 0, 200, 0, 200, 0, 1, 32},                 // rows missing
+        {40, 0, 0x4240, 0x000F, 2, 0, 1, 24},                              // a million pixels wide
+        {40, 0, 2, 0, 0, 0x8000, 1, 24},                                   // height of INT32_MIN
+        {40, 0, 2, 0, 2, 0, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0xCA00, 0x3B9A}, // a billion colours
+        {40, 0, 2, 0, 2, 0, 1, 7},                                         // seven bits a pixel
+        {1000, 0, 2, 0, 2, 0, 1, 24},                                      // header longer than the record
+        {40, 0, 200, 0, 200, 0, 1, 32},                                    // rows missing
     };
     for (const auto& header : lyingDibs) {
-        std::vector<uint16_t> words = {0x0020, 0x00CC, 0, 2, 2, 0, 0, 1500, 1500, 0, 0};  // rop, usage, sizes
+        std::vector<uint16_t> words = {0x0020, 0x00CC, 0, 2, 2, 0, 0, 1500, 1500, 0, 0}; // rop, usage, sizes
         words.insert(words.end(), header.begin(), header.end());
         words.resize(words.size() + 20, 0);
         b.raw(honest(U_WMR_STRETCHDIB, words));
     }
-    b.rectangle(750, 750, 1500, 1500);  // still drawn after all that
+    b.rectangle(750, 750, 1500, 1500); // still drawn after all that
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 80, 80, 255, 0, 0);
@@ -113,7 +113,7 @@ TEST(WmfPlayer, ObjectIndicesOutOfRangeSelectNothing)
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 20, 20, 0, 0, 255);
-    EXPECT_COLOR(r.image, 80, 20, 0, 0, 255);  // 65535 was never made; the brush stays
+    EXPECT_COLOR(r.image, 80, 20, 0, 0, 255); // 65535 was never made; the brush stays
 }
 
 TEST(WmfPlayer, NestedSavesWithoutRestoreAndRestoresWithoutSave)
@@ -147,10 +147,9 @@ TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
     QElapsedTimer clock;
     clock.start();
     WmfBuilder b = square();
-    redNoPen(b).window(0, 0, 1, 1).add(U_WMRSETWINDOWEXT_set(U_POINT16{0, 0}));  // an empty extent is ignored
+    redNoPen(b).window(0, 0, 1, 1).add(U_WMRSETWINDOWEXT_set(U_POINT16{0, 0})); // an empty extent is ignored
     b.pen(U_PS_SOLID, 65535, 0, 0, 0).select(2);
-    for (int i = 0; i < 100; ++i)
-        b.add(U_WMRELLIPSE_set(WmfBuilder::rect(-32768, -32768, 32767, 32767)));
+    for (int i = 0; i < 100; ++i) b.add(U_WMRELLIPSE_set(WmfBuilder::rect(-32768, -32768, 32767, 32767)));
     Rendered r = render(b.bytes());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.why, Error::TooComplex);
@@ -190,7 +189,8 @@ TEST(WmfPlayer, RandomBytesAndDamagedPicturesNeverCrash)
             if (round % 4 == 0 && bytes.size() >= 40) std::copy(good.begin(), good.begin() + 40, bytes.begin());
         } else {
             bytes = good;
-            for (int flips = 1 + random() % 8; flips > 0; --flips) bytes[40 + random() % (bytes.size() - 40)] = uint8_t(random());
+            for (int flips = 1 + random() % 8; flips > 0; --flips)
+                bytes[40 + random() % (bytes.size() - 40)] = uint8_t(random());
         }
         Rendered r = render(bytes);
         (r.ok ? drawn : refused)++;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "doubles/TempFolder.h"
 #include "Pictures.h"
+#include "doubles/TempFolder.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
 
@@ -61,8 +61,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
         saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));
         const QRect tile((genre % 4) * 117 * scale, (genre / 4) * 111 * scale, 117 * scale, 111 * scale);
         sheetPainter.fillRect(tile.adjusted(4, 4, -4, -4), kTileColours[genre]);
-        sheetPainter.drawImage(QRect(tile.topLeft() + QPoint(6 * scale, 7 * scale), image.size() * scale),
-                               image);
+        sheetPainter.drawImage(QRect(tile.topLeft() + QPoint(6 * scale, 7 * scale), image.size() * scale), image);
     }
     sheetPainter.end();
     saveSnapshot(sheet, "genre_tiles.png");
@@ -75,11 +74,11 @@ TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
     std::ofstream(folder / "bad.wmf", std::ios::binary) << "not a picture at all, just words";
     std::ofstream(folder / "empty.wmf", std::ios::binary);
     std::ofstream(folder / "huge.wmf", std::ios::binary) << "x";
-    fs::resize_file(folder / "huge.wmf", 17 * 1024 * 1024);  // sparse: costs no disk
+    fs::resize_file(folder / "huge.wmf", 17 * 1024 * 1024); // sparse: costs no disk
     fs::create_directory(folder / "folder.wmf");
     WmfPictures pictures(folder.string());
     const std::pair<const char*, Error> cases[] = {
-        {"missing.wmf", Error::NotFound},   {"bad.wmf", Error::NotAMetafile}, {"empty.wmf", Error::TooShort},
+        {"missing.wmf", Error::NotFound},  {"bad.wmf", Error::NotAMetafile}, {"empty.wmf", Error::TooShort},
         {"huge.wmf", Error::FileTooLarge}, {"folder.wmf", Error::NotFound},
     };
     for (const auto& [name, kind] : cases) {

@@ -8,7 +8,7 @@
 TEST(WmfPlayer, RedRectangleLandsWhereItShould)
 {
     WmfBuilder b = genreSized();
-    redNoPen(b).rectangle(150, 150, 750, 600);  // pixels 10..50 x 10..40
+    redNoPen(b).rectangle(150, 150, 750, 600); // pixels 10..50 x 10..40
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_EQ(r.image.size(), QSize(105, 97));
@@ -29,11 +29,10 @@ TEST(WmfPlayer, PictureSizeComesFromItsHeader)
         int width, height, inch;
         QSize pixels;
     } sizes[] = {
-        {2880, 1440, 1440, QSize(192, 96)},
-        {200, 100, 100, QSize(192, 96)},
-        {1583, 1455, 1440, QSize(106, 97)},  // 105.5 pixels wide rounds up
-        {1582, 1462, 1440, QSize(105, 97)},  // 105.47 and 97.47 round down
-        {1575, 1463, 1440, QSize(105, 98)},  // 97.53 rounds up
+        {2880, 1440, 1440, QSize(192, 96)}, {200, 100, 100, QSize(192, 96)},
+        {1583, 1455, 1440, QSize(106, 97)}, // 105.5 pixels wide rounds up
+        {1582, 1462, 1440, QSize(105, 97)}, // 105.47 and 97.47 round down
+        {1575, 1463, 1440, QSize(105, 98)}, // 97.53 rounds up
     };
     for (const auto& c : sizes)
         EXPECT_EQ(render(WmfBuilder::placeable(c.width, c.height, c.inch).bytes()).image.size(), c.pixels)
@@ -74,23 +73,23 @@ TEST(WmfPlayer, WindowOriginAndExtentMapOntoTheImage)
 TEST(WmfPlayer, ObjectsAreSelectedByIndexAndFreedSlotsReused)
 {
     WmfBuilder b = square();
-    b.solidBrush(255, 0, 0)          // 0
-        .solidBrush(0, 0, 255)       // 1
-        .pen(U_PS_NULL, 0, 0, 0, 0)  // 2
+    b.solidBrush(255, 0, 0)         // 0
+        .solidBrush(0, 0, 255)      // 1
+        .pen(U_PS_NULL, 0, 0, 0, 0) // 2
         .select(2)
         .select(0)
-        .rectangle(0, 0, 300, 300)    // red, pixels 0..20
+        .rectangle(0, 0, 300, 300) // red, pixels 0..20
         .remove(0)
-        .solidBrush(0, 255, 0)        // takes the freed slot 0
+        .solidBrush(0, 255, 0) // takes the freed slot 0
         .select(0)
-        .rectangle(300, 0, 600, 300)  // green
+        .rectangle(300, 0, 600, 300) // green
         .select(1)
-        .rectangle(600, 0, 900, 300)  // blue
-        .select(7)                    // nothing there: the brush stays blue
+        .rectangle(600, 0, 900, 300) // blue
+        .select(7)                   // nothing there: the brush stays blue
         .rectangle(900, 0, 1200, 300)
-        .remove(1)                    // deleting keeps what is selected
+        .remove(1) // deleting keeps what is selected
         .rectangle(0, 600, 300, 900)
-        .select(1)                    // a deleted slot selects nothing
+        .select(1) // a deleted slot selects nothing
         .rectangle(300, 600, 600, 900)
         .remove(999);
     Rendered r = render(b.bytes());
@@ -106,22 +105,22 @@ TEST(WmfPlayer, ObjectsAreSelectedByIndexAndFreedSlotsReused)
 TEST(WmfPlayer, SaveAndRestoreBringBackTheState)
 {
     WmfBuilder b = square();
-    b.solidBrush(255, 0, 0)          // 0
-        .solidBrush(0, 0, 255)       // 1
-        .solidBrush(0, 255, 0)       // 2
-        .pen(U_PS_NULL, 0, 0, 0, 0)  // 3
+    b.solidBrush(255, 0, 0)         // 0
+        .solidBrush(0, 0, 255)      // 1
+        .solidBrush(0, 255, 0)      // 2
+        .pen(U_PS_NULL, 0, 0, 0, 0) // 3
         .select(3)
         .select(0)
-        .add(U_WMRSAVEDC_set())      // level 1: red, full window
+        .add(U_WMRSAVEDC_set()) // level 1: red, full window
         .select(1)
-        .window(0, 0, 3000, 3000)    // halves everything
-        .add(U_WMRSAVEDC_set())      // level 2: blue, half scale
+        .window(0, 0, 3000, 3000) // halves everything
+        .add(U_WMRSAVEDC_set())   // level 2: blue, half scale
         .select(2)
-        .rectangle(0, 0, 600, 600)   // green, pixels 0..20
+        .rectangle(0, 0, 600, 600) // green, pixels 0..20
         .add(U_WMRRESTOREDC_set(-1))
-        .rectangle(600, 0, 1200, 600)  // blue at half scale, pixels 20..40
+        .rectangle(600, 0, 1200, 600) // blue at half scale, pixels 20..40
         .add(U_WMRRESTOREDC_set(1))
-        .rectangle(900, 900, 1500, 1500);  // red at full scale, pixels 60..100
+        .rectangle(900, 900, 1500, 1500); // red at full scale, pixels 60..100
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 10, 10, 0, 255, 0);
@@ -134,13 +133,13 @@ TEST(WmfPlayer, SaveAndRestoreBringBackTheState)
 TEST(WmfPlayer, PensOutlineAndNullBrushesLeaveTheInsideEmpty)
 {
     WmfBuilder b = square();
-    b.pen(U_PS_SOLID, 150, 0, 128, 0)  // 10 pixels wide
+    b.pen(U_PS_SOLID, 150, 0, 128, 0) // 10 pixels wide
         .add(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0)))
         .select(0)
         .select(1)
-        .rectangle(300, 300, 1200, 1200)  // pixels 20..80, the pen 15..25 on the left edge
+        .rectangle(300, 300, 1200, 1200) // pixels 20..80, the pen 15..25 on the left edge
         .add(U_WMRMOVETO_set(U_POINT16{0, 1425}))
-        .add(U_WMRLINETO_set(U_POINT16{1500, 1425}));  // a line along y = 95
+        .add(U_WMRLINETO_set(U_POINT16{1500, 1425})); // a line along y = 95
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 20, 50, 0, 128, 0);
@@ -153,18 +152,18 @@ TEST(WmfPlayer, PensOutlineAndNullBrushesLeaveTheInsideEmpty)
 TEST(WmfPlayer, FillsEllipsesPolygonsRoundRectsPiesAndChords)
 {
     WmfBuilder b = square();
-    redNoPen(b).add(U_WMRELLIPSE_set(WmfBuilder::rect(0, 0, 600, 600)));  // circle 0..40
-    const U_POINT16 triangle[] = {{750, 0}, {1500, 0}, {1500, 750}};      // upper right half of 50..100
+    redNoPen(b).add(U_WMRELLIPSE_set(WmfBuilder::rect(0, 0, 600, 600))); // circle 0..40
+    const U_POINT16 triangle[] = {{750, 0}, {1500, 0}, {1500, 750}};     // upper right half of 50..100
     b.add(U_WMRPOLYGON_set(3, triangle));
-    b.add(U_WMRROUNDRECT_set(300, 300, WmfBuilder::rect(0, 750, 600, 1500)));  // 0..40 x 50..100
+    b.add(U_WMRROUNDRECT_set(300, 300, WmfBuilder::rect(0, 750, 600, 1500))); // 0..40 x 50..100
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 20, 20, 255, 0, 0);
-    EXPECT_EMPTY(r.image, 2, 2);  // outside the circle, inside its box
+    EXPECT_EMPTY(r.image, 2, 2); // outside the circle, inside its box
     EXPECT_COLOR(r.image, 95, 5, 255, 0, 0);
     EXPECT_EMPTY(r.image, 55, 45);
     EXPECT_COLOR(r.image, 20, 75, 255, 0, 0);
-    EXPECT_EMPTY(r.image, 1, 51);  // a rounded corner
+    EXPECT_EMPTY(r.image, 1, 51); // a rounded corner
 
     // Pie and chord from 3 o'clock to 12 o'clock run counter-clockwise: the top right.
     for (auto make : {U_WMRPIE_set, U_WMRCHORD_set}) {
@@ -176,14 +175,15 @@ TEST(WmfPlayer, FillsEllipsesPolygonsRoundRectsPiesAndChords)
         EXPECT_EMPTY(r.image, 25, 75);
         EXPECT_EMPTY(r.image, 25, 25);
         if (make == U_WMRPIE_set) EXPECT_COLOR(r.image, 60, 40, 255, 0, 0);
-        else EXPECT_EMPTY(r.image, 60, 40);  // a chord stops at the line between its ends
+        else EXPECT_EMPTY(r.image, 60, 40); // a chord stops at the line between its ends
     }
 }
 
 TEST(WmfPlayer, PolyFillModeDecidesTheHoleOfAPolyPolygon)
 {
     // Two squares wound the same way, one inside the other.
-    const U_POINT16 points[] = {{0, 0}, {1500, 0}, {1500, 1500}, {0, 1500}, {450, 450}, {1050, 450}, {1050, 1050}, {450, 1050}};
+    const U_POINT16 points[] = {{0, 0},     {1500, 0},   {1500, 1500}, {0, 1500},
+                                {450, 450}, {1050, 450}, {1050, 1050}, {450, 1050}};
     const uint16_t counts[] = {4, 4};
     for (uint16_t mode : {uint16_t(U_ALTERNATE), uint16_t(U_WINDING)}) {
         WmfBuilder b = square();
@@ -198,13 +198,13 @@ TEST(WmfPlayer, PolyFillModeDecidesTheHoleOfAPolyPolygon)
 
 TEST(WmfPlayer, TextIsDrawnInTheTextColourAtItsPoint)
 {
-    U_FONT* font = U_FONT_set(-300, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, const_cast<char*>("Arial"));  // 20 pixels
+    U_FONT* font = U_FONT_set(-300, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, const_cast<char*>("Arial")); // 20 pixels
     WmfBuilder b = square();
     b.add(U_WMRCREATEFONTINDIRECT_set(font))
         .select(0)
         .add(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 255)))
         .add(U_WMRSETBKMODE_set(U_TRANSPARENT))
-        .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HHH")))  // top-left at 10,10
+        .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HHH"))) // top-left at 10,10
         .add(U_WMRSETBKCOLOR_set(U_RGB(255, 255, 0)));
     std::free(font);
     int16_t dx[] = {150};
@@ -222,7 +222,7 @@ TEST(WmfPlayer, TextIsDrawnInTheTextColourAtItsPoint)
         }
     EXPECT_GT(blue, 40);
     EXPECT_EQ(blueOutside, 0);
-    EXPECT_COLOR(r.image, 60, 60, 255, 255, 0);  // the opaque rectangle of the second text
+    EXPECT_COLOR(r.image, 60, 60, 255, 255, 0); // the opaque rectangle of the second text
     EXPECT_EMPTY(r.image, 45, 60);
 }
 
@@ -236,10 +236,10 @@ std::vector<uint8_t> fourColourDib()
     put32(0, 40);
     put32(4, 2);
     put32(8, 2);
-    dib[12] = 1;   // planes
-    dib[14] = 24;  // bits
-    const uint8_t rows[16] = {255, 0, 0, 255, 255, 255, 0, 0,   // bottom: blue, white (BGR), padding
-                              0, 0, 255, 0, 255, 0, 0, 0};      // top: red, green
+    dib[12] = 1;                                                 // planes
+    dib[14] = 24;                                                // bits
+    const uint8_t rows[16] = {255, 0, 0,   255, 255, 255, 0, 0,  // bottom: blue, white (BGR), padding
+                              0,   0, 255, 0,   255, 0,   0, 0}; // top: red, green
     std::memcpy(dib.data() + 40, rows, 16);
     return dib;
 }
@@ -294,16 +294,16 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
     indexed[12] = 1;
     indexed[14] = 8;
     std::memcpy(indexed.data() + 32, &colours, 4);
-    const uint8_t palette[16] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};  // red green blue white
+    const uint8_t palette[16] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0}; // red green blue white
     std::memcpy(indexed.data() + 40, palette, 16);
     const uint8_t pixels[8] = {0, 1, 0, 0, 2, 3, 0, 0};
     std::memcpy(indexed.data() + 56, pixels, 8);
     // One bit a pixel, 37 wide (rows of 5 bytes padded to 8), bottom row first;
     // the bits past the width and the padding are set, to be ignored.
-    const std::vector<uint8_t> mono = makeDib(37, 3, 1, {0x000080, 0xFFA000},
-                                              {0x40, 0x00, 0x00, 0x00, 0x07, 0xFF, 0xFF, 0xFF,    // bottom
-                                               0xAA, 0xAA, 0xAA, 0xAA, 0xAF, 0xFF, 0xFF, 0xFF,    // middle
-                                               0x80, 0x00, 0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF});  // top
+    const std::vector<uint8_t> mono =
+        makeDib(37, 3, 1, {0x000080, 0xFFA000}, {0x40, 0x00, 0x00, 0x00, 0x07, 0xFF, 0xFF, 0xFF,   // bottom
+                                                 0xAA, 0xAA, 0xAA, 0xAA, 0xAF, 0xFF, 0xFF, 0xFF,   // middle
+                                                 0x80, 0x00, 0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF}); // top
     const std::vector<std::string> monoRows = {
         "#...................................#",
         "#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#",
@@ -320,7 +320,7 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
         const char* name;
         char* record;
         std::vector<std::string> rows;
-        QSize drawn;  // pixels
+        QSize drawn; // pixels
     } cases[] = {
         {"StretchDIB", U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, 16, px),
          quadrants, QSize(100, 100)},
@@ -330,8 +330,8 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
          U_WMRSTRETCHDIB_set(origin, full, origin, two, U_DIB_RGB_COLORS, U_SRCCOPY, indexedBmi, 8, indexedPx),
          quadrants, QSize(100, 100)},
         {"1-bit StretchDIB, pixel for pixel",
-         U_WMRSTRETCHDIB_set(origin, U_POINT16{37 * 15, 3 * 15}, origin, U_POINT16{37, 3}, U_DIB_RGB_COLORS,
-                             U_SRCCOPY, monoBmi, 24, monoPx),
+         U_WMRSTRETCHDIB_set(origin, U_POINT16{37 * 15, 3 * 15}, origin, U_POINT16{37, 3}, U_DIB_RGB_COLORS, U_SRCCOPY,
+                             monoBmi, 24, monoPx),
          monoRows, QSize(37, 3)},
     };
     for (const auto& c : cases) {
@@ -356,8 +356,14 @@ WmfBuilder& blueText(WmfBuilder& b, int16_t escapement = 0, uint8_t underline = 
     return b;
 }
 
-bool isBlueInk(QColor c) { return c.alpha() > 128 && c.blue() > 128 && c.red() < 100 && c.green() < 100; }
-bool isYellow(QColor c) { return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() < 60; }
+bool isBlueInk(QColor c)
+{
+    return c.alpha() > 128 && c.blue() > 128 && c.red() < 100 && c.green() < 100;
+}
+bool isYellow(QColor c)
+{
+    return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() < 60;
+}
 
 // The pixels that pass `test`: how many, and the rectangle around them.
 struct Found {
@@ -389,16 +395,16 @@ TEST(WmfPlayer, BackgroundModeFillsOrLeavesTheGaps)
         blueText(b)
             .add(U_WMRSETBKCOLOR_set(U_RGB(255, 255, 0)))
             .add(U_WMRSETBKMODE_set(mode))
-            .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HH")))  // top-left at 10,10
+            .add(U_WMRTEXTOUT_set(U_POINT16{150, 150}, const_cast<char*>("HH"))) // top-left at 10,10
             .add(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_HATCHED, U_RGB(255, 0, 0), U_HS_HORIZONTAL)))
             .select(1)
             .pen(U_PS_NULL, 0, 0, 0, 0)
             .select(2)
-            .rectangle(0, 750, 750, 1500)  // pixels 0..50 x 50..100
+            .rectangle(0, 750, 750, 1500) // pixels 0..50 x 50..100
             .pen(U_PS_DASH, 0, 0, 128, 0)
             .select(3)
             .add(U_WMRMOVETO_set(U_POINT16{900, 1200}))
-            .add(U_WMRLINETO_set(U_POINT16{1500, 1200}));  // y = 80 from x = 60
+            .add(U_WMRLINETO_set(U_POINT16{1500, 1200})); // y = 80 from x = 60
         Rendered r = render(b.bytes());
         ASSERT_TRUE(r.ok) << r.why;
 
@@ -463,7 +469,7 @@ TEST(WmfPlayer, TextAlignmentPlacesTheTextOnItsPoint)
         WmfBuilder b = square();
         blueText(b).add(U_WMRSETTEXTALIGN_set(c.align)).add(U_WMRMOVETO_set(U_POINT16{150, 150}));
         b.add(U_WMRTEXTOUT_set(U_POINT16{750, 750}, const_cast<char*>("HH")));
-        if (c.align == U_TA_UPDATECP)  // the second text goes on where the first ended
+        if (c.align == U_TA_UPDATECP) // the second text goes on where the first ended
             b.add(U_WMRTEXTOUT_set(U_POINT16{750, 750}, const_cast<char*>("HH")));
         Rendered r = render(b.bytes());
         ASSERT_TRUE(r.ok) << r.why;
@@ -490,11 +496,11 @@ TEST(WmfPlayer, FontAndClippingShapeTheText)
         return findPixels(r.image, isBlueInk);
     };
     const Found plain = inkOf(0, 0, 700, false);
-    EXPECT_GT(plain.box.width(), 45);  // four letters 14 pixels apart from 20,50
+    EXPECT_GT(plain.box.width(), 45); // four letters 14 pixels apart from 20,50
     EXPECT_LT(plain.box.height(), 20);
     EXPECT_EQ(plain.box.bottom(), 49);
 
-    const Found turned = inkOf(900, 0, 700, false);  // a quarter turn: reading upwards from 20,50
+    const Found turned = inkOf(900, 0, 700, false); // a quarter turn: reading upwards from 20,50
     EXPECT_GT(turned.box.height(), 45);
     EXPECT_LT(turned.box.width(), 20);
     EXPECT_LE(turned.box.bottom(), 50);
@@ -504,7 +510,7 @@ TEST(WmfPlayer, FontAndClippingShapeTheText)
     EXPECT_GT(underlined.box.bottom(), 50);
     EXPECT_GT(underlined.count, plain.count);
 
-    EXPECT_LT(inkOf(0, 0, 400, false).count, plain.count);  // regular is thinner than bold
+    EXPECT_LT(inkOf(0, 0, 400, false).count, plain.count); // regular is thinner than bold
 
     const Found clipped = inkOf(0, 0, 700, true);
     EXPECT_LE(clipped.box.right(), 49);
@@ -515,21 +521,21 @@ TEST(WmfPlayer, FontAndClippingShapeTheText)
 TEST(WmfPlayer, ArcsAndPolylinesAreLinesOnly)
 {
     WmfBuilder b = square();
-    b.solidBrush(255, 0, 0).select(0).pen(U_PS_SOLID, 45, 0, 128, 0).select(1);  // 3 pixels wide
+    b.solidBrush(255, 0, 0).select(0).pen(U_PS_SOLID, 45, 0, 128, 0).select(1); // 3 pixels wide
     // From 3 o'clock to 12 o'clock, counter-clockwise: the top right quarter of a circle of radius 40 round 50,50.
     b.add(U_WMRARC_set(U_POINT16{1500, 750}, U_POINT16{750, 0}, WmfBuilder::rect(150, 150, 1350, 1350)));
     const U_POINT16 zigzag[] = {{150, 1050}, {450, 1350}, {750, 1050}};
-    b.add(U_WMRPOLYLINE_set(3, zigzag));  // 10,70 to 30,90 to 50,70
+    b.add(U_WMRPOLYLINE_set(3, zigzag)); // 10,70 to 30,90 to 50,70
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
-    EXPECT_COLOR(r.image, 50 + 28, 50 - 28, 0, 128, 0);  // on the arc at 45 degrees
+    EXPECT_COLOR(r.image, 50 + 28, 50 - 28, 0, 128, 0); // on the arc at 45 degrees
     EXPECT_COLOR(r.image, 50, 10, 0, 128, 0);
-    EXPECT_EMPTY(r.image, 50 - 28, 50 + 28);  // the quarter it does not run through
+    EXPECT_EMPTY(r.image, 50 - 28, 50 + 28); // the quarter it does not run through
     EXPECT_EMPTY(r.image, 50 - 28, 50 - 28);
-    EXPECT_EMPTY(r.image, 70, 30);  // inside: no fill
+    EXPECT_EMPTY(r.image, 70, 30); // inside: no fill
     EXPECT_COLOR(r.image, 20, 80, 0, 128, 0);
     EXPECT_COLOR(r.image, 40, 80, 0, 128, 0);
-    EXPECT_EMPTY(r.image, 30, 75);  // between the two strokes, where a polygon would fill
+    EXPECT_EMPTY(r.image, 30, 75); // between the two strokes, where a polygon would fill
 }
 
 // Blocks: PatBlt and a DibBitBlt without a bitmap fill with the brush, black
@@ -537,19 +543,19 @@ TEST(WmfPlayer, ArcsAndPolylinesAreLinesOnly)
 // tiles its bitmap.
 TEST(WmfPlayer, BlocksAndBitmapBrushesFillTheirArea)
 {
-    const std::vector<uint8_t> dib = fourColourDib();  // red green / blue white
+    const std::vector<uint8_t> dib = fourColourDib(); // red green / blue white
     const auto* bmi = reinterpret_cast<const U_BITMAPINFO*>(dib.data());
     const char* px = reinterpret_cast<const char*>(dib.data() + 40);
     WmfBuilder b = square();
     b.solidBrush(255, 0, 0).select(0);
-    b.add(U_WMRPATBLT_set(U_POINT16{0, 0}, U_POINT16{300, 300}, U_PATCOPY));       // red 0..20
-    b.add(U_WMRPATBLT_set(U_POINT16{300, 0}, U_POINT16{300, 300}, U_BLACKNESS));   // black 20..40
-    b.add(U_WMRPATBLT_set(U_POINT16{600, 0}, U_POINT16{300, 300}, U_WHITENESS));   // white 40..60
+    b.add(U_WMRPATBLT_set(U_POINT16{0, 0}, U_POINT16{300, 300}, U_PATCOPY));     // red 0..20
+    b.add(U_WMRPATBLT_set(U_POINT16{300, 0}, U_POINT16{300, 300}, U_BLACKNESS)); // black 20..40
+    b.add(U_WMRPATBLT_set(U_POINT16{600, 0}, U_POINT16{300, 300}, U_WHITENESS)); // white 40..60
     b.add(U_WMRDIBBITBLT_set(U_POINT16{900, 0}, U_POINT16{300, 300}, U_POINT16{0, 0}, U_BLACKNESS, nullptr, 0,
-                             nullptr));                                             // black 60..80
+                             nullptr)); // black 60..80
     b.add(U_WMRDIBBITBLT_set(U_POINT16{0, 750}, U_POINT16{30, 30}, U_POINT16{0, 0}, U_SRCCOPY, bmi, 16, px));
     b.add(U_WMRDIBCREATEPATTERNBRUSH_set(U_BS_DIBPATTERNPT, U_DIB_RGB_COLORS, bmi, 16, px, nullptr)).select(1);
-    b.pen(U_PS_NULL, 0, 0, 0, 0).select(2).rectangle(750, 750, 1500, 1500);  // 50..100, tiled
+    b.pen(U_PS_NULL, 0, 0, 0, 0).select(2).rectangle(750, 750, 1500, 1500); // 50..100, tiled
     Rendered r = render(b.bytes());
     ASSERT_TRUE(r.ok) << r.why;
     EXPECT_COLOR(r.image, 10, 10, 255, 0, 0);

@@ -4,8 +4,8 @@
 #pragma once
 // What the metafile player's tests share: pictures of a known size, the
 // player run on an exact-size copy of the bytes, and pixel checks.
-#include "WmfPlayer.h"
 #include "WmfBuilder.h"
+#include "WmfPlayer.h"
 
 #include <QColor>
 #include <cstdlib>
@@ -14,7 +14,10 @@
 #include <ostream>
 
 // Failures name their kind in assertion messages.
-inline std::ostream& operator<<(std::ostream& out, Error error) { return out << "error " << static_cast<int>(error); }
+inline std::ostream& operator<<(std::ostream& out, Error error)
+{
+    return out << "error " << static_cast<int>(error);
+}
 
 namespace wmftest {
 
@@ -55,15 +58,19 @@ inline Rendered render(const std::vector<uint8_t>& bytes)
 inline bool isColor(const QImage& image, int x, int y, int r, int g, int b)
 {
     const QColor c = image.pixelColor(x, y);
-    return c.alpha() == 255 && std::abs(c.red() - r) <= 2 && std::abs(c.green() - g) <= 2 && std::abs(c.blue() - b) <= 2;
+    return c.alpha() == 255 && std::abs(c.red() - r) <= 2 && std::abs(c.green() - g) <= 2 &&
+           std::abs(c.blue() - b) <= 2;
 }
-inline bool isEmpty(const QImage& image, int x, int y) { return image.pixelColor(x, y).alpha() == 0; }
+inline bool isEmpty(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y).alpha() == 0;
+}
 
-#define EXPECT_COLOR(img, x, y, r, g, b) \
-    EXPECT_TRUE(isColor(img, x, y, r, g, b)) << "at " << (x) << "," << (y) << " found " \
-                                                << qPrintable((img).pixelColor(x, y).name(QColor::HexArgb))
-#define EXPECT_EMPTY(img, x, y) \
-    EXPECT_TRUE(isEmpty(img, x, y)) << "at " << (x) << "," << (y) << " found " \
+#define EXPECT_COLOR(img, x, y, r, g, b)                                                                               \
+    EXPECT_TRUE(isColor(img, x, y, r, g, b))                                                                           \
+        << "at " << (x) << "," << (y) << " found " << qPrintable((img).pixelColor(x, y).name(QColor::HexArgb))
+#define EXPECT_EMPTY(img, x, y)                                                                                        \
+    EXPECT_TRUE(isEmpty(img, x, y)) << "at " << (x) << "," << (y) << " found "                                         \
                                     << qPrintable((img).pixelColor(x, y).name(QColor::HexArgb))
 
 // Red fill, no outline: objects 0 and 1.

@@ -68,7 +68,10 @@ Reading readBoard(QWidget* board)
     return r;
 }
 
-void key(QWidget* w, Qt::Key k) { QTest::keyClick(w->windowHandle(), k); }
+void key(QWidget* w, Qt::Key k)
+{
+    QTest::keyClick(w->windowHandle(), k);
+}
 void type(QWidget* w, const char* keys)
 {
     for (; *keys; ++keys) QTest::keyClick(w->windowHandle(), *keys);
@@ -99,16 +102,19 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
     };
     const Step steps[] = {
         {"the deal", [] {}, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
-        {"G taken by its key", [&] { sr::type(form, "g"); },
+        {"G taken by its key",
+         [&] { sr::type(form, "g"); },
          {"--T-O-ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
         {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
-        {"G taken and placed", [&] { sr::type(form, "g\r"); },
-         {"--T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
-        {"T taken by its button", [&] { pressSlot(3); },
+        {"G taken and placed", [&] { sr::type(form, "g\r"); }, {"--T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
+        {"T taken by its button",
+         [&] { pressSlot(3); },
          {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
-        {"down", [&] { sr::key(form, Qt::Key_Down); },
+        {"down",
+         [&] { sr::key(form, Qt::Key_Down); },
          {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
-        {"up and placed", [&] { sr::key(form, Qt::Key_Up), sr::key(form, Qt::Key_Return); },
+        {"up and placed",
+         [&] { sr::key(form, Qt::Key_Up), sr::key(form, Qt::Key_Return); },
          {"----O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
         {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"------ANE", {gatto + "GATTO", cane + "C---"}, ""}},
     };

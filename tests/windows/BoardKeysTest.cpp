@@ -3,10 +3,10 @@
 
 // Keyboard play alone, on a bare board: keys become the presses, moves and
 // releases of the mouse at the right points, with no game window around.
-#include "gamewindow/BoardCanvas.h"
 #include "gamewindow/BoardKeys.h"
-#include "game/Play.h"
 #include "doubles/Doubles.h"
+#include "game/Play.h"
+#include "gamewindow/BoardCanvas.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -23,7 +23,9 @@ struct BareBoard {
     int recordsHidden = 0;
     BoardKeys keys{{[this](Point at) { pressAt(at); }, [this](Point at) { moves.push_back(at); },
                     [this](Point at) { releaseAt(at); }, [this] { ++recordsHidden; }},
-                   board, s, sound};
+                   board,
+                   s,
+                   sound};
 
     BareBoard()
     {
@@ -53,10 +55,7 @@ struct BareBoard {
         QKeyEvent e(QEvent::KeyPress, k, m, text, autoRepeat);
         return keys.keyPress(&e);
     }
-    Point boxMiddle(int row, int column) const
-    {
-        return board::middle(board::targetPoint(row, column, board.width()));
-    }
+    Point boxMiddle(int row, int column) const { return board::middle(board::targetPoint(row, column, board.width())); }
 };
 
 } // namespace
@@ -65,13 +64,13 @@ TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
 {
     BareBoard b;
     EXPECT_FALSE(b.key(Qt::Key_G, "g", Qt::ControlModifier)); // the menus' keys
-    EXPECT_FALSE(b.key(Qt::Key_Right));                        // nothing carried: not taken
-    EXPECT_TRUE(b.key(Qt::Key_Escape));                        // hides the records table
+    EXPECT_FALSE(b.key(Qt::Key_Right));                       // nothing carried: not taken
+    EXPECT_TRUE(b.key(Qt::Key_Escape));                       // hides the records table
     EXPECT_EQ(b.recordsHidden, 1);
     EXPECT_TRUE(b.presses.empty() && b.releases.empty());
 
-    EXPECT_TRUE(b.key(Qt::Key_Z, "z"));                // no Z in the pool
-    EXPECT_TRUE(b.key(0, QString(QChar(0x0416))));      // not in the game's code page
+    EXPECT_TRUE(b.key(Qt::Key_Z, "z"));            // no Z in the pool
+    EXPECT_TRUE(b.key(0, QString(QChar(0x0416)))); // not in the game's code page
     EXPECT_EQ(b.sound.beeps, 2);
     EXPECT_TRUE(b.presses.empty());
 

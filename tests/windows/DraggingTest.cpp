@@ -55,8 +55,8 @@ TEST_F(GameWindow, PoolBoundaries)
         QPoint at;
         int slot;
     };
-    for (Case c : {Case{{0, 129}, 1}, Case{{299, 129}, 10}, Case{{0, 178}, 11}, Case{{300, 129}, 0},
-                   Case{{0, 128}, 0}, Case{{65, 240}, 23}, Case{{95, 240}, 0}, Case{{5, 290}, 0}}) {
+    for (Case c : {Case{{0, 129}, 1}, Case{{299, 129}, 10}, Case{{0, 178}, 11}, Case{{300, 129}, 0}, Case{{0, 128}, 0},
+                   Case{{65, 240}, 23}, Case{{95, 240}, 0}, Case{{5, 290}, 0}}) {
         press(c.at);
         EXPECT_EQ(s.DragSlot, c.slot) << c.at.x() << "," << c.at.y();
         EXPECT_EQ(form->Picture2->isVisible(), c.slot != 0);
@@ -197,10 +197,9 @@ TEST_F(GameWindow, TheRevealCombinationPrintsTheWords)
     press({20, 400});
     release({20, 400});
     const QImage board = form->boardImage().copy();
-    for (Qt::KeyboardModifiers m : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier),
-                                    Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                    Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier,
-                                    Qt::KeyboardModifiers(Qt::AltModifier)}) {
+    for (Qt::KeyboardModifiers m :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, Qt::KeyboardModifiers(Qt::AltModifier)}) {
         press({50, 50}, Qt::LeftButton, m);
         release({50, 50});
     }

@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "gamewindow/Form2Text.h"
 #include "records/PlayerSettings.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
-#include "gamewindow/Form2Text.h"
 
 class GameOver : public GameWindow {
 protected:
@@ -233,8 +233,7 @@ TEST_F(GameOver, AWordListGoneBeforeTheNextRoundClosesTheWindowCleanly)
     carry(2, 1, 2);           // completes the board: the next deal cannot read it
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
     EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
-    EXPECT_EQ(fp.dialogs.shown[1].text,
-              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    EXPECT_EQ(fp.dialogs.shown[1].text, "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
     EXPECT_EQ(unloadedSignals, 1);
     settle();
     EXPECT_TRUE(form.isNull());

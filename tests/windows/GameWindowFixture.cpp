@@ -28,7 +28,10 @@ QImage fakePicture(int width, int height, QColor colour)
     return img;
 }
 
-double pick(int idx, int count) { return (idx + 0.5) / count; }
+double pick(int idx, int count)
+{
+    return (idx + 0.5) / count;
+}
 
 void saveSnapshot(QWidget* w, const QString& name)
 {
@@ -43,7 +46,7 @@ void GameWindow::SetUp()
     s.PlayerName = "TESTER";
     s.HelpPercentStart = 41;
     s.HelpPercent = 41;
-    const QColor colours[8] = {Qt::darkGreen, Qt::red, Qt::magenta, Qt::blue,
+    const QColor colours[8] = {Qt::darkGreen,  Qt::red,   Qt::magenta,  Qt::blue,
                                Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
     for (int g = 0; g < 8; ++g) fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g]);
     fp.clock.times = {1000.0};
@@ -64,8 +67,7 @@ void GameWindow::settle()
 void GameWindow::openWithRealRandom(uint64_t seed, Pictures* pictures)
 {
     realRandom.emplace(seed);
-    realPlatform.emplace(Platform{fp.clock, *realRandom, fp.files, fp.dialogs,
-                                  pictures ? *pictures : fp.pictures,
+    realPlatform.emplace(Platform{fp.clock, *realRandom, fp.files, fp.dialogs, pictures ? *pictures : fp.pictures,
                                   fp.shell, fp.pointer, fp.sound, [] {}});
     open(&*realPlatform);
 }
@@ -74,8 +76,8 @@ void GameWindow::scriptCatAndDog()
 {
     fp.files.content["lexorda.DAT"] =
         wordList({{"Frutti", {"MELA"}}, {"Animali", {"GATTO", "CANE", "LUPO", "TOPO", "ORSO"}}});
-    s.LetterBudget = 4;  // the deal makes it 8
-    s.HelpPercent = 41;  // the deal makes it 40: two help letters in GATTO, one in CANE
+    s.LetterBudget = 4; // the deal makes it 8
+    s.HelpPercent = 41; // the deal makes it 40: two help letters in GATTO, one in CANE
     // GATTO, help at 2 and 4; CANE, help at 1; the pool then keeps its order.
     fp.random.draws = {pick(0, 5), 0.2, 0.6, pick(1, 5), 0.0};
 }
@@ -117,7 +119,10 @@ void GameWindow::scriptZoo()
 }
 
 namespace {
-bool isInk(QColor c) { return c.red() < 120 && c.green() < 120 && c.blue() < 120; }
+bool isInk(QColor c)
+{
+    return c.red() < 120 && c.green() < 120 && c.blue() < 120;
+}
 } // namespace
 
 bool GameWindow::hasInk(QRect r) const

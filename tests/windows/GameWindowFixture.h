@@ -5,12 +5,12 @@
 // A game window on the offscreen platform with scripted random numbers and
 // clock, a word list in memory and generated genre pictures.
 
+#include "doubles/Doubles.h"
 #include "game/BoardGeometry.h"
-#include "gamewindow/Form2.h"
 #include "gamewindow/DragTile.h"
+#include "gamewindow/Form2.h"
 #include "gamewindow/PictureBox.h"
 #include "ui/Palette.h"
-#include "doubles/Doubles.h"
 
 #include <QApplication>
 #include <QDir>

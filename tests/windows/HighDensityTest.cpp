@@ -27,7 +27,9 @@ TEST_F(GameWindow, TheBoardIsDrawnForTheScreensPixels)
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size() * 2;
     TempFolder folder;
     folder.write("screen.json", QString(R"({"screens": [{"name": "dense", "width": %1, "height": %2}]})")
-                                    .arg(screen.width()).arg(screen.height()).toStdString());
+                                    .arg(screen.width())
+                                    .arg(screen.height())
+                                    .toStdString());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_SCALE_FACTOR", "2");
     const std::string config = (folder.path / "screen.json").string();
@@ -49,8 +51,8 @@ TEST_F(GameWindow, TheBoardIsDrawnForTheScreensPixels)
     for (int y = 0; y < row2.height(); ++y)
         for (int x = 0; x < row2.width(); ++x) {
             const QColor p = sharp.pixelColor(x, y), q = enlarged.pixelColor(x, y);
-            differ += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                          std::abs(p.blue() - q.blue()) > 96;
+            differ +=
+                std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue()) > 96;
             if (x % 2 == 0 && y % 2 == 0)
                 notBlocks += sharp.pixel(x, y) != sharp.pixel(x + 1, y) || sharp.pixel(x, y) != sharp.pixel(x, y + 1) ||
                              sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);

@@ -5,10 +5,10 @@
 #include "GameWindowFixture.h"
 #include "LauncherFixture.h"
 
+#include "doubles/Within.h"
+#include "game/KeyboardPlay.h"
 #include "gamewindow/BoardKeys.h"
 #include "gamewindow/Form2Text.h"
-#include "game/KeyboardPlay.h"
-#include "doubles/Within.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +21,10 @@ QWindow* open(QWidget* w)
     if (!w || !w->windowHandle()) throw std::runtime_error("the window has closed");
     return w->windowHandle();
 }
-void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(open(w), k, m); }
+void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {})
+{
+    QTest::keyClick(open(w), k, m);
+}
 void type(QWidget* w, const char* keys)
 {
     for (; *keys; ++keys) QTest::keyClick(open(w), *keys);
@@ -95,9 +98,9 @@ TEST_F(GameWindow, EachBoardKeyDoesItsOwnThing)
         Qt::Key key;
         Cell to;
     } steps[] = {
-        {Qt::Key_Right, {1, 2}},   {Qt::Key_Right, {1, 3}}, {Qt::Key_Left, {1, 2}},    {Qt::Key_Down, {2, 2}},
-        {Qt::Key_Down, {3, 2}},    {Qt::Key_Up, {2, 2}},    {Qt::Key_Tab, {2, 3}},     {Qt::Key_Backtab, {2, 2}},
-        {Qt::Key_Backtab, {2, 1}}, {Qt::Key_Backtab, {1, 8}}, {Qt::Key_Tab, {2, 1}},   {Qt::Key_Left, {2, 8}},
+        {Qt::Key_Right, {1, 2}},   {Qt::Key_Right, {1, 3}},   {Qt::Key_Left, {1, 2}}, {Qt::Key_Down, {2, 2}},
+        {Qt::Key_Down, {3, 2}},    {Qt::Key_Up, {2, 2}},      {Qt::Key_Tab, {2, 3}},  {Qt::Key_Backtab, {2, 2}},
+        {Qt::Key_Backtab, {2, 1}}, {Qt::Key_Backtab, {1, 8}}, {Qt::Key_Tab, {2, 1}},  {Qt::Key_Left, {2, 8}},
         {Qt::Key_Right, {2, 1}},   {Qt::Key_Up, {1, 1}},
     };
     for (const auto& step : steps) {

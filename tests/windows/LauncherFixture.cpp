@@ -70,11 +70,13 @@ Form2* Launcher::startGame(int t)
 
 void Launcher::waitGameGone()
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<Form2*>(w)) return false;
-        return true;
-    }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<Form2*>(w)) return false;
+            return true;
+        },
+        5000));
     settle();
 }
 

@@ -6,10 +6,10 @@
 // shipped word list in memory and stand-in genre pictures. Games are opened
 // through real clicks on the tiles.
 
-#include "gamewindow/Form2.h"
-#include "launcher/Form1.h"
 #include "about/Form3.h"
 #include "doubles/Doubles.h"
+#include "gamewindow/Form2.h"
+#include "launcher/Form1.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -6,8 +6,8 @@
 #include "LauncherFixture.h"
 
 #include "gamewindow/Form2Text.h"
-#include "ui/Messages.h"
 #include "records/PlayerSettings.h"
+#include "ui/Messages.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -56,8 +56,9 @@ TEST(SaveMessages, EachReasonInItsOwnWords)
         EXPECT_EQ(form2text::recordsSaveFailedMessage(error),
                   "Impossibile salvare la tabella dei record (LexOrda.Sco): " + reason +
                       ". I record precedenti restano invariati.");
-    EXPECT_EQ(settingsSaveFailedMessage(Error::DiskFull), "Impossibile salvare il nome del giocatore (LexOrda.ini): "
-                                                          "il disco \xE8 pieno. Il nome vale solo fino alla chiusura del gioco.");
+    EXPECT_EQ(settingsSaveFailedMessage(Error::DiskFull),
+              "Impossibile salvare il nome del giocatore (LexOrda.ini): "
+              "il disco \xE8 pieno. Il nome vale solo fino alla chiusura del gioco.");
 }
 
 // Typing keeps the box as typed but the name in upper case; leaving the box

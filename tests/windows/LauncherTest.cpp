@@ -3,11 +3,11 @@
 
 #include "LauncherFixture.h"
 
+#include "desktop/Text.h"
+#include "game/BoardGeometry.h"
+#include "records/PlayerSettings.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
-#include "desktop/Text.h"
-#include "records/PlayerSettings.h"
-#include "game/BoardGeometry.h"
 #include "ui/Palette.h"
 
 #include "doubles/TempFolder.h"
@@ -39,11 +39,10 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
     EXPECT_EQ(f.Label2->text(), f.Label5->text());
 
-    const QRect tiles[8] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},
-                            {392, 46, 117, 111}, {20, 196, 117, 111},  {145, 196, 117, 111},
-                            {269, 196, 117, 111}, {394, 196, 117, 111}};
-    const char* names[8] = {"Animali", "Frutti", "Fiori", "Marche Auto", "Citta' Italia", "Musica", "Computer",
-                            "In Cucina"};
+    const QRect tiles[8] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},  {392, 46, 117, 111},
+                            {20, 196, 117, 111}, {145, 196, 117, 111}, {269, 196, 117, 111}, {394, 196, 117, 111}};
+    const char* names[8] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
+                            "Citta' Italia", "Musica", "Computer", "In Cucina"};
     for (int t = 0; t < 8; ++t) {
         SCOPED_TRACE(t);
         EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);

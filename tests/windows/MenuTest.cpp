@@ -3,10 +3,10 @@
 
 #include "LauncherFixture.h"
 
-#include "gamewindow/Form2Text.h"
-#include "ui/Messages.h"
 #include "desktop/Text.h"
 #include "doubles/Within.h"
+#include "gamewindow/Form2Text.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QMenu>
@@ -144,7 +144,8 @@ TEST_F(Launcher, LinksAndNameFromTheMenu)
     size_t before = fp.dialogs.shown.size();
     game->findChild<QAction*>("MenuMail")->trigger();
     ASSERT_EQ(fp.dialogs.shown.size(), before + 1);
-    EXPECT_EQ(fp.dialogs.shown.back().text, "Impossibile aprire il programma di posta per scrivere a " PAROLIX_CONTACT ".");
+    EXPECT_EQ(fp.dialogs.shown.back().text,
+              "Impossibile aprire il programma di posta per scrivere a " PAROLIX_CONTACT ".");
     EXPECT_TRUE(game->isVisible());
 
     fp.dialogs.answers = {"Gino"};

@@ -80,8 +80,8 @@ TEST_F(GameWindow, DrawsTheLetterPoolInRowsOfTen)
     EXPECT_EQ(pixel(27, 221), DarkBlue);
     EXPECT_EQ(pixel(27, 179), DarkBlue);
     EXPECT_EQ(pixel(0, 179), DarkBlue);
-    EXPECT_EQ(pixel(28, 200), White);  // the gap to slot 12
-    EXPECT_EQ(pixel(10, 222), White);  // the gap to slot 21
+    EXPECT_EQ(pixel(28, 200), White); // the gap to slot 12
+    EXPECT_EQ(pixel(10, 222), White); // the gap to slot 21
     EXPECT_TRUE(hasInk({0, 180, 27, 41}));
     EXPECT_TRUE(inkInsideBox(board::poolPoint(11)));
     // Letters print in the colour with the value 1.
@@ -182,8 +182,7 @@ TEST_F(GameWindow, AMissingWordListClosesTheWindowWithAMessage)
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(unloadedSignals, 1);
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fp.dialogs.shown[0].text,
-              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
     EXPECT_EQ(fp.dialogs.shown[0].title, "Parolix");
     // No records: the game never started.
     EXPECT_FALSE(fp.files.exists("LexOrda.Sco"));
@@ -195,8 +194,7 @@ TEST_F(GameWindow, AMissingWordListClosesTheWindowWithAMessage)
     open();
     EXPECT_TRUE(form.isNull());
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fp.dialogs.shown[0].text,
-              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file illeggibile.");
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file illeggibile.");
 }
 
 TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)

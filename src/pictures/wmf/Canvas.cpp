@@ -10,12 +10,12 @@ namespace wmf {
 namespace {
 
 // Only files that would take unbounded time run out of these.
-constexpr double kMinPaintBudget = 2e7;     // device pixels all records together may cover
+constexpr double kMinPaintBudget = 2e7; // device pixels all records together may cover
 constexpr double kMaxPaintBudget = 5e8;
 constexpr double kPaintBudgetPerPixel = 4000;
-constexpr double kExtentCost = 20;          // budget per pixel of a shape's width and height
+constexpr double kExtentCost = 20; // budget per pixel of a shape's width and height
 
-}  // namespace
+} // namespace
 
 Canvas::Canvas(QSize size, double scale)
     : scale_(scale), image_((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied),
@@ -50,4 +50,4 @@ QImage Canvas::finish()
     return done;
 }
 
-}  // namespace wmf
+} // namespace wmf

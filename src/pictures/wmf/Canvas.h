@@ -42,4 +42,4 @@ private:
     double budget_;
 };
 
-}  // namespace wmf
+} // namespace wmf

@@ -31,10 +31,10 @@ struct Layout {
     bool topDown = false;
     int bits = 0;
     uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F}; // 16 and 32 bits a pixel
-    const char* table = nullptr;                   // the colour table
-    uint64_t colors = 0;                           // entries in it
-    const char* pixels = nullptr;                  // the first row stored
-    uint64_t stride = 0;                           // bytes a row
+    const char* table = nullptr;                  // the colour table
+    uint64_t colors = 0;                          // entries in it
+    const char* pixels = nullptr;                 // the first row stored
+    uint64_t stride = 0;                          // bytes a row
 };
 
 // The header, its masks and the colour table read and checked against the
@@ -43,7 +43,7 @@ bool readLayout(const char* dib, uint64_t available, Layout& l)
 {
     if (available < 40) return false;
     const uint32_t headerSize = u32At(dib);
-    if (headerSize < 40 || headerSize > available) return false;  // core headers are too old to meet
+    if (headerSize < 40 || headerSize > available) return false; // core headers are too old to meet
     l.width = s32At(dib + 4);
     l.height = s32At(dib + 8);
     l.bits = u16At(dib + 14);
@@ -101,15 +101,15 @@ QRgb pixelAt(const Layout& l, const uint8_t* src, int64_t x)
     case 24: return qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
     default: {
         uint32_t pixel = l.bits == 16 ? uint32_t(src[2 * x] | (src[2 * x + 1] << 8))
-                                      : uint32_t(src[4 * x]) | uint32_t(src[4 * x + 1]) << 8
-                                            | uint32_t(src[4 * x + 2]) << 16 | uint32_t(src[4 * x + 3]) << 24;
+                                      : uint32_t(src[4 * x]) | uint32_t(src[4 * x + 1]) << 8 |
+                                            uint32_t(src[4 * x + 2]) << 16 | uint32_t(src[4 * x + 3]) << 24;
         return qRgb(maskedChannel(pixel, l.masks[0]), maskedChannel(pixel, l.masks[1]),
                     maskedChannel(pixel, l.masks[2]));
     }
     }
 }
 
-}  // namespace
+} // namespace
 
 // Header, colour table and rows must all lie in the bytes given.
 QImage decodeDib(const char* dib, uint64_t available)
@@ -126,4 +126,4 @@ QImage decodeDib(const char* dib, uint64_t available)
     return image;
 }
 
-}  // namespace wmf
+} // namespace wmf

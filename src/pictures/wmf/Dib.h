@@ -18,4 +18,4 @@ namespace wmf {
 // side or 4 million pixels, is a null image.
 QImage decodeDib(const char* dib, uint64_t available);
 
-}  // namespace wmf
+} // namespace wmf

@@ -12,10 +12,10 @@ namespace wmf {
 
 namespace {
 
-constexpr int kMaxTextRecords = 1000;  // text beyond these is skipped
+constexpr int kMaxTextRecords = 1000; // text beyond these is skipped
 constexpr qint64 kMaxTextChars = 100000;
 
-}  // namespace
+} // namespace
 
 QTransform Drawing::mapping() const
 {
@@ -24,8 +24,14 @@ QTransform Drawing::mapping() const
     return QTransform(sx, 0, 0, sy, -dc_.windowOrigin.x() * sx, -dc_.windowOrigin.y() * sy);
 }
 
-double Drawing::scaleX() const { return std::abs(size_.width() / dc_.windowExtent.width()); }
-double Drawing::scaleY() const { return std::abs(size_.height() / dc_.windowExtent.height()); }
+double Drawing::scaleX() const
+{
+    return std::abs(size_.width() / dc_.windowExtent.width());
+}
+double Drawing::scaleY() const
+{
+    return std::abs(size_.height() / dc_.windowExtent.height());
+}
 
 QPen Drawing::currentPen() const
 {
@@ -36,7 +42,7 @@ QPen Drawing::currentPen() const
     const double thinnest = canvas_.scale();
     const double width = std::clamp(dc_.pen.width * (scaleX() + scaleY()) / 2, thinnest, std::max(thinnest, widest));
     QPen pen(dc_.pen.color, width, dc_.pen.style, dc_.pen.cap, dc_.pen.join);
-    pen.setCosmetic(true);  // already in pixels
+    pen.setCosmetic(true); // already in pixels
     return pen;
 }
 
@@ -151,4 +157,4 @@ void Drawing::fillBlock(const QRectF& target, uint32_t rop)
     canvas_.painter().fillRect(target, fill);
 }
 
-}  // namespace wmf
+} // namespace wmf

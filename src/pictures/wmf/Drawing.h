@@ -25,8 +25,8 @@ public:
 
     void drawPath(const QPainterPath& path, bool filled);
     // Advances in logical units, one a character, or none for the font's own.
-    void drawText(QPointF at, const QString& text, const std::vector<double>& advances,
-                  const QRectF* opaque, const QRectF* clip);
+    void drawText(QPointF at, const QString& text, const std::vector<double>& advances, const QRectF* opaque,
+                  const QRectF* clip);
     void drawBitmap(const QImage& dib, QRectF target, QRectF source, bool bottomUp);
     void fillBlock(const QRectF& target, uint32_t rop);
 
@@ -48,4 +48,4 @@ private:
     qint64 textChars_ = 0;
 };
 
-}  // namespace wmf
+} // namespace wmf

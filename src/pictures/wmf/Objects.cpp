@@ -11,10 +11,10 @@ namespace wmf {
 
 namespace {
 
-constexpr size_t kMaxObjects = 65535;  // object indices are 16-bit
-constexpr size_t kMaxSavedStates = 256;  // SaveDC nesting kept; deeper saves are ignored
+constexpr size_t kMaxObjects = 65535;   // object indices are 16-bit
+constexpr size_t kMaxSavedStates = 256; // SaveDC nesting kept; deeper saves are ignored
 
-}  // namespace
+} // namespace
 
 Pen penFrom(const U_PEN& p)
 {
@@ -60,7 +60,7 @@ Brush brushFrom(const U_WLOGBRUSH& b)
         }
         break;
     case U_BS_NULL: brush.style = Qt::NoBrush; break;
-    default: brush.style = Qt::SolidPattern; break;  // pattern styles without their bitmap
+    default: brush.style = Qt::SolidPattern; break; // pattern styles without their bitmap
     }
     return brush;
 }
@@ -130,4 +130,4 @@ void SavedStates::restore(int16_t which, DcState& into)
     saved_.resize(level);
 }
 
-}  // namespace wmf
+} // namespace wmf

@@ -24,7 +24,7 @@ namespace wmf {
 struct Pen {
     Qt::PenStyle style = Qt::SolidLine;
     QColor color = Qt::black;
-    int width = 0;  // logical units; 0 is one pixel
+    int width = 0; // logical units; 0 is one pixel
     Qt::PenCapStyle cap = Qt::RoundCap;
     Qt::PenJoinStyle join = Qt::RoundJoin;
 };
@@ -32,12 +32,12 @@ struct Pen {
 struct Brush {
     Qt::BrushStyle style = Qt::SolidPattern;
     QColor color = Qt::white;
-    QImage texture;  // bitmap brushes
+    QImage texture; // bitmap brushes
 };
 
 struct Font {
     int height = 0;
-    int escapement = 0;  // tenths of a degree, counter-clockwise
+    int escapement = 0; // tenths of a degree, counter-clockwise
     int weight = 400;
     bool italic = false;
     bool underline = false;
@@ -63,12 +63,12 @@ public:
     explicit ObjectTable(int declared);
 
     void add(GdiObject object);
-    const GdiObject* find(uint16_t index) const;  // null for an empty or unknown slot
+    const GdiObject* find(uint16_t index) const; // null for an empty or unknown slot
     void remove(uint16_t index);
 
 private:
     std::vector<GdiObject> slots_;
-    std::set<uint16_t> free_;  // emptied slots below the end of the table
+    std::set<uint16_t> free_; // emptied slots below the end of the table
 };
 
 struct DcState {
@@ -82,7 +82,7 @@ struct DcState {
     uint16_t textAlign = U_TA_DEFAULT;
     QPointF windowOrigin;
     QSizeF windowExtent;
-    QPointF position;  // current position for LineTo
+    QPointF position; // current position for LineTo
 
     // Makes a pen, brush or font current; other objects, or none, change nothing.
     void select(const GdiObject* object);
@@ -100,4 +100,4 @@ private:
     std::vector<DcState> saved_;
 };
 
-}  // namespace wmf
+} // namespace wmf

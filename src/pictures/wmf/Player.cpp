@@ -67,23 +67,20 @@ bool Player::setState(const Record& r)
         return true;
     case U_WMR_SETWINDOWEXT:
         U_WMRSETWINDOWEXT_get(d, &a);
-        if (a.x != 0 && a.y != 0) dc_.windowExtent = QSizeF(a.x, a.y);  // an empty window maps nothing
+        if (a.x != 0 && a.y != 0) dc_.windowExtent = QSizeF(a.x, a.y); // an empty window maps nothing
         return true;
     case U_WMR_MOVETO:
         U_WMRMOVETO_get(d, &a);
         dc_.position = pointOf(a);
         return true;
-    case U_WMR_SAVEDC:
-        saved_.save(dc_);
-        return true;
+    case U_WMR_SAVEDC: saved_.save(dc_); return true;
     case U_WMR_RESTOREDC: {
         int16_t which = 0;
         U_WMRRESTOREDC_get(d, &which);
         saved_.restore(which, dc_);
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -143,8 +140,7 @@ bool Player::drawFigure(const Record& r)
         U_WMRCHORD_get(d, &a, &b, &box);
         path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
         break;
-    default:
-        return false;
+    default: return false;
     }
     drawing_.drawPath(path, filled);
     return true;
@@ -311,14 +307,14 @@ void Player::extTextOut(const Record& r)
     }
     const QRectF rect = rectOf(box);
     drawing_.drawText(pointOf(at), fromCp1252(text, length), advances, (options & U_ETO_OPAQUE) ? &rect : nullptr,
-             (options & U_ETO_CLIPPED) ? &rect : nullptr);
+                      (options & U_ETO_CLIPPED) ? &rect : nullptr);
 }
 
 void Player::stretchDib(const Record& r)
 {
     const uint64_t dibAt = offsetof(U_WMRSTRETCHDIB, dib);
     if (!r.holds(dibAt, 40)) return;
-    const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt);  // every byte checked against the record
+    const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt); // every byte checked against the record
     if (dib.isNull() || u16At(r.data + 10) != U_DIB_RGB_COLORS) return;
     U_POINT16 dst, cDst, src, cSrc;
     uint16_t usage = 0;
@@ -326,7 +322,7 @@ void Player::stretchDib(const Record& r)
     const char* raw = nullptr;
     if (!U_WMRSTRETCHDIB_get(r.data, &dst, &cDst, &src, &cSrc, &usage, &rop, &raw)) return;
     drawing_.drawBitmap(dib, QRectF(pointOf(dst), QSizeF(cDst.x, cDst.y)), QRectF(pointOf(src), QSizeF(cSrc.x, cSrc.y)),
-               s32At(raw + 8) > 0);
+                        s32At(raw + 8) > 0);
 }
 
 void Player::dibBlt(const Record& r, bool stretch)
@@ -350,9 +346,9 @@ void Player::dibBlt(const Record& r, bool stretch)
     const int got = stretch ? U_WMRDIBSTRETCHBLT_get(r.data, &dst, &cDst, &src, &cSrc, &rop, &raw)
                             : U_WMRDIBBITBLT_get(r.data, &dst, &cDst, &src, &rop, &raw);
     if (!got || !raw) return;
-    if (!stretch) cSrc = cDst;  // a plain blit copies the same size
+    if (!stretch) cSrc = cDst; // a plain blit copies the same size
     drawing_.drawBitmap(dib, QRectF(pointOf(dst), QSizeF(cDst.x, cDst.y)), QRectF(pointOf(src), QSizeF(cSrc.x, cSrc.y)),
-               s32At(raw + 8) > 0);
+                        s32At(raw + 8) > 0);
 }
 
 void Player::createFont(const Record& r)
@@ -376,4 +372,4 @@ void Player::createPatternBrush(const Record& r)
     objects_.add(brush);
 }
 
-}  // namespace wmf
+} // namespace wmf

@@ -45,7 +45,7 @@ private:
     ObjectTable objects_;
     DcState dc_;
     SavedStates saved_;
-    Drawing drawing_;  // draws with dc_
+    Drawing drawing_; // draws with dc_
 };
 
-}  // namespace wmf
+} // namespace wmf

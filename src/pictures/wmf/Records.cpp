@@ -113,7 +113,7 @@ bool firstWindowExtent(const char* begin, const char* end, QRectF& window)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 Result<Frame> readFrame(const std::vector<uint8_t>& bytes)
 {
@@ -138,8 +138,8 @@ Result<Frame> readFrame(const std::vector<uint8_t>& bytes)
     U_WMRHEADER header{};
     if (wmfheader_get(begin + headerAt, end, &none, &header) <= 0) return fail(notOurs);
     // Disk or memory metafile, nine-word header, Windows 2 or 3 format.
-    if ((header.iType != 1 && header.iType != 2) || header.xb != 0 || header.Size16w != U_SIZE_WMRHEADER / 2
-        || (header.version != 0x0100 && header.version != 0x0300))
+    if ((header.iType != 1 && header.iType != 2) || header.xb != 0 || header.Size16w != U_SIZE_WMRHEADER / 2 ||
+        (header.version != 0x0100 && header.version != 0x0300))
         return fail(notOurs);
     frame.recordsStart = headerAt + U_SIZE_WMRHEADER;
     frame.objects = header.nObjects;
@@ -164,4 +164,4 @@ Result<Frame> readFrame(const std::vector<uint8_t>& bytes)
     return out;
 }
 
-}  // namespace wmf
+} // namespace wmf

@@ -27,13 +27,39 @@ namespace wmf {
 constexpr int kMaxSide = 4096;
 
 // Little-endian fields at offsets already checked to lie inside the data.
-inline uint16_t u16At(const char* p) { uint16_t v; std::memcpy(&v, p, 2); return v; }
-inline int16_t s16At(const char* p) { int16_t v; std::memcpy(&v, p, 2); return v; }
-inline uint32_t u32At(const char* p) { uint32_t v; std::memcpy(&v, p, 4); return v; }
-inline int32_t s32At(const char* p) { int32_t v; std::memcpy(&v, p, 4); return v; }
+inline uint16_t u16At(const char* p)
+{
+    uint16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+inline int16_t s16At(const char* p)
+{
+    int16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+inline uint32_t u32At(const char* p)
+{
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+inline int32_t s32At(const char* p)
+{
+    int32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
 
-inline QColor colorOf(const U_COLORREF& c) { return QColor(c.Red, c.Green, c.Blue); }
-inline QPointF pointOf(const U_POINT16& p) { return QPointF(p.x, p.y); }
+inline QColor colorOf(const U_COLORREF& c)
+{
+    return QColor(c.Red, c.Green, c.Blue);
+}
+inline QPointF pointOf(const U_POINT16& p)
+{
+    return QPointF(p.x, p.y);
+}
 inline QRectF rectOf(const U_RECT16& r)
 {
     return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom)).normalized();
@@ -44,8 +70,8 @@ QString fromCp1252(const char* text, int length);
 
 struct Record {
     const char* data;
-    uint32_t size;  // bytes, checked to lie inside the file
-    uint8_t type;   // low byte of the record function, as libUEMF numbers them
+    uint32_t size; // bytes, checked to lie inside the file
+    uint8_t type;  // low byte of the record function, as libUEMF numbers them
 
     bool holds(uint64_t offset, uint64_t length) const { return offset <= size && length <= size - offset; }
 };
@@ -71,12 +97,12 @@ bool createsObject(uint8_t type);
 
 // Where the picture lies in logical units and its size in pixels.
 struct Frame {
-    QRectF window;         // logical units shown before any SetWindowOrg/Ext
-    QSize size;            // pixels at 96 dots per inch
+    QRectF window; // logical units shown before any SetWindowOrg/Ext
+    QSize size;    // pixels at 96 dots per inch
     size_t recordsStart = 0;
-    int objects = 0;       // object table size the header declares
+    int objects = 0; // object table size the header declares
 };
 
 Result<Frame> readFrame(const std::vector<uint8_t>& bytes);
 
-}  // namespace wmf
+} // namespace wmf

@@ -25,10 +25,10 @@ namespace board {
 inline constexpr int CellWidth = 30;
 inline constexpr int CellHeight = 50;
 inline constexpr int PoolColumns = 10;
-inline constexpr int PoolTop = 128;       // the pool area starts below this
-inline constexpr int PoolRight = 300;     // ... and left of this
-inline constexpr int TargetTop = 78;      // the target area starts below this
-inline constexpr int TargetMargin = 300;  // ... and this far from the right edge
+inline constexpr int PoolTop = 128;      // the pool area starts below this
+inline constexpr int PoolRight = 300;    // ... and left of this
+inline constexpr int TargetTop = 78;     // the target area starts below this
+inline constexpr int TargetMargin = 300; // ... and this far from the right edge
 
 // Reference point of pool slot s (1-based).
 inline Point poolPoint(int s)
@@ -43,16 +43,34 @@ inline Point targetPoint(int j, int i, int clientWidth)
 }
 
 // The parts of a cell around its reference point.
-inline Box fillBox(Point p) { return {p.x - 5, p.y - 60, p.x + 21, p.y - 20}; }
-inline Box outlineBox(Point p) { return {p.x - 6, p.y - 61, p.x + 22, p.y - 19}; }
-inline Point letterPos(Point p) { return {p.x - 4, p.y - 64}; } // top-left of the text cell
+inline Box fillBox(Point p)
+{
+    return {p.x - 5, p.y - 60, p.x + 21, p.y - 20};
+}
+inline Box outlineBox(Point p)
+{
+    return {p.x - 6, p.y - 61, p.x + 22, p.y - 19};
+}
+inline Point letterPos(Point p)
+{
+    return {p.x - 4, p.y - 64};
+} // top-left of the text cell
 // The short bar under a box that marks a letter the player placed.
-inline Box placedBar(Point p) { return {p.x - 5, p.y - 18, p.x + 20, p.y - 16}; }
+inline Box placedBar(Point p)
+{
+    return {p.x - 5, p.y - 18, p.x + 20, p.y - 16};
+}
 // The middle of the filled box: a press or release there hits the cell.
-inline Point middle(Point p) { return {p.x + 8, p.y - 40}; }
+inline Point middle(Point p)
+{
+    return {p.x + 8, p.y - 40};
+}
 // The frame that marks the box a carried letter would drop into by keys: it
 // clears both the box and the drag tile hovering over its middle.
-inline Box cursorFrame(Point p) { return {p.x - 10, p.y - 68, p.x + 26, p.y - 15}; }
+inline Box cursorFrame(Point p)
+{
+    return {p.x - 10, p.y - 68, p.x + 26, p.y - 15};
+}
 inline constexpr int CursorFrameWidth = 3;
 
 // The pool slot under (x, y), or 0 outside the pool area.

@@ -15,7 +15,10 @@ namespace {
 
 using board::boxEmpty;
 using board::rowsInPlay;
-int columns(const Session& s, int row) { return board::boxesInRow(s, row); }
+int columns(const Session& s, int row)
+{
+    return board::boxesInRow(s, row);
+}
 
 // The empty boxes in reading order.
 std::vector<Cell> emptyBoxes(const Session& s)

@@ -108,6 +108,9 @@ void addTimeBonus(Session& s)
     s.Score = withTimeBonus(s.Score, s.ElapsedSeconds, s.PoolLetters.size());
 }
 
-std::string scoreCaption(int32_t score) { return "Punti:" + signPlace(score); }
+std::string scoreCaption(int32_t score)
+{
+    return "Punti:" + signPlace(score);
+}
 
 } // namespace play

@@ -14,10 +14,10 @@ struct QtOption {
     bool takesValue;
 };
 constexpr QtOption QtOptions[] = {
-    {"platform", true},     {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},     {"qwindowtitle", true},  {"session", true},
-    {"display", true},      {"geometry", true},           {"style", true},         {"stylesheet", true},
-    {"reverse", false},     {"widgetcount", false},
+    {"platform", true},        {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},        {"qwindowtitle", true},  {"session", true},
+    {"display", true},         {"geometry", true},           {"style", true},         {"stylesheet", true},
+    {"reverse", false},        {"widgetcount", false},
 };
 
 const QtOption* qtOption(std::string_view name)

@@ -10,9 +10,9 @@
 #include <string>
 
 enum class CommandAction {
-    Play,         // no option of ours: open the launcher
-    Help,         // -h, --help
-    Version,      // -V, --version
+    Play,    // no option of ours: open the launcher
+    Help,    // -h, --help
+    Version, // -V, --version
     UnknownOption,
     MissingValue, // a Qt option that takes a value, given none
     Operand,      // an argument that is no option: the game opens no files

@@ -6,8 +6,7 @@
 FileLayout chooseFileLayout(const LayoutFacts& facts)
 {
     if (facts.programHoldsWordList) {
-        if (facts.programWritable)
-            return {facts.programFolder, facts.programFolder, true, facts.playerDataFolder};
+        if (facts.programWritable) return {facts.programFolder, facts.programFolder, true, facts.playerDataFolder};
         return {facts.programFolder, facts.playerDataFolder, true, facts.programFolder};
     }
     return {facts.installedDataFolder, facts.playerDataFolder, false, {}};

@@ -19,11 +19,11 @@
 #include <string>
 
 struct LayoutFacts {
-    std::string programFolder;        // the folder of the executable
+    std::string programFolder;         // the folder of the executable
     bool programHoldsWordList = false; // lexorda.DAT there, in any case
     bool programWritable = false;
-    std::string installedDataFolder;  // <program folder>/../share/parolix
-    std::string playerDataFolder;     // $XDG_DATA_HOME/parolix
+    std::string installedDataFolder; // <program folder>/../share/parolix
+    std::string playerDataFolder;    // $XDG_DATA_HOME/parolix
 };
 
 struct FileLayout {

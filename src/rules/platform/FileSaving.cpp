@@ -10,14 +10,14 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
-#include <unistd.h>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace filesteps;
@@ -51,7 +51,6 @@ bool syncFolder(const fs::path& folder)
     ::close(fd);
     return ok;
 }
-
 
 // Writes the text over the file's own bytes, keeping the file itself: its
 // owner, group, mode and every hard link. Gives 0 or the errno.
@@ -209,8 +208,7 @@ int DiskFiles::takeLock(const std::string& name, bool create, Error& error)
     error = Error::None;
     const fs::path lockPath = fs::path(player_) / ("." + lowered(name) + ".lock");
     int fd = -1;
-    if (create && makePlayerFolder())
-        fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (create && makePlayerFolder()) fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return -1;
 

@@ -28,7 +28,10 @@ std::string lowered(std::string s)
     return s;
 }
 
-Error writeFailure(int err) { return err == ENOSPC || err == EDQUOT ? Error::DiskFull : Error::Unwritable; }
+Error writeFailure(int err)
+{
+    return err == ENOSPC || err == EDQUOT ? Error::DiskFull : Error::Unwritable;
+}
 
 bool linkMayBeFollowed(const fs::path& link, const struct stat& linkStat)
 {
@@ -46,11 +49,11 @@ fs::path journalOf(const fs::path& target)
 
 bool trustedJournal(const fs::path& journal, uid_t targetOwner)
 {
-    struct stat j {}, folder {};
+    struct stat j {
+    }, folder{};
     if (::lstat(journal.c_str(), &j) != 0 || !S_ISREG(j.st_mode)) return false;
     if (::stat(journal.parent_path().c_str(), &folder) != 0) return false;
-    return !sharedSticky(folder) || j.st_uid == ::geteuid() || j.st_uid == targetOwner ||
-           j.st_uid == folder.st_uid;
+    return !sharedSticky(folder) || j.st_uid == ::geteuid() || j.st_uid == targetOwner || j.st_uid == folder.st_uid;
 }
 
 bool readCapped(int fd, size_t max, std::string& text)

@@ -12,14 +12,14 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
-#include <unistd.h>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace filesteps;
@@ -45,10 +45,8 @@ bool restIsUtf8(int fd, off_t from)
 
 bool caseEqual(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -56,8 +54,7 @@ bool caseEqual(const std::string& a, const std::string& b)
 Error followable(const fs::path& p)
 {
     struct stat st {};
-    if (::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && !linkMayBeFollowed(p, st))
-        return Error::ForeignLink;
+    if (::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && !linkMayBeFollowed(p, st)) return Error::ForeignLink;
     return Error::None;
 }
 
@@ -85,8 +82,7 @@ bool inGameShape(std::string_view text)
     return true;
 }
 
-void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
-                size_t maxLine, FileKind kind)
+void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line, size_t maxLine, FileKind kind)
 {
     LineSplitter s(line, maxLine);
     // The game's own files in the shape it writes them are its own bytes:
@@ -113,12 +109,15 @@ Error splitOwnFile(std::string_view head, const std::function<bool(std::string_v
     size_t end = head.find_last_of("\r\n", OwnFileMax - 1);
     end = end == std::string_view::npos ? 0 : end + (head[end] == '\r' && head[end + 1] == '\n' ? 2 : 1);
     bool stopped = false;
-    splitLines(head.substr(0, end), [&](std::string_view l) { return line(l) || (stopped = true, false); },
-               maxLine, FileKind::Own);
+    splitLines(
+        head.substr(0, end), [&](std::string_view l) { return line(l) || (stopped = true, false); }, maxLine,
+        FileKind::Own);
     return stopped ? Error::None : Error::FileTooLarge;
 }
 
-DiskFiles::DiskFiles(std::string folder) : data_(folder), player_(std::move(folder)) {}
+DiskFiles::DiskFiles(std::string folder) : data_(folder), player_(std::move(folder))
+{
+}
 
 DiskFiles::DiskFiles(std::string dataFolder, std::string playerFolder)
     : data_(std::move(dataFolder)), player_(std::move(playerFolder))
@@ -131,11 +130,12 @@ namespace {
 // anything else that is not a file does not count).
 bool savedLater(const fs::path& a, const fs::path& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(a.c_str(), &sa) != 0 || !S_ISREG(sa.st_mode)) return false;
     if (::stat(b.c_str(), &sb) != 0 || !S_ISREG(sb.st_mode)) return true;
     return sa.st_mtim.tv_sec != sb.st_mtim.tv_sec ? sa.st_mtim.tv_sec > sb.st_mtim.tv_sec
-                                                   : sa.st_mtim.tv_nsec > sb.st_mtim.tv_nsec;
+                                                  : sa.st_mtim.tv_nsec > sb.st_mtim.tv_nsec;
 }
 
 } // namespace
@@ -182,9 +182,8 @@ bool DiskFiles::exists(const std::string& name)
     return fs::is_regular_file(p, ec);
 }
 
-Error DiskFiles::readLines(const std::string& name,
-                               const std::function<bool(std::string_view)>& line, size_t maxLine,
-                               FileKind kind)
+Error DiskFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine,
+                           FileKind kind)
 {
     if (!exists(name)) return Error::NotFound;
     const fs::path path = resolve(name);
@@ -241,8 +240,7 @@ Error DiskFiles::readLines(const std::string& name,
     return Error::None;
 }
 
-Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std::string_view)>& line,
-                             size_t maxLine)
+Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std::string_view)>& line, size_t maxLine)
 {
     // A save that was writing the file in place when it stopped left its
     // whole text in the journal: that is the file's content.
@@ -260,4 +258,7 @@ Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std:
     return splitOwnFile(head, line, maxLine);
 }
 
-std::string DiskFiles::pathOf(const std::string& name) { return exists(name) ? resolve(name) : std::string(); }
+std::string DiskFiles::pathOf(const std::string& name)
+{
+    return exists(name) ? resolve(name) : std::string();
+}

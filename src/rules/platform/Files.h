@@ -46,9 +46,8 @@ public:
     // bytes happen to spell UTF-8 reads back as written; and one whose lines
     // wanted do not end within OwnFileMax bytes gives FileTooLarge.
     // The callback returns false to stop reading.
-    virtual Error readLines(const std::string& name,
-                                const std::function<bool(std::string_view)>& line,
-                                size_t maxLine = 4096, FileKind kind = FileKind::Data) = 0;
+    virtual Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
+                            size_t maxLine = 4096, FileKind kind = FileKind::Data) = 0;
 
     // Replaces the whole file with these lines, each ended by CR LF. The text
     // goes to a temporary file first, which takes the old file's place only
@@ -82,8 +81,8 @@ public:
     explicit DiskFiles(std::string folder);
     DiskFiles(std::string dataFolder, std::string playerFolder);
     bool exists(const std::string& name) override;
-    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
-                        size_t maxLine = 4096, FileKind kind = FileKind::Data) override;
+    Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine = 4096,
+                    FileKind kind = FileKind::Data) override;
     Error rewrite(const std::string& name, const std::vector<std::string>& lines) override;
     Error touch(const std::string& name) override;
     Error underLock(const std::string& name, const std::function<Error()>& step) override;
@@ -123,8 +122,8 @@ private:
 
 // Splits text into lines the way readLines does; shared with the in-memory
 // test double so both read alike.
-void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line,
-                size_t maxLine, FileKind kind = FileKind::Data);
+void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line, size_t maxLine,
+                FileKind kind = FileKind::Data);
 
 // Hands over the lines of one of the game's own files from its first bytes
 // (at most OwnFileMax + 1 of them) as readLines does; FileTooLarge when the

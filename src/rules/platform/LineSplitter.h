@@ -14,8 +14,7 @@
 // Cuts a stream of bytes into lines: CR, CR LF and lone LF end a line.
 class LineSplitter {
 public:
-    LineSplitter(const std::function<bool(std::string_view)>& out, size_t maxLine)
-        : out_(out), max_(maxLine) {}
+    LineSplitter(const std::function<bool(std::string_view)>& out, size_t maxLine) : out_(out), max_(maxLine) {}
 
     // Returns false once the reader asked to stop.
     bool feed(std::string_view chunk)

@@ -9,7 +9,7 @@
 
 // Never ignored: a call that returns an error kind is either checked or
 // passed on.
-enum class [[nodiscard]] Error {
+enum class [[nodiscard]] Error{
     None,
     // Files.
     NotFound,    // no file of that name (a folder of that name counts as none)
@@ -19,21 +19,20 @@ enum class [[nodiscard]] Error {
     DiskFull,    // no room left on the disk, or no free inodes, or the quota used up
     ForeignLink, // a link another user planted in a shared folder such as /tmp
     // Pictures.
-    FileTooLarge,  // larger than any picture of ours, or a settings or
-                   // records file far past what the game ever writes
-    TooShort,      // empty, or too short for a metafile
+    FileTooLarge, // larger than any picture of ours, or a settings or
+                  // records file far past what the game ever writes
+    TooShort,     // empty, or too short for a metafile
     NotAMetafile,
     BadHeader,
     BadSize,       // the picture's own size makes no sense
     ImageTooLarge, // wider or taller than we draw
     Truncated,
-    Damaged,       // a record that contradicts itself
-    TooComplex,    // would take too long to draw
+    Damaged,    // a record that contradicts itself
+    TooComplex, // would take too long to draw
     NoMemory,
 };
 
-template <typename T>
-struct [[nodiscard]] Result {
+template <typename T> struct [[nodiscard]] Result {
     T value{};
     Error error = Error::None;
     bool ok() const { return error == Error::None; }

@@ -16,10 +16,13 @@ std::string readPlayerName(Files& files, Error* error)
 {
     if (!files.exists(SettingsFile)) return NameAtStart;
     std::string first;
-    const Error read = files.readLines(SettingsFile, [&](std::string_view line) {
-        first = line;
-        return false; // only the first line holds the name
-    }, 4096, FileKind::Own);
+    const Error read = files.readLines(
+        SettingsFile,
+        [&](std::string_view line) {
+            first = line;
+            return false; // only the first line holds the name
+        },
+        4096, FileKind::Own);
     // A file that cannot be read leaves the name it would have had without one.
     if (error) *error = read;
     if (read != Error::None) return NameAtStart;

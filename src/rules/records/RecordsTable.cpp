@@ -14,10 +14,13 @@ constexpr size_t NameWidth = 10;   // columns 1-10, column 11 always a blank
 constexpr size_t ScoreColumn = 11; // column 12, counted from 0
 constexpr size_t GenreColumn = 19; // column 20, counted from 0
 constexpr int TableSize = 10;
-constexpr int SlotsRead = 11;      // an eleventh line is kept for the list only
+constexpr int SlotsRead = 11; // an eleventh line is kept for the list only
 
 // A field must not break the line it is written into, nor shift a column.
-std::string oneLine(std::string s) { return blankControls(std::move(s)); }
+std::string oneLine(std::string s)
+{
+    return blankControls(std::move(s));
+}
 
 } // namespace
 
@@ -71,18 +74,21 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
     (void)files.touch(RecordsFile); // a failure shows in what follows
 
     RecordCount = 0;
-    const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
-        if (RecordCount < SlotsRead) {
-            ++RecordCount;
-            RecordEntry e = parseRecordLine(line);
-            RecordNames[RecordCount] = std::move(e.name);
-            RecordScores[RecordCount] = e.score;
-            RecordGenres[RecordCount] = std::move(e.genre);
-            KeptLines[RecordCount] = std::move(e.kept);
-        }
-        shown.emplace_back(line);
-        return shown.size() <= MaxListedLines;
-    }, 4096, FileKind::Own);
+    const Error read = files.readLines(
+        RecordsFile,
+        [&](std::string_view line) {
+            if (RecordCount < SlotsRead) {
+                ++RecordCount;
+                RecordEntry e = parseRecordLine(line);
+                RecordNames[RecordCount] = std::move(e.name);
+                RecordScores[RecordCount] = e.score;
+                RecordGenres[RecordCount] = std::move(e.genre);
+                KeptLines[RecordCount] = std::move(e.kept);
+            }
+            shown.emplace_back(line);
+            return shown.size() <= MaxListedLines;
+        },
+        4096, FileKind::Own);
     // Rewriting what could not be read would throw the records away, and a
     // file far larger than the game writes is no records file of ours.
     if (read != Error::None && read != Error::NotFound) return read;
@@ -119,10 +125,13 @@ Result<RecordLines> readRecordLines(Files& files)
 {
     (void)files.touch(RecordsFile); // a failure shows in what follows
     Result<RecordLines> out{{RecordsTitle}};
-    const Error read = files.readLines(RecordsFile, [&](std::string_view line) {
-        out.value.emplace_back(line);
-        return out.value.size() <= MaxListedLines;
-    }, 4096, FileKind::Own);
+    const Error read = files.readLines(
+        RecordsFile,
+        [&](std::string_view line) {
+            out.value.emplace_back(line);
+            return out.value.size() <= MaxListedLines;
+        },
+        4096, FileKind::Own);
     // No file at all (the folder would not let it be created) shows the title alone.
     if (read != Error::None && read != Error::NotFound) out.error = read;
     return out;

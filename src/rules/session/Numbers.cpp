@@ -3,22 +3,32 @@
 
 #include "session/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <algorithm>
 #include <string>
 
 namespace {
 
 // The characters that the reader skips wherever they stand.
-bool ignorable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool ignorable(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // A cursor over the text that steps over ignorable characters.
 struct Cursor {
     std::string_view t;
     size_t i = 0;
-    void skip() { while (i < t.size() && ignorable(t[i])) ++i; }
-    char peek() { skip(); return i < t.size() ? t[i] : '\0'; }
+    void skip()
+    {
+        while (i < t.size() && ignorable(t[i])) ++i;
+    }
+    char peek()
+    {
+        skip();
+        return i < t.size() ? t[i] : '\0';
+    }
     void next() { ++i; }
 };
 
@@ -48,13 +58,22 @@ double LeadingNumber(std::string_view text)
     if (c.peek() == '&') {
         c.next();
         char k = c.peek();
-        if (k == 'H' || k == 'h') { c.next(); return readBase(c, 16); }
-        if (k == 'O' || k == 'o') { c.next(); return readBase(c, 8); }
+        if (k == 'H' || k == 'h') {
+            c.next();
+            return readBase(c, 16);
+        }
+        if (k == 'O' || k == 'o') {
+            c.next();
+            return readBase(c, 8);
+        }
         return 0;
     }
     // Converted by hand: the C library would follow the locale's decimal point.
     bool neg = false;
-    if (c.peek() == '+' || c.peek() == '-') { neg = c.peek() == '-'; c.next(); }
+    if (c.peek() == '+' || c.peek() == '-') {
+        neg = c.peek() == '-';
+        c.next();
+    }
     double mant = 0;
     long exp10 = 0;
     bool digits = false;
@@ -62,8 +81,10 @@ double LeadingNumber(std::string_view text)
         int d = c.peek() - '0';
         c.next();
         digits = true;
-        if (mant < 1e300) { mant = mant * 10 + d; if (fraction) --exp10; }
-        else if (!fraction) ++exp10;   // digits past what a double holds
+        if (mant < 1e300) {
+            mant = mant * 10 + d;
+            if (fraction) --exp10;
+        } else if (!fraction) ++exp10; // digits past what a double holds
     };
     while (c.peek() >= '0' && c.peek() <= '9') digit(false);
     if (c.peek() == '.') {
@@ -75,7 +96,10 @@ double LeadingNumber(std::string_view text)
     if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
         c.next();
         bool eneg = false;
-        if (c.peek() == '+' || c.peek() == '-') { eneg = c.peek() == '-'; c.next(); }
+        if (c.peek() == '+' || c.peek() == '-') {
+            eneg = c.peek() == '-';
+            c.next();
+        }
         long e10 = 0;
         while (c.peek() >= '0' && c.peek() <= '9') {
             e10 = std::min(e10 * 10 + (c.peek() - '0'), 100000L);
@@ -121,9 +145,18 @@ long long clampToLL(double v)
 }
 } // namespace
 
-int16_t toInt16(double v) { return saturate16(clampToLL(roundHalfEven(v))); }
-int32_t toInt32(double v) { return saturate32(clampToLL(roundHalfEven(v))); }
-int32_t floorToInt32(double v) { return saturate32(clampToLL(std::floor(v))); }
+int16_t toInt16(double v)
+{
+    return saturate16(clampToLL(roundHalfEven(v)));
+}
+int32_t toInt32(double v)
+{
+    return saturate32(clampToLL(roundHalfEven(v)));
+}
+int32_t floorToInt32(double v)
+{
+    return saturate32(clampToLL(std::floor(v)));
+}
 
 std::string signPlace(long long v)
 {

@@ -20,8 +20,8 @@ double roundHalfEven(double v);
 
 // Storing a value into a field never overflows: it saturates at the field's
 // limits (NaN stores 0).
-int16_t toInt16(double v);   // half to even, then saturate
-int32_t toInt32(double v);   // half to even, then saturate
+int16_t toInt16(double v); // half to even, then saturate
+int32_t toInt32(double v); // half to even, then saturate
 int16_t saturate16(long long v);
 int32_t saturate32(long long v);
 int32_t floorToInt32(double v); // Int(): round down, then saturate

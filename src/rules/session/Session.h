@@ -16,14 +16,14 @@ struct Session {
     std::array<std::string, 9> GenreImageFiles{};
 
     int16_t GenreIndex = 0;
-    std::string PlayerName;            // code page 1252
+    std::string PlayerName; // code page 1252
     int32_t Score = 0;
     int16_t HelpPercent = 0;
-    int16_t HelpPercentStart = 0;      // -1 until the launcher first paints
+    int16_t HelpPercentStart = 0; // -1 until the launcher first paints
     int16_t LetterBudget = 0;
 
-    double StartTime = 0;              // seconds since midnight
-    double ElapsedSeconds = 0;         // whole seconds since StartTime
+    double StartTime = 0;      // seconds since midnight
+    double ElapsedSeconds = 0; // whole seconds since StartTime
 
     // The board of the current round. Slot 0 of Words/BoxRows is always empty.
     int16_t WordCount = 0;
@@ -60,7 +60,8 @@ struct Session {
     size_t genreSlot() const
     {
         return GenreIndex >= 0 && GenreIndex < static_cast<int16_t>(GenreNames.size() - 1)
-                   ? static_cast<size_t>(GenreIndex) : GenreNames.size() - 1;
+                   ? static_cast<size_t>(GenreIndex)
+                   : GenreNames.size() - 1;
     }
 };
 

@@ -5,13 +5,13 @@
 
 #include "about/Form3Text.h"
 
+#include "desktop/Text.h"
 #include "ui/Artwork.h"
 #include "ui/Colours.h"
+#include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "ui/Placement.h"
-#include "ui/Fonts.h"
-#include "desktop/Text.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWindow>
-
 
 namespace {
 
@@ -73,7 +72,8 @@ void Form3::createWebLink()
     // The address must be read whole: a wider text widens the label about
     // its centre.
     int need = web->fontMetrics().horizontalAdvance(web->text()) + 4;
-    if (need > webRect.width()) webRect.adjust(-(need - webRect.width() + 1) / 2, 0, (need - webRect.width() + 1) / 2, 0);
+    if (need > webRect.width())
+        webRect.adjust(-(need - webRect.width() + 1) / 2, 0, (need - webRect.width() + 1) / 2, 0);
     web->setGeometry(webRect);
     setColours(web, {{QPalette::WindowText, QColor(0, 0, 255)}});
     connect(web, &LinkLabel::mouseMoved, this, [this] { Label1_MouseMove(0); });
@@ -118,11 +118,23 @@ void Form3::Form_Load()
     bringToFront(*this);
 }
 
-void Form3::Command3d1_Click() { close(); }
+void Form3::Command3d1_Click()
+{
+    close();
+}
 
-void Form3::Form_MouseMove() { platform_.pointer.set(PointerShape::Arrow); }
-void Form3::Command3d1_MouseMove() {  platform_.pointer.set(PointerShape::Arrow); }
-void Form3::Picture2_MouseMove() { platform_.pointer.set(PointerShape::Arrow); }
+void Form3::Form_MouseMove()
+{
+    platform_.pointer.set(PointerShape::Arrow);
+}
+void Form3::Command3d1_MouseMove()
+{
+    platform_.pointer.set(PointerShape::Arrow);
+}
+void Form3::Picture2_MouseMove()
+{
+    platform_.pointer.set(PointerShape::Arrow);
+}
 
 void Form3::Label1_MouseMove(int16_t Index)
 {

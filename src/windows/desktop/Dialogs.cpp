@@ -16,8 +16,7 @@ void QtDialogs::message(const std::string& text, const std::string& title)
     box.exec();
 }
 
-std::string QtDialogs::input(const std::string& prompt, const std::string& title,
-                             const std::string& defaultText)
+std::string QtDialogs::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
     QInputDialog dlg(QApplication::activeWindow());
     dlg.setWindowTitle(toUnicode(title));

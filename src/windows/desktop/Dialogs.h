@@ -11,13 +11,11 @@ public:
     // Information icon and a single OK button; waits until it is closed.
     virtual void message(const std::string& text, const std::string& title) = 0;
     // The text typed, or an empty text on Cancel.
-    virtual std::string input(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) = 0;
+    virtual std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
 };
 
 class QtDialogs : public Dialogs {
 public:
     void message(const std::string& text, const std::string& title) override;
-    std::string input(const std::string& prompt, const std::string& title,
-                      const std::string& defaultText) override;
+    std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
 };

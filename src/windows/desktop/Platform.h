@@ -4,14 +4,14 @@
 #pragma once
 // Everything the windows need from the system, handed to them in one bundle.
 
-#include "platform/Clock.h"
-#include "desktop/Dialogs.h"
-#include "platform/Files.h"
 #include "Pictures.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Pointer.h"
-#include "platform/Random.h"
 #include "desktop/Shell.h"
 #include "desktop/Sound.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Random.h"
 
 #include <functional>
 #include <string>
@@ -25,5 +25,5 @@ struct Platform {
     Shell& shell;
     Pointer& pointer;
     Sound& sound;
-    std::function<void()> endProgram;  // ends the program at once, no window unloads
+    std::function<void()> endProgram; // ends the program at once, no window unloads
 };

@@ -13,7 +13,10 @@ QUrl documentUrl(const std::string& path)
     return QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
-bool QtShell::openDocument(const std::string& path) { return QDesktopServices::openUrl(documentUrl(path)); }
+bool QtShell::openDocument(const std::string& path)
+{
+    return QDesktopServices::openUrl(documentUrl(path));
+}
 
 bool QtShell::openUrl(const std::string& url)
 {

@@ -5,4 +5,7 @@
 
 #include <QApplication>
 
-void QtSound::beep() { QApplication::beep(); }
+void QtSound::beep()
+{
+    QApplication::beep();
+}

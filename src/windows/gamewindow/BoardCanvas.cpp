@@ -24,7 +24,10 @@ constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
 constexpr QColor BoardInk{1, 0, 0};
 constexpr QColor CursorColour{255, 0, 0};
 
-QRect rectOf(const Box& b) { return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)); }
+QRect rectOf(const Box& b)
+{
+    return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom));
+}
 
 } // namespace
 
@@ -91,7 +94,10 @@ void BoardCanvas::drawPoolSlot(int slot, char letter)
     print(std::string(1, letter), false);
 }
 
-void BoardCanvas::drawEmptyPoolSlot(int slot) { drawCell(board::poolPoint(slot), PoolFill, PoolOutline); }
+void BoardCanvas::drawEmptyPoolSlot(int slot)
+{
+    drawCell(board::poolPoint(slot), PoolFill, PoolOutline);
+}
 
 void BoardCanvas::drawTargetRows(const Session& s)
 {
@@ -228,7 +234,6 @@ bool BoardCanvas::event(QEvent* e)
     }
     return QWidget::event(e);
 }
-
 
 void BoardCanvas::mousePressEvent(QMouseEvent* e)
 {

@@ -32,8 +32,7 @@ class QMouseEvent;
 
 class BoardCanvas : public QWidget {
     Q_OBJECT // named for the factory of its accessible objects
-public:
-    explicit BoardCanvas(QWidget* parent = nullptr);
+        public : explicit BoardCanvas(QWidget* parent = nullptr);
 
     // In screen pixels; its devicePixelRatio maps them onto the board's.
     const QImage& image() const { return image_; }

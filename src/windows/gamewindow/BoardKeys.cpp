@@ -3,10 +3,10 @@
 
 #include "gamewindow/BoardKeys.h"
 
+#include "desktop/Sound.h"
+#include "game/KeyboardPlay.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"
-#include "game/KeyboardPlay.h"
-#include "desktop/Sound.h"
 #include "session/Cp1252.h"
 
 #include <QKeyEvent>
@@ -21,7 +21,10 @@ BoardKeys::BoardKeys(BoardActions actions, BoardCanvas& board, Session& session,
 {
 }
 
-bool BoardKeys::carrying() const { return byKeys_ && session_.DragSlot != 0; }
+bool BoardKeys::carrying() const
+{
+    return byKeys_ && session_.DragSlot != 0;
+}
 
 bool BoardKeys::keyPress(QKeyEvent* e)
 {
@@ -49,8 +52,7 @@ bool BoardKeys::keyPress(QKeyEvent* e)
         if (carrying()) putBack();
         else actions_.hideRecords(); // as a click on it does
         return true;
-    default:
-        break;
+    default: break;
     }
     const QString text = e->text();
     if (text.size() != 1 || !text[0].isPrint()) return false;

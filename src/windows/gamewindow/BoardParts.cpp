@@ -3,8 +3,8 @@
 
 #include "gamewindow/BoardParts.h"
 
-#include "gamewindow/Form2Text.h"
 #include "desktop/Text.h"
+#include "gamewindow/Form2Text.h"
 
 #include <algorithm>
 
@@ -32,10 +32,19 @@ char boxLetter(const Session& s, int row, int column)
     return c < shown.size() && shown[c] != ' ' ? shown[c] : 0;
 }
 
-QString letterName(char c) { return toUnicode(c ? std::string(1, c) : std::string(form2text::Empty)); }
+QString letterName(char c)
+{
+    return toUnicode(c ? std::string(1, c) : std::string(form2text::Empty));
+}
 
-QWindow* BoardPart::window() const { return board_->windowHandle(); }
-const Session& BoardPart::session() const { return board_->session(); }
+QWindow* BoardPart::window() const
+{
+    return board_->windowHandle();
+}
+const Session& BoardPart::session() const
+{
+    return board_->session();
+}
 
 namespace {
 
@@ -191,7 +200,8 @@ public:
     BoxCell(const BoardInterface* board, int row, int column) : BoardPart(board), row_(row), column_(column) {}
     bool isValid() const override
     {
-        return board_->isValid() && row_ <= board::rowsInPlay(session()) && column_ <= board::boxesInRow(session(), row_);
+        return board_->isValid() && row_ <= board::rowsInPlay(session()) &&
+               column_ <= board::boxesInRow(session(), row_);
     }
     QAccessibleInterface* parent() const override { return board_->table(); }
     QString text(QAccessible::Text t) const override
@@ -237,10 +247,25 @@ private:
 
 enum class PartKind { Pool, Table, Slot, Header, Box };
 
-QAccessibleInterface* BoardInterface::pool() const { return part<PoolGroup>(PartKind::Pool, 0, 0); }
-QAccessibleInterface* BoardInterface::table() const { return part<WordTable>(PartKind::Table, 0, 0); }
-QAccessibleInterface* BoardInterface::slot(int s) const { return part<SlotButton>(PartKind::Slot, s, 0); }
-QAccessibleInterface* BoardInterface::header(int row) const { return part<RowHeader>(PartKind::Header, row, 0); }
-QAccessibleInterface* BoardInterface::cell(int row, int column) const { return part<BoxCell>(PartKind::Box, row, column); }
+QAccessibleInterface* BoardInterface::pool() const
+{
+    return part<PoolGroup>(PartKind::Pool, 0, 0);
+}
+QAccessibleInterface* BoardInterface::table() const
+{
+    return part<WordTable>(PartKind::Table, 0, 0);
+}
+QAccessibleInterface* BoardInterface::slot(int s) const
+{
+    return part<SlotButton>(PartKind::Slot, s, 0);
+}
+QAccessibleInterface* BoardInterface::header(int row) const
+{
+    return part<RowHeader>(PartKind::Header, row, 0);
+}
+QAccessibleInterface* BoardInterface::cell(int row, int column) const
+{
+    return part<BoxCell>(PartKind::Box, row, column);
+}
 
 } // namespace boardaccess

@@ -5,13 +5,13 @@
 // The board's accessible objects, shared by the file that makes and announces
 // them (BoardAccessible.cpp) and the one that holds each part (BoardParts.cpp).
 
-#include "gamewindow/BoardReading.h"
+#include "desktop/Text.h"
+#include "game/Board.h"
 #include "gamewindow/BoardCanvas.h"
+#include "gamewindow/BoardReading.h"
 #include "gamewindow/DragTile.h"
 #include "gamewindow/Form2Text.h"
 #include "gamewindow/PictureBox.h"
-#include "desktop/Text.h"
-#include "game/Board.h"
 #include "session/Session.h"
 
 #include <QAccessibleWidget>
@@ -102,10 +102,7 @@ protected:
 
 class BoardInterface : public QAccessibleWidget {
 public:
-    BoardInterface(BoardCanvas* board, BoardLink* link)
-        : QAccessibleWidget(board, QAccessible::Pane), link_(link)
-    {
-    }
+    BoardInterface(BoardCanvas* board, BoardLink* link) : QAccessibleWidget(board, QAccessible::Pane), link_(link) {}
     ~BoardInterface() override
     {
         for (const auto& [key, id] : parts_) QAccessible::deleteAccessibleInterface(id);
@@ -135,8 +132,7 @@ public:
         QList<QWidget*> shown;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && !w->isWindow() && !dynamic_cast<PictureBox*>(w) && !dynamic_cast<DragTile*>(w))
-                shown.append(w);
+            if (w && !w->isWindow() && !dynamic_cast<PictureBox*>(w) && !dynamic_cast<DragTile*>(w)) shown.append(w);
         }
         return shown;
     }
@@ -179,8 +175,7 @@ public:
     QAccessibleInterface* cell(int row, int column) const;
 
 private:
-    template <typename Part, typename Kind>
-    QAccessibleInterface* part(Kind kind, int a, int b) const
+    template <typename Part, typename Kind> QAccessibleInterface* part(Kind kind, int a, int b) const
     {
         auto [it, fresh] = parts_.try_emplace({static_cast<int>(kind), a, b}, 0);
         if (fresh) it->second = QAccessible::registerAccessibleInterface(new Part(this, a, b));

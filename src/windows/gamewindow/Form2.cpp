@@ -3,15 +3,15 @@
 
 #include "gamewindow/Form2.h"
 
+#include "desktop/Text.h"
+#include "game/ClockText.h"
+#include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardKeys.h"
-#include "game/ClockText.h"
-#include "gamewindow/FirstDeal.h"
 #include "gamewindow/DragTile.h"
-#include "gamewindow/PictureBox.h"
+#include "gamewindow/FirstDeal.h"
 #include "gamewindow/Form2Text.h"
-#include "game/Play.h"
-#include "desktop/Text.h"
+#include "gamewindow/PictureBox.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
 #include "ui/Messages.h"
@@ -35,7 +35,10 @@ constexpr QSize TileSize{30, 42};
 
 Form2::~Form2() = default;
 
-bool Form2::firstDealDone() const { return firstDeal_->done(); }
+bool Form2::firstDealDone() const
+{
+    return firstDeal_->done();
+}
 
 // ---------------------------------------------------------------- opening
 
@@ -116,7 +119,10 @@ void Form2::drawDeal()
     announceBoardChange(*board_);
 }
 
-void Form2::showScore() { Label3->setText(toUnicode(play::scoreCaption(session_.Score))); }
+void Form2::showScore()
+{
+    Label3->setText(toUnicode(play::scoreCaption(session_.Score)));
+}
 
 // ---------------------------------------------------------------- clock
 
@@ -147,11 +153,8 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
         showInFront(*Picture2);
         announceBoardChange(*board_);
         break;
-    case play::Press::OnBox:
-        board_->setCursor(Qt::ForbiddenCursor);
-        break;
-    case play::Press::Elsewhere:
-        break;
+    case play::Press::OnBox: board_->setCursor(Qt::ForbiddenCursor); break;
+    case play::Press::Elsewhere: break;
     }
 }
 
@@ -223,8 +226,7 @@ void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, dou
 {
     const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (held != RevealModifiers) return;
-    for (int j = 0; j <= board::rowsInPlay(session_); ++j)
-        board_->printLine(session_.Words[static_cast<size_t>(j)]);
+    for (int j = 0; j <= board::rowsInPlay(session_); ++j) board_->printLine(session_.Words[static_cast<size_t>(j)]);
 }
 
 // ---------------------------------------------------------------- records list
@@ -235,7 +237,10 @@ bool Form2::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-void Form2::List_Click() { List->hide(); }
+void Form2::List_Click()
+{
+    List->hide();
+}
 
 void Form2::fillList(const RecordLines& lines)
 {
@@ -258,9 +263,15 @@ void Form2::ShowRecords()
 
 // ---------------------------------------------------------------- commands
 
-void Form2::Records_Click() { ShowRecords(); }
+void Form2::Records_Click()
+{
+    ShowRecords();
+}
 
-void Form2::Indietro_Click() { close(); }
+void Form2::Indietro_Click()
+{
+    close();
+}
 
 void Form2::Nome_Click()
 {

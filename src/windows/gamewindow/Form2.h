@@ -7,10 +7,10 @@
 // rules decide (game/Deal.h, game/Play.h, records/); the window turns Qt's
 // events into the game's handlers and draws the board from the session.
 
+#include "desktop/Platform.h"
+#include "game/Deal.h"
 #include "gamewindow/BoardCanvas.h"
 #include "gamewindow/GameMenu.h"
-#include "game/Deal.h"
-#include "desktop/Platform.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 

@@ -5,6 +5,8 @@
 // controls on the board and the clock, in named steps.
 #include "gamewindow/Form2.h"
 
+#include "desktop/Text.h"
+#include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardKeys.h"
 #include "gamewindow/DragTile.h"
@@ -13,8 +15,6 @@
 #include "gamewindow/GameMenu.h"
 #include "gamewindow/LineRows.h"
 #include "gamewindow/PictureBox.h"
-#include "game/Play.h"
-#include "desktop/Text.h"
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
 
@@ -40,8 +40,8 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
 } // namespace
 
 Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
-    : QMainWindow(parent), session_(session), platform_(platform), records_(records),
-      dealer_{platform.files, platform.random, platform.clock, {}}
+    : QMainWindow(parent), session_(session), platform_(platform),
+      records_(records), dealer_{platform.files, platform.random, platform.clock, {}}
 {
     setAttribute(Qt::WA_DeleteOnClose);
     installGameMenu(*this, menuCommands(), session, platform);
@@ -79,13 +79,12 @@ void Form2::createBoard()
 
 void Form2::createKeys()
 {
-    BoardActions actions{
-        [this](Point at) { Form_MouseDown(Qt::LeftButton, {}, at.x, at.y); },
-        [this](Point at) { Form_MouseMove(Qt::NoButton, {}, at.x, at.y); },
-        [this](Point at) { Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); },
-        [this] {
-            if (List->isVisible()) List_Click();
-        }};
+    BoardActions actions{[this](Point at) { Form_MouseDown(Qt::LeftButton, {}, at.x, at.y); },
+                         [this](Point at) { Form_MouseMove(Qt::NoButton, {}, at.x, at.y); },
+                         [this](Point at) { Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); },
+                         [this] {
+                             if (List->isVisible()) List_Click();
+                         }};
     keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
     board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
     // The focus is on the marked box while it is marked: a release ends it.

@@ -16,8 +16,8 @@ namespace form2text {
 std::string endMessage(const Session& s)
 {
     if (!s.lost()) return GameOver;
-    const size_t row = s.TargetRow >= 0 && s.TargetRow < static_cast<int>(s.Words.size())
-                           ? static_cast<size_t>(s.TargetRow) : 0;
+    const size_t row =
+        s.TargetRow >= 0 && s.TargetRow < static_cast<int>(s.Words.size()) ? static_cast<size_t>(s.TargetRow) : 0;
     const char letter = s.lostLetter();
     return joined({WrongLetter1, LineBreak, WrongLetter2, LineBreak, WrongLetter3, std::string_view(&letter, 1),
                    WrongLetter4, s.Words[row]});
@@ -38,13 +38,14 @@ std::string recordsSaveFailedMessage(Error error)
 
 std::string helpMessage(const Session& s)
 {
-    return joined({"Il gioco consiste nel portare le lettere mischiate "
-                   "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse "
-                   "dove sono posizionate le caselle relative alle parole "
-                   "da formare, in questo caso il genere scelto \xE8 '",
-                   s.GenreNames[s.genreSlot()],
-                   "' quindi le parole dovranno appartenere solamente a questa categoria."
-                   " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
+    return joined(
+        {"Il gioco consiste nel portare le lettere mischiate "
+         "(presenti a sinistra dello schermo) nella parte destra trascinandole con il mouse "
+         "dove sono posizionate le caselle relative alle parole "
+         "da formare, in questo caso il genere scelto \xE8 '",
+         s.GenreNames[s.genreSlot()],
+         "' quindi le parole dovranno appartenere solamente a questa categoria."
+         " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
 }
 
 namespace {
@@ -52,13 +53,16 @@ namespace {
 // "Prima", "Seconda" ... as far as a board goes; "Parola 12" beyond.
 std::string wordOrdinal(int row)
 {
-    static constexpr const char* Ordinals[] = {"Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta",
-                                               "Settima", "Ottava", "Nona", "Decima"};
+    static constexpr const char* Ordinals[] = {"Prima", "Seconda", "Terza",  "Quarta", "Quinta",
+                                               "Sesta", "Settima", "Ottava", "Nona",   "Decima"};
     if (row >= 1 && row <= static_cast<int>(std::size(Ordinals))) return joined({Ordinals[row - 1], " parola"});
     return "Parola " + std::to_string(row);
 }
 
-std::string letters(size_t n) { return std::to_string(n) + (n == 1 ? " lettera" : " lettere"); }
+std::string letters(size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " lettera" : " lettere");
+}
 
 } // namespace
 
@@ -69,7 +73,10 @@ std::string boardStatus(const Session& s)
     return joined({play::scoreCaption(s.Score), ", ", letters(left), " da sistemare"});
 }
 
-std::string wordRowName(int row, size_t length) { return joined({wordOrdinal(row), ", ", letters(length)}); }
+std::string wordRowName(int row, size_t length)
+{
+    return joined({wordOrdinal(row), ", ", letters(length)});
+}
 
 std::string boxPlace(int row, int column)
 {

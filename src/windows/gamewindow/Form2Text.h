@@ -14,7 +14,7 @@ namespace form2text {
 
 // Captions.
 inline constexpr const char* CaptionStart = "Parolix   (";   // as the window opens
-inline constexpr const char* NameCaptionStart = "Parolix (";  // after the name command
+inline constexpr const char* NameCaptionStart = "Parolix ("; // after the name command
 inline constexpr const char* CaptionEnd = ") ";
 
 // The menu bar.
@@ -46,8 +46,7 @@ inline constexpr const char* GameOverTitle = "Lexorda";
 inline constexpr const char* GameOver = "Fine partita";
 inline constexpr const char* WrongLetter1 = "Mi dispiace, hai commesso un errore.";
 inline constexpr const char* WrongLetter2 = "Questa partita verr\xe0 terminata.";
-inline constexpr const char* WrongLetter3 =
-    "Per tua conoscenza in quella posizione occorreva piazzare la lettera '";
+inline constexpr const char* WrongLetter3 = "Per tua conoscenza in quella posizione occorreva piazzare la lettera '";
 inline constexpr const char* WrongLetter4 = "' in quanto la parola da indovinare in quella riga era ";
 inline constexpr const char* LineBreak = "\r\n";
 inline constexpr const char* ErrorTitle = "Parolix";

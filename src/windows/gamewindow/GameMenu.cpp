@@ -4,8 +4,8 @@
 #include "gamewindow/GameMenu.h"
 
 #include "about/Form3.h"
-#include "gamewindow/Form2Text.h"
 #include "desktop/Text.h"
+#include "gamewindow/Form2Text.h"
 #include "ui/Links.h"
 #include "ui/MenuEntryAccessible.h"
 
@@ -44,15 +44,13 @@ void installGameMenu(QMainWindow& window, const GameCommands& commands, Session&
     entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", commands.difficolt);
     file->addSeparator()->setObjectName("Meno1");
     // Ends the program at once: no records, no message.
-    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco",
-          [&platform] { platform.endProgram(); });
+    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco", [&platform] { platform.endProgram(); });
 
     QMenu* help = bar->addMenu(toUnicode(Help));
     help->setObjectName("help");
     entry(help, Aiuto, QKeySequence(Qt::Key_F1), "aiuto",
           [&session, &platform] { platform.dialogs.message(helpMessage(session), HelpTitle); });
-    entry(help, Menudo, QKeySequence(Qt::CTRL | Qt::Key_F1), "Menudo",
-          [&platform] { openDocumentation(platform); });
+    entry(help, Menudo, QKeySequence(Qt::CTRL | Qt::Key_F1), "Menudo", [&platform] { openDocumentation(platform); });
     help->addSeparator()->setObjectName("barra");
     entry(help, MenuMail, {}, "MenuMail", [&platform] { writeMailToAuthor(platform); });
     entry(help, MenuTHP, {}, "MenuTHP", [&platform] { openWebSite(platform); });

@@ -3,13 +3,13 @@
 
 #include "launcher/Form1.h"
 
+#include "desktop/Text.h"
 #include "gamewindow/Form2.h"
 #include "launcher/Form1Text.h"
-#include "desktop/Text.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
-#include "ui/Links.h"
 #include "ui/Colours.h"
+#include "ui/Links.h"
 #include "ui/Messages.h"
 #include "ui/Placement.h"
 
@@ -46,9 +46,8 @@ void Form1::Form_Load()
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
         if (!picture.ok()) missing.emplace_back(file, picture.error);
-        pittura[t]->setPicture(picture.value, [this, file](double ratio) {
-            return platform_.pictures.load(file, ratio).value;
-        });
+        pittura[t]->setPicture(picture.value,
+                               [this, file](double ratio) { return platform_.pictures.load(file, ratio).value; });
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
         pittura[t]->setBackground(paletteColour(i + 3));
@@ -58,8 +57,7 @@ void Form1::Form_Load()
     Error nameRead = Error::None;
     session_.PlayerName = readPlayerName(platform_.files, &nameRead);
 
-    if (!missing.empty())
-        platform_.dialogs.message(form1text::picturesFailedMessage(missing), form1text::MessageTitle);
+    if (!missing.empty()) platform_.dialogs.message(form1text::picturesFailedMessage(missing), form1text::MessageTitle);
     if (const std::string told = settingsReadFailedMessage(nameRead); !told.empty())
         platform_.dialogs.message(told, form1text::MessageTitle);
 }
@@ -85,7 +83,10 @@ void Form1::Form_Paint()
     session_.HelpPercent = session_.HelpPercentStart;
 }
 
-void Form1::Form_MouseMove() { platform_.pointer.set(PointerShape::Arrow); }
+void Form1::Form_MouseMove()
+{
+    platform_.pointer.set(PointerShape::Arrow);
+}
 
 void Form1::pittura_Click(int16_t Index)
 {
@@ -94,7 +95,10 @@ void Form1::pittura_Click(int16_t Index)
     ChooseGenre(Index);
 }
 
-void Form1::pittura_MouseMove(int16_t) { platform_.pointer.set(PointerShape::Hand); }
+void Form1::pittura_MouseMove(int16_t)
+{
+    platform_.pointer.set(PointerShape::Hand);
+}
 
 void Form1::Text1_Change()
 {
@@ -148,9 +152,15 @@ void Form1::Command2_Click()
     openDocumentation(platform_);
 }
 
-void Form1::Label4_Click() { openWebSite(platform_); }
+void Form1::Label4_Click()
+{
+    openWebSite(platform_);
+}
 
-void Form1::Label4_MouseMove() { platform_.pointer.set(PointerShape::Hand); }
+void Form1::Label4_MouseMove()
+{
+    platform_.pointer.set(PointerShape::Hand);
+}
 
 void Form1::ChooseGenre(int16_t index)
 {

@@ -6,9 +6,9 @@
 // maker's site. It opens first and stays open, beneath the game window, for
 // the whole run.
 
+#include "desktop/Platform.h"
 #include "gamewindow/Form2.h"
 #include "launcher/GenreTile.h"
-#include "desktop/Platform.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 

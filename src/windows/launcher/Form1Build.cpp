@@ -5,9 +5,9 @@
 // the buttons and the link, in named steps.
 #include "launcher/Form1.h"
 
+#include "desktop/Text.h"
 #include "launcher/Form1Text.h"
 #include "launcher/LauncherAccessible.h"
-#include "desktop/Text.h"
 #include "ui/Artwork.h"
 #include "ui/Colours.h"
 #include "ui/Fonts.h"

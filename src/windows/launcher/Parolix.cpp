@@ -18,7 +18,10 @@
 
 namespace {
 
-std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string onDisk(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace
 
@@ -40,11 +43,8 @@ FileLayout fileLayoutFor(const QString& programFolder)
 Parolix::Parolix(const QString& programFolder)
     : layout_(fileLayoutFor(programFolder)),
       random_(static_cast<uint64_t>(clock_.secondsSinceMidnight() * 1000.0) ^ 0x9E3779B97F4A7C15ull),
-      files_(layout_.dataFolder, layout_.playerFolder),
-      pictures_(layout_.dataFolder),
-      pointer_(Artwork::handCursor()),
-      platform_{clock_, random_, files_, dialogs_, pictures_, shell_, pointer_, sound_,
-                [] {
+      files_(layout_.dataFolder, layout_.playerFolder), pictures_(layout_.dataFolder), pointer_(Artwork::handCursor()),
+      platform_{clock_, random_, files_, dialogs_, pictures_, shell_, pointer_, sound_, [] {
                     // At once: no window's close or unload handling runs.
                     std::fflush(nullptr);
                     QCoreApplication::exit(0);

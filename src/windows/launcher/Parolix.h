@@ -5,9 +5,9 @@
 // One run of the game as main() starts it: where the files live, the system's
 // services wired into the windows, and the launcher.
 
+#include "desktop/Platform.h"
 #include "launcher/Form1.h"
 #include "platform/FileLayout.h"
-#include "desktop/Platform.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 

@@ -23,9 +23,24 @@ QPixmap picture(const char* path)
 } // namespace
 
 namespace Artwork {
-QIcon windowIcon() { return QIcon(picture(":/artwork/icon.png")); }
-QPixmap hand() { return picture(":/artwork/hand.png"); }
-QCursor handCursor() { return QCursor(hand(), 12, 6); }
-QPixmap emblem() { return picture(":/artwork/emblem.png"); }
-QPixmap flag() { return picture(":/artwork/flag.png"); }
+QIcon windowIcon()
+{
+    return QIcon(picture(":/artwork/icon.png"));
+}
+QPixmap hand()
+{
+    return picture(":/artwork/hand.png");
+}
+QCursor handCursor()
+{
+    return QCursor(hand(), 12, 6);
+}
+QPixmap emblem()
+{
+    return picture(":/artwork/emblem.png");
+}
+QPixmap flag()
+{
+    return picture(":/artwork/flag.png");
+}
 } // namespace Artwork

@@ -9,9 +9,9 @@
 #include <QPixmap>
 
 namespace Artwork {
-QIcon windowIcon();     // 32 x 32
-QPixmap hand();         // 32 x 32 monochrome, index finger up
-QCursor handCursor();   // the hand with its hot spot on the fingertip (12, 6)
-QPixmap emblem();       // 90 x 114, two overlapping letter cards
-QPixmap flag();         // 60 x 47, the tricolour waving, transparent around
+QIcon windowIcon();   // 32 x 32
+QPixmap hand();       // 32 x 32 monochrome, index finger up
+QCursor handCursor(); // the hand with its hot spot on the fingertip (12, 6)
+QPixmap emblem();     // 90 x 114, two overlapping letter cards
+QPixmap flag();       // 60 x 47, the tricolour waving, transparent around
 } // namespace Artwork

@@ -8,8 +8,7 @@
 void installFontSubstitutions()
 {
     QFont::insertSubstitution("Courier New", "Liberation Mono");
-    for (const char* face : {"Arial", "Tahoma", "MS Sans Serif"})
-        QFont::insertSubstitution(face, "Liberation Sans");
+    for (const char* face : {"Arial", "Tahoma", "MS Sans Serif"}) QFont::insertSubstitution(face, "Liberation Sans");
 }
 
 QFont gameFont(const QString& family, double points, bool bold, bool underline)

@@ -16,14 +16,12 @@ void openDocumentation(Platform& platform)
         platform.dialogs.message(documentationMissingMessage(), LinkFailedTitle);
         return;
     }
-    if (!platform.shell.openDocument(path))
-        platform.dialogs.message(documentationFailedMessage(), LinkFailedTitle);
+    if (!platform.shell.openDocument(path)) platform.dialogs.message(documentationFailedMessage(), LinkFailedTitle);
 }
 
 void openWebSite(Platform& platform)
 {
-    if (!platform.shell.openUrl(WebSiteAddress))
-        platform.dialogs.message(webSiteFailedMessage(), LinkFailedTitle);
+    if (!platform.shell.openUrl(WebSiteAddress)) platform.dialogs.message(webSiteFailedMessage(), LinkFailedTitle);
 }
 
 void writeMailToAuthor(Platform& platform)

@@ -38,8 +38,7 @@ std::string saveFailureReason(Error error);
 
 // A file could not be saved: what it holds, why, and what that means for the
 // player.
-std::string saveFailedMessage(std::string_view what, std::string_view file, Error error,
-                              std::string_view consequence);
+std::string saveFailedMessage(std::string_view what, std::string_view file, Error error, std::string_view consequence);
 
 // The player's name could not be saved.
 std::string settingsSaveFailedMessage(Error error = Error::Unwritable);

@@ -6,7 +6,10 @@
 #include <QRect>
 
 constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
+constexpr int px(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 inline QRect twipRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));

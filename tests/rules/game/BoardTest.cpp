@@ -13,7 +13,7 @@ TEST(Board, BoxesExistAndAreEmptyOnlyInsideTheRowsInPlay)
     Session s;
     s.WordCount = 2;
     s.Words[1] = "GATTO", s.BoxRows[1] = " A T ";
-    s.Words[2] = "CANE", s.BoxRows[2] = "C  "; // one box short: it takes no letter
+    s.Words[2] = "CANE", s.BoxRows[2] = "C  ";  // one box short: it takes no letter
     s.Words[3] = "LUPO", s.BoxRows[3] = "    "; // past WordCount
     struct Case {
         Cell box;

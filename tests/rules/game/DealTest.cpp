@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "game/Deal.h"
-#include "doubles/Within.h"
 #include "doubles/RulesDoubles.h"
+#include "doubles/Within.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -24,8 +24,7 @@ void expectBoardInvariants(const Session& s)
     std::string expected;
     for (int j = 1; j <= s.WordCount; ++j) {
         ASSERT_EQ(within(s.Words, j, "row").size(), s.BoxRows[j].size());
-        for (size_t i = 0; i < s.Words[j].size(); ++i)
-            expected += s.BoxRows[j][i] == ' ' ? s.Words[j][i] : ' ';
+        for (size_t i = 0; i < s.Words[j].size(); ++i) expected += s.BoxRows[j][i] == ' ' ? s.Words[j][i] : ' ';
     }
     std::string pool = s.PoolLetters;
     std::sort(expected.begin(), expected.end());
@@ -60,7 +59,9 @@ struct DealTest : ::testing::Test {
 TEST_F(DealTest, ClosedGateDealsNothing)
 {
     s.closeDealGate();
-    files.content["lexorda.dat"] = wordList({"\x10" "Animali", "GATTO"});
+    files.content["lexorda.dat"] = wordList({"\x10"
+                                             "Animali",
+                                             "GATTO"});
     const Result<bool> dealt = dealer.deal(s);
     EXPECT_TRUE(dealt.ok());
     EXPECT_FALSE(dealt.value);
@@ -77,7 +78,9 @@ TEST_F(DealTest, MissingWordListIsReportedNotFatal)
 TEST_F(DealTest, FirstDealRaisesBudgetLowersHelpAndTakesWordsUntilBudgetIsPassed)
 {
     // A four-letter first word equals the budget of 4, so a second one is taken.
-    files.content["LEXORDA.DAT"] = wordList({"\x10" "Animali", "ORSO", "GATTO", "CANE"});
+    files.content["LEXORDA.DAT"] = wordList({"\x10"
+                                             "Animali",
+                                             "ORSO", "GATTO", "CANE"});
     // attempt 1: idx 0 (ORSO), help n = 4*40/100 = 1 -> p = round(0.3*4+1) = 2
     // attempt 2: idx 1 (GATTO), n = 2 -> p = round(0*5+1)=1, then 0.5 -> 3.5 -> 4
     script({0.0, 0.3, 0.4, 0.0, 0.5});
@@ -109,8 +112,11 @@ TEST_F(DealTest, WhenTheChoiceOfWordsEnds)
     };
     const Case cases[] = {
         {"a first word longer than the budget", 0, {"CAVALLO", "ORSO"}, {0.0, 0.9, 0.9}, {"CAVALLO"}},
-        {"the seventh word", 1000, {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
-         {0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.9}, {"A", "B", "C", "D", "E", "F", "G"}}, // 0.9 would be I
+        {"the seventh word",
+         1000,
+         {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
+         {0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.9},
+         {"A", "B", "C", "D", "E", "F", "G"}}, // 0.9 would be I
         {"the same text twice", 1000, {"RE", "RE"}, {0.0, 0.9}, {"RE", "RE"}},
     };
     for (const Case& c : cases) {
@@ -120,7 +126,8 @@ TEST_F(DealTest, WhenTheChoiceOfWordsEnds)
         s.openDealGate();
         s.LetterBudget = c.budget;
         s.HelpPercent = 2; // one percent: no help letters
-        std::string text = "\x10" "Animali\r\n";
+        std::string text = "\x10"
+                           "Animali\r\n";
         for (const auto& l : c.lines) text += l + "\r\n";
         files.content["lexorda.DAT"] = text;
         random.draws.assign(c.draws.begin(), c.draws.end());
@@ -140,7 +147,9 @@ TEST_F(DealTest, WhenTheChoiceOfWordsEnds)
 TEST_F(DealTest, EmptyLinesAndTakenWordsSpendAnAttempt)
 {
     s.LetterBudget = 1000;
-    files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "", "LUPO"});
+    files.content["lexorda.DAT"] = wordList({"\x10"
+                                             "Animali",
+                                             "", "LUPO"});
     // idx 0 is the empty line, idx 1 LUPO, then LUPO again (already taken) ...
     script({0.0, 0.5, 0.0, 0.9});
     random.fallback = 0.6;
@@ -154,7 +163,9 @@ TEST_F(DealTest, EmptyLinesAndTakenWordsSpendAnAttempt)
 TEST_F(DealTest, ABlankInsideAWordStaysAnEmptyBoxAndABlankPoolSlot)
 {
     s.HelpPercent = 2; // no help letters
-    files.content["lexorda.DAT"] = wordList({"\x10" "Citta' Italia", "LA SPEZIA"});
+    files.content["lexorda.DAT"] = wordList({"\x10"
+                                             "Citta' Italia",
+                                             "LA SPEZIA"});
     s.GenreIndex = 4;
     script({0.0});
     ASSERT_TRUE(dealer.deal(s).ok());
@@ -166,7 +177,10 @@ TEST_F(DealTest, ABlankInsideAWordStaysAnEmptyBoxAndABlankPoolSlot)
 
 TEST_F(DealTest, HelpPercentFortyRevealsTwoLettersOfFiveOneOfFourNoneOfTwo)
 {
-    struct Case { std::string word; long revealed; };
+    struct Case {
+        std::string word;
+        long revealed;
+    };
     for (const Case& c : {Case{"GATTO", 2}, Case{"ORSO", 1}, Case{"GNU", 1}, Case{"BUE", 1}, Case{"RE", 0}}) {
         Session t;
         t.HelpPercent = 40;
@@ -197,7 +211,8 @@ TEST_F(DealTest, HelpDrawsFollowTheirScript)
     // GATTO: 0.95*5+1 = 5.75 -> 6 lies past the end; 0.1 -> 1.5 -> 2; 0.1 again
     // -> 2 is taken; 0.0 -> 1. LA SPEZIA, 3 help letters: 0.25*9+1 = 3.25 -> 3
     // (the blank), then 0 -> 1, then 0.5 -> 5.5 -> 6 (the E).
-    for (const Case& c : {Case{"GATTO", {0.95, 0.1, 0.1, 0.0}, "GA   "}, Case{"LA SPEZIA", {0.25, 0.0, 0.5}, "L    E   "}}) {
+    for (const Case& c :
+         {Case{"GATTO", {0.95, 0.1, 0.1, 0.0}, "GA   "}, Case{"LA SPEZIA", {0.25, 0.0, 0.5}, "L    E   "}}) {
         SCOPED_TRACE(c.word);
         Session t;
         t.HelpPercent = 40;
@@ -225,8 +240,21 @@ TEST_F(DealTest, SectionHeadersMustMatchExactlyAndOnlyTheFirstSectionCounts)
 {
     s.LetterBudget = 1000;
     s.HelpPercent = 2;
-    files.content["lexorda.DAT"] = wordList({"PRIMA", "\x10" "animali", "CASE", "\x10" "Animali ", "BLANK",
-                                             "\x10" "Animali", "ORSO", "\x10" "Frutti", "MELA", "\x10" "Animali",
+    files.content["lexorda.DAT"] = wordList({"PRIMA",
+                                             "\x10"
+                                             "animali",
+                                             "CASE",
+                                             "\x10"
+                                             "Animali ",
+                                             "BLANK",
+                                             "\x10"
+                                             "Animali",
+                                             "ORSO",
+                                             "\x10"
+                                             "Frutti",
+                                             "MELA",
+                                             "\x10"
+                                             "Animali",
                                              "LUPO"});
     random.fallback = 0.0;
     ASSERT_TRUE(dealer.deal(s).ok());
@@ -243,7 +271,9 @@ TEST_F(DealTest, SectionHeadersMustMatchExactlyAndOnlyTheFirstSectionCounts)
 // The window still shows the genre of an empty round.
 TEST_F(DealTest, AMissingSectionDealsAnEmptyRound)
 {
-    files.content["lexorda.DAT"] = wordList({"\x10" "Frutti", "MELA"});
+    files.content["lexorda.DAT"] = wordList({"\x10"
+                                             "Frutti",
+                                             "MELA"});
     // A word left in slot 0 by an earlier deal must not come back.
     dealer.words.slot[0] = "VECCHIA";
     const Result<bool> dealt = dealer.deal(s);
@@ -255,7 +285,8 @@ TEST_F(DealTest, AMissingSectionDealsAnEmptyRound)
 
 TEST_F(DealTest, ALongSectionIsCutAt101LinesAndLongLinesAreCut)
 {
-    std::string text = "\x10" "Animali\r\n";
+    std::string text = "\x10"
+                       "Animali\r\n";
     for (int i = 0; i < 5000; ++i) text.append("W").append(std::to_string(i)).append("\r\n");
     text += std::string(100000, 'X') + "\r\n";
     files.content["lexorda.DAT"] = text;
@@ -263,14 +294,18 @@ TEST_F(DealTest, ALongSectionIsCutAt101LinesAndLongLinesAreCut)
     EXPECT_EQ(readSection(files, "Animali", w).value, MaxSectionWords);
     EXPECT_EQ(w.slot[100], "W100");
 
-    files.content["lexorda.DAT"] = "\x10" "Animali\r\n" + std::string(100000, 'X') + "\r\n";
+    files.content["lexorda.DAT"] = "\x10"
+                                   "Animali\r\n" +
+                                   std::string(100000, 'X') + "\r\n";
     EXPECT_EQ(readSection(files, "Animali", w).value, 1);
     EXPECT_EQ(w.slot[0].size(), MaxWordLength);
 }
 
 TEST_F(DealTest, StartTimeIsTakenAtTheEndOfTheDeal)
 {
-    files.content["lexorda.DAT"] = wordList({"\x10" "Animali", "ORSO"});
+    files.content["lexorda.DAT"] = wordList({"\x10"
+                                             "Animali",
+                                             "ORSO"});
     clock.times = {100.0, 100.0, 100.0, 100.0, 100.0, 123.5};
     ASSERT_TRUE(dealer.deal(s).ok());
     EXPECT_DOUBLE_EQ(s.StartTime, 123.5);
@@ -284,9 +319,10 @@ TEST(DealWithRealGenerator, BoardsStayConsistentOverManyDealsWithAFrozenClock)
     clock.times = {45000.25};
     MixingRandom random;
     MemoryFiles files;
-    std::string text = "\x10" "Animali\r\n";
-    for (const char* w : {"GATTO", "CANE", "ORSO", "LUPO", "TIGRE", "LEONE", "ZEBRA", "PANDA", "ASINO", "VOLPE",
-                          "RANA", "MULO", "CERVO", "DAINO", "ALCE", "FOCA", "TOPO", "CAPRA", "PECORA", "BUE"})
+    std::string text = "\x10"
+                       "Animali\r\n";
+    for (const char* w : {"GATTO", "CANE", "ORSO",  "LUPO",  "TIGRE", "LEONE", "ZEBRA", "PANDA", "ASINO",  "VOLPE",
+                          "RANA",  "MULO", "CERVO", "DAINO", "ALCE",  "FOCA",  "TOPO",  "CAPRA", "PECORA", "BUE"})
         text += std::string(w) + "\r\n";
     files.content["lexorda.DAT"] = text;
     Dealer dealer{files, random, clock, {}};

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "game/ClockText.h"
 #include "game/Play.h"
+#include "game/ClockText.h"
 
 #include <gtest/gtest.h>
 
@@ -84,11 +84,11 @@ TEST(Drop, TargetAreaBoxesAndBoundaries)
     EXPECT_EQ(s.TargetRow, 1);
     EXPECT_EQ(s.TargetColumn, 1);
     EXPECT_EQ(play::dropTest(s, 731, 100, Width), play::Drop::Occupied);
-    EXPECT_EQ(play::dropTest(s, 700, 100, Width), play::Drop::Outside);  // x = ScaleWidth - 300
-    EXPECT_EQ(play::dropTest(s, 705, 78, Width), play::Drop::Outside);   // y = 78
-    EXPECT_EQ(play::dropTest(s, 705, 78.5, Width), play::Drop::Empty);   // 58.5 rounds to 58: row 1
-    EXPECT_EQ(play::dropTest(s, 851, 100, Width), play::Drop::Outside);  // right of the word
-    EXPECT_EQ(play::dropTest(s, 705, 170, Width), play::Drop::Outside);  // below the last row
+    EXPECT_EQ(play::dropTest(s, 700, 100, Width), play::Drop::Outside); // x = ScaleWidth - 300
+    EXPECT_EQ(play::dropTest(s, 705, 78, Width), play::Drop::Outside);  // y = 78
+    EXPECT_EQ(play::dropTest(s, 705, 78.5, Width), play::Drop::Empty);  // 58.5 rounds to 58: row 1
+    EXPECT_EQ(play::dropTest(s, 851, 100, Width), play::Drop::Outside); // right of the word
+    EXPECT_EQ(play::dropTest(s, 705, 170, Width), play::Drop::Outside); // below the last row
     EXPECT_EQ(s.TargetRow, 3);
     // y - 20 = 130.5 rounds to 130 (even): row 2; 129.5 rounds to 130 too.
     EXPECT_EQ(play::dropTest(s, 705, 150.5, Width), play::Drop::Outside);
@@ -120,8 +120,11 @@ TEST(ScoreCaption, HasASignPlace)
 
 TEST(Clock, Captions)
 {
-    for (auto [seconds, caption] : {std::pair{127, "Min. 2  Sec. 7"}, {59, "Min. 0  Sec. 59"}, {60, "Min. 1  Sec. 0"},
-                                    {3600, "Min. 60  Sec. 0"}, {0, "Min. 0  Sec. 0"}})
+    for (auto [seconds, caption] : {std::pair{127, "Min. 2  Sec. 7"},
+                                    {59, "Min. 0  Sec. 59"},
+                                    {60, "Min. 1  Sec. 0"},
+                                    {3600, "Min. 60  Sec. 0"},
+                                    {0, "Min. 0  Sec. 0"}})
         EXPECT_EQ(clockCaption(seconds), caption) << seconds;
 }
 

@@ -3,11 +3,11 @@
 
 // The word list that ships with the game: every genre has a playable section
 // whose words fit a board row and can be told apart on the board.
+#include "doubles/RulesDoubles.h"
 #include "game/WordList.h"
 #include "platform/Files.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
-#include "doubles/RulesDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::vector<std::string> Genres = {"Animali", "Frutti", "Fiori", "Marche Auto",
+const std::vector<std::string> Genres = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
                                          "Citta' Italia", "Musica", "Computer", "In Cucina"};
 
 // Upper-case letters of code page 1252 (A-Z and the accented capitals), the

@@ -3,10 +3,10 @@
 
 // Every file the game reads, spoiled in the ways a disk spoils files: the
 // readers carry on and never write anything but their own file.
+#include "doubles/TempFolder.h"
 #include "game/WordList.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
-#include "doubles/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,11 +26,14 @@ std::vector<Spoiled> spoiledFiles()
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
     std::string hugeLine(10 * 1024 * 1024, 'X');
-    std::string longSection = "\x10" "Animali\r\n";
+    std::string longSection = "\x10"
+                              "Animali\r\n";
     for (int i = 0; i < 10000; ++i) longSection += "PAROLA" + std::to_string(i) + "\r\n";
     return {{"empty", ""},
             {"binary", binary},
-            {"a 10 MB line", "\x10" "Animali\r\n" + hugeLine + "\r\nNome=" + hugeLine},
+            {"a 10 MB line", "\x10"
+                             "Animali\r\n" +
+                                 hugeLine + "\r\nNome=" + hugeLine},
             {"a section of 10,000 lines", longSection},
             {"only line ends", std::string(100000, '\n')}};
 }
@@ -70,7 +73,10 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         EXPECT_LE(shown.value.size(), static_cast<size_t>(MaxListedLines) + 1);
         // The records file is rewritten whole; the word list and settings stay.
         int lines = 0;
-        (void)files.readLines("LexOrda.Sco", [&](std::string_view) { ++lines; return true; });
+        (void)files.readLines("LexOrda.Sco", [&](std::string_view) {
+            ++lines;
+            return true;
+        });
         if (damaged) EXPECT_EQ(fs::file_size(f.path / "LexOrda.Sco"), bad.bytes.size());
         else EXPECT_EQ(lines, 10);
         EXPECT_EQ(fs::file_size(f.path / "lexorda.DAT"), bad.bytes.size());
@@ -107,6 +113,5 @@ TEST(BadFiles, Utf8FilesKeepTheirAccentsAndAreSavedInTheGamesCodePage)
     s.Score = 100;
     RecordsTable table;
     ASSERT_TRUE(table.UpdateRecords(s, files).ok());
-    EXPECT_EQ(f.read("LexOrda.Sco").substr(0, 55),
-              "NICCOL\xD2    250     Frutti\r\nLUCIA      100     Animali\r\n");
+    EXPECT_EQ(f.read("LexOrda.Sco").substr(0, 55), "NICCOL\xD2    250     Frutti\r\nLUCIA      100     Animali\r\n");
 }

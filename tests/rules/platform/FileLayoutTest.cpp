@@ -46,6 +46,5 @@ TEST(FileLayout, ThePlayersDataFolder)
         {"dati", "casa", ""},
         {nullptr, nullptr, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(playerDataFolderFrom(c.xdg, c.home), c.folder) << (c.xdg ? c.xdg : "(unset)");
+    for (const auto& c : cases) EXPECT_EQ(playerDataFolderFrom(c.xdg, c.home), c.folder) << (c.xdg ? c.xdg : "(unset)");
 }

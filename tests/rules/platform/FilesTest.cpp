@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "platform/FileLayout.h"
 #include "platform/Files.h"
+#include "doubles/TempFolder.h"
+#include "platform/FileLayout.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
-#include "doubles/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,7 +20,13 @@ namespace {
 std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLine = 4096)
 {
     std::vector<std::string> out;
-    (void)f.readLines(name, [&](std::string_view l) { out.emplace_back(l); return true; }, maxLine);
+    (void)f.readLines(
+        name,
+        [&](std::string_view l) {
+            out.emplace_back(l);
+            return true;
+        },
+        maxLine);
     return out;
 }
 
@@ -84,7 +90,10 @@ TEST(DiskFiles, LongLinesAreCutAndReadingCanStop)
     EXPECT_EQ(lines[0], std::string(10, 'x'));
     EXPECT_EQ(lines[1], "next");
     int seen = 0;
-    (void)f.readLines("a", [&](std::string_view) { ++seen; return false; });
+    (void)f.readLines("a", [&](std::string_view) {
+        ++seen;
+        return false;
+    });
     EXPECT_EQ(seen, 1);
 }
 
@@ -112,7 +121,10 @@ TEST(DiskFiles, RewriteLeavesNoTemporaryFileAndTouchCreatesEmpty)
     ASSERT_EQ(f.rewrite("LexOrda.Sco", {"a", "b"}), Error::None);
     EXPECT_EQ(t.read("LexOrda.sco"), "a\r\nb\r\n");
     int entries = 0;
-    for (auto& e : fs::directory_iterator(t.path)) { (void)e; ++entries; }
+    for (auto& e : fs::directory_iterator(t.path)) {
+        (void)e;
+        ++entries;
+    }
     EXPECT_EQ(entries, 1);
 }
 
@@ -215,7 +227,7 @@ TEST(DiskFiles, APortableCopyReadsThePlayersFilesSavedLast)
         EXPECT_EQ(writePlayerName(f, name), Error::None);
         return before;
     };
-    run(false, "SOLA", 100);                // read-only: saved at home
+    run(false, "SOLA", 100);                    // read-only: saved at home
     EXPECT_EQ(run(true, "SCRIVE", 70), "SOLA"); // writable again: saved beside the program
     EXPECT_EQ(run(false, "ANCORA", 60), "SCRIVE");
     std::ifstream in(home / "LexOrda.Sco", std::ios::binary);
@@ -233,8 +245,8 @@ TEST(DiskFiles, ASaveRespectsModeLinksAndReadOnlyFiles)
     const auto mode = [&] { return fs::status(t.path / "LexOrda.Sco").permissions() & fs::perms::all; };
 
     // Shared with a group, which no umask would give a new file.
-    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                             fs::perms::group_write;
+    const fs::perms shared =
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
     t.write("LexOrda.Sco", "old\r\n");
     fs::permissions(t.path / "LexOrda.Sco", shared);
     ASSERT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::None);
@@ -288,7 +300,13 @@ TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
         SCOPED_TRACE(c.what);
         t.write("lexorda.DAT", c.bytes);
         std::vector<std::string> inMemory;
-        splitLines(c.bytes, [&](std::string_view l) { inMemory.emplace_back(l); return true; }, 4096);
+        splitLines(
+            c.bytes,
+            [&](std::string_view l) {
+                inMemory.emplace_back(l);
+                return true;
+            },
+            4096);
         const std::vector<std::string> onDisk = linesOf(f, "lexorda.DAT");
         EXPECT_EQ(onDisk, inMemory);
         if (!c.lines.empty()) EXPECT_EQ(onDisk, c.lines);

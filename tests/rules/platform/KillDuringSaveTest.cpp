@@ -3,10 +3,10 @@
 
 // Kills a process while it saves the records and the player's name, over and
 // over, and checks that each file is always whole: the old one or the new one.
+#include "doubles/TempFolder.h"
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
-#include "doubles/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -41,8 +41,13 @@ std::string asRead(const fs::path& dir, const char* name)
 {
     DiskFiles files(dir.string());
     std::string text;
-    (void)files.readLines(name, [&](std::string_view l) { text.append(l).append("\r\n"); return true; }, 4096,
-                          FileKind::Own);
+    (void)files.readLines(
+        name,
+        [&](std::string_view l) {
+            text.append(l).append("\r\n");
+            return true;
+        },
+        4096, FileKind::Own);
     return text;
 }
 
@@ -111,6 +116,12 @@ void killDuringSaves(bool linked, int rounds)
 
 } // namespace
 
-TEST(KillDuringSave, FilesAreAlwaysWhole) { killDuringSaves(false, 150); }
+TEST(KillDuringSave, FilesAreAlwaysWhole)
+{
+    killDuringSaves(false, 150);
+}
 
-TEST(KillDuringSave, FilesWrittenInPlaceAreAlwaysWhole) { killDuringSaves(true, 100); }
+TEST(KillDuringSave, FilesWrittenInPlaceAreAlwaysWhole)
+{
+    killDuringSaves(true, 100);
+}

@@ -5,11 +5,11 @@
 // in odd shapes: real users (numeric ids, which is all the kernel knows of a
 // user), a real group, a full tmpfs, sparse files of gigabytes. The cases
 // that need root are skipped without it.
+#include "doubles/TempFolder.h"
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
 #include "session/Cp1252.h"
-#include "doubles/TempFolder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -42,8 +42,8 @@ int inChild(uid_t uid, gid_t own, const std::function<int()>& work)
     const pid_t pid = ::fork();
     if (pid == 0) {
         const gid_t groups[] = {own, Players};
-        if (uid != 0 && (::setgroups(2, groups) != 0 || ::setresgid(own, own, own) != 0 ||
-                         ::setresuid(uid, uid, uid) != 0))
+        if (uid != 0 &&
+            (::setgroups(2, groups) != 0 || ::setresgid(own, own, own) != 0 || ::setresuid(uid, uid, uid) != 0))
             ::_exit(99);
         ::umask(002); // as players who share files with a group set it
         ::_exit(work());
@@ -87,7 +87,7 @@ struct stat statOf(const fs::path& p)
     return st;
 }
 
-#define NEED_ROOT() \
+#define NEED_ROOT()                                                                                                    \
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users; skipped"
 
 } // namespace
@@ -135,24 +135,31 @@ TEST(SharedFiles, AStrangersLinkInAFolderOpenToAllIsNotFollowed)
     t.write("anna/tesi.txt", "capitolo 1\r\n");
     ASSERT_EQ(::chown((mine / "tesi.txt").c_str(), Anna, AnnaOwn), 0);
 
-    ASSERT_EQ(inChild(Bruno, BrunoOwn, [&] {
-                  return ::symlink((mine / "tesi.txt").c_str(), (open / "LexOrda.Sco").c_str()) |
-                         ::symlink((mine / "nuovo.txt").c_str(), (open / "LexOrda.ini").c_str());
-              }), 0);
+    ASSERT_EQ(inChild(Bruno, BrunoOwn,
+                      [&] {
+                          return ::symlink((mine / "tesi.txt").c_str(), (open / "LexOrda.Sco").c_str()) |
+                                 ::symlink((mine / "nuovo.txt").c_str(), (open / "LexOrda.ini").c_str());
+                      }),
+              0);
     const int foreign = static_cast<int>(Error::ForeignLink);
     EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return endGame(open, "ANNA", 500); }), foreign);
     EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return saveName(open, "ANNA"); }), foreign);
-    EXPECT_EQ(inChild(Anna, AnnaOwn, [&] {
-                  DiskFiles files(open.string());
-                  return static_cast<int>(readRecordLines(files).error);
-              }), foreign);
+    EXPECT_EQ(inChild(Anna, AnnaOwn,
+                      [&] {
+                          DiskFiles files(open.string());
+                          return static_cast<int>(readRecordLines(files).error);
+                      }),
+              foreign);
     EXPECT_EQ(t.read("anna/tesi.txt"), "capitolo 1\r\n");
     EXPECT_FALSE(fs::exists(mine / "nuovo.txt"));
 
-    EXPECT_EQ(inChild(Anna, AnnaOwn, [&] {
-                  return ::symlink((mine / "punti.sco").c_str(), (own / "LexOrda.Sco").c_str()) ? 97
-                                                                                                 : endGame(own, "ANNA", 5);
-              }), 0);
+    EXPECT_EQ(inChild(Anna, AnnaOwn,
+                      [&] {
+                          return ::symlink((mine / "punti.sco").c_str(), (own / "LexOrda.Sco").c_str())
+                                     ? 97
+                                     : endGame(own, "ANNA", 5);
+                      }),
+              0);
     EXPECT_TRUE(fs::is_symlink(own / "LexOrda.Sco"));
     EXPECT_EQ(head(mine / "punti.sco", 26), "ANNA       5       Animali");
 }
@@ -179,7 +186,8 @@ TEST(SharedFiles, AFullDiskOrNoInodesSaysSo)
                 const int fd = ::open((disk / ("pieno" + std::to_string(i))).c_str(), O_WRONLY | O_CREAT, 0600);
                 if (fd < 0) break;
                 static const std::string block(4096, 'x');
-                while (!inodes && ::write(fd, block.data(), block.size()) > 0) {}
+                while (!inodes && ::write(fd, block.data(), block.size()) > 0) {
+                }
                 ::close(fd);
                 if (!inodes) break;
             }

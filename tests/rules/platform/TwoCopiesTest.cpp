@@ -4,9 +4,9 @@
 // Two copies of the game in one folder ending their games at the same
 // moment: both scores must arrive. And a copy that holds the lock too long,
 // or died holding it.
+#include "doubles/TempFolder.h"
 #include "platform/Files.h"
 #include "records/RecordsTable.h"
-#include "doubles/TempFolder.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -86,7 +86,12 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
     files.setLockWait(std::chrono::milliseconds(300));
     bool ran = false;
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(files.underLock("lexorda.sco", [&] { ran = true; return Error::None; }), Error::Busy);
+    EXPECT_EQ(files.underLock("lexorda.sco",
+                              [&] {
+                                  ran = true;
+                                  return Error::None;
+                              }),
+              Error::Busy);
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
     EXPECT_FALSE(ran);
     EXPECT_EQ(folder.read("LexOrda.Sco"), "old\r\n");

@@ -35,7 +35,10 @@ TEST(PlayerName, ReadAtStartUp)
     EXPECT_EQ(nameFrom("Nome=Niccol\xF2"), "NICCOL\xD2");
     // Control characters become blanks, which are then trimmed.
     EXPECT_EQ(nameFrom("Nome=\tab\t"), "AB");
-    EXPECT_EQ(nameFrom(std::string("Nome=lu\0ig\x1B" "i\x7F", 13)), "LU IG I");
+    EXPECT_EQ(nameFrom(std::string("Nome=lu\0ig\x1B"
+                                   "i\x7F",
+                                   13)),
+              "LU IG I");
 }
 
 TEST(PlayerName, WrittenAsOneLine)

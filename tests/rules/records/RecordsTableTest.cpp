@@ -16,7 +16,10 @@ namespace {
 std::vector<std::string> fileLines(MemoryFiles& files)
 {
     std::vector<std::string> out;
-    (void)files.readLines(RecordsFile, [&](std::string_view l) { out.emplace_back(l); return true; });
+    (void)files.readLines(RecordsFile, [&](std::string_view l) {
+        out.emplace_back(l);
+        return true;
+    });
     return out;
 }
 
@@ -158,17 +161,20 @@ TEST(UpdateRecords, NotHigherThanAnyStillReformats)
     MemoryFiles files;
     // Hand-edited lines: a plus sign, leading zeros, a short line, blanks
     // inside the digits, a missing genre.
-    std::vector<std::string> before = {
-        "PRIMO      +0500   Animali", "SECONDO    0400    Frutta", "TERZO", "QUARTO     3 0 0   Sport",
-        "QUINTO     200",            "SESTO      100     Mestieri"};
+    std::vector<std::string> before = {"PRIMO      +0500   Animali",
+                                       "SECONDO    0400    Frutta",
+                                       "TERZO",
+                                       "QUARTO     3 0 0   Sport",
+                                       "QUINTO     200",
+                                       "SESTO      100     Mestieri"};
     for (int i = 0; i < 4; ++i) before.push_back("ULTIMO     50      Sport");
     files.content["LexOrda.Sco"] = joinCrLf(before);
     RecordsTable table;
     EXPECT_TRUE(table.UpdateRecords(gameEnd("ZERO", 0), files).ok()); // 0 never enters over a 0
 
-    std::vector<std::string> expected = {
-        "PRIMO      500     Animali", "SECONDO    400     Frutta", "TERZO      0       ",
-        "QUARTO     300     Sport",   "QUINTO     200     ",        "SESTO      100     Mestieri"};
+    std::vector<std::string> expected = {"PRIMO      500     Animali", "SECONDO    400     Frutta",
+                                         "TERZO      0       ",        "QUARTO     300     Sport",
+                                         "QUINTO     200     ",        "SESTO      100     Mestieri"};
     for (int i = 0; i < 4; ++i) expected.push_back("ULTIMO     50      Sport");
     EXPECT_EQ(fileLines(files), expected);
 }
@@ -286,8 +292,8 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
 
     // Very long lines are cut, scores beyond 32 bits saturate and are
     // written within their columns.
-    files.content["LexOrda.Sco"] = "LUNGO      99999999999999999999" + std::string(100000, 'x') + "\r\n" +
-                                   "NEGATIVO   -99999999999999\r\n";
+    files.content["LexOrda.Sco"] =
+        "LUNGO      99999999999999999999" + std::string(100000, 'x') + "\r\n" + "NEGATIVO   -99999999999999\r\n";
     shown = readRecordLines(files);
     ASSERT_EQ(shown.value.size(), 3u);
     EXPECT_EQ(shown.value[1].size(), 4096u);
@@ -317,8 +323,9 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
 {
     // A write that fails, a file that cannot be read (rewriting it would
     // throw the records away), a lock another copy keeps too long.
-    const std::pair<const char*, Error> failures[] = {
-        {"write", Error::Unwritable}, {"read", Error::Unreadable}, {"lock", Error::Busy}};
+    const std::pair<const char*, Error> failures[] = {{"write", Error::Unwritable},
+                                                      {"read", Error::Unreadable},
+                                                      {"lock", Error::Busy}};
     for (const auto& [what, kind] : failures) {
         SCOPED_TRACE(what);
         MemoryFiles files;

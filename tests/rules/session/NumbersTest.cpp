@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "session/Cp1252.h"
 #include "session/Numbers.h"
+#include "session/Cp1252.h"
 
 #include <clocale>
 #include <cmath>
@@ -13,16 +13,33 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
 {
     const std::pair<const char*, double> cases[] = {
         // Decimals, signs and exponents.
-        {"41", 41}, {"  -12.5xyz", -12.5}, {"+7", 7}, {"1.5E2", 150}, {"1.5d-1", 0.15}, {".5", 0.5},
-        {"60.5", 60.5}, {"25abc", 25},
-        {"3E", 3},     // an exponent letter with no digits
-        {"12,5", 12},  // the comma is not a decimal point
+        {"41", 41},
+        {"  -12.5xyz", -12.5},
+        {"+7", 7},
+        {"1.5E2", 150},
+        {"1.5d-1", 0.15},
+        {".5", 0.5},
+        {"60.5", 60.5},
+        {"25abc", 25},
+        {"3E", 3},    // an exponent letter with no digits
+        {"12,5", 12}, // the comma is not a decimal point
         // Blanks, tabs and line feeds are skipped anywhere; a carriage return ends the number.
-        {"3 0", 30}, {"\t- 1\n2 . 5", -12.5}, {"1 e 2", 100}, {"1\r2", 1},
+        {"3 0", 30},
+        {"\t- 1\n2 . 5", -12.5},
+        {"1 e 2", 100},
+        {"1\r2", 1},
         // Hex and octal.
-        {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"&o17", 15}, {"&O19", 1}, {"&X1", 0},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"&O17", 15},
+        {"&o17", 15},
+        {"&O19", 1},
+        {"&X1", 0},
         // No number at all.
-        {"", 0}, {"abc", 0}, {"-", 0}, {".", 0},
+        {"", 0},
+        {"abc", 0},
+        {"-", 0},
+        {".", 0},
     };
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << '"' << text << '"';
 }
