@@ -129,7 +129,7 @@ TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
 {
     const std::pair<Error, std::string> kinds[] = {
         {Error::NotFound, "file non trovato"},
-        {Error::Unreadable, "file non leggibile"},
+        {Error::Unreadable, "file illeggibile"},
         {Error::FileTooLarge, "file troppo grande"},
         {Error::TooShort, "file vuoto o troppo corto"},
         {Error::NotAMetafile, "non e' un metafile di Windows"},

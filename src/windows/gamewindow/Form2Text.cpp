@@ -25,10 +25,7 @@ std::string endMessage(const Session& s)
 
 std::string noWordListMessage(Error error)
 {
-    // Found but not read, whatever the reason: in the word list's message
-    // that has always been "illeggibile".
-    const char* reason = error == Error::NotFound ? errorReason(error) : "file illeggibile";
-    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", reason, "."});
+    return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", errorReason(error), "."});
 }
 
 std::string recordsSaveFailedMessage(Error error)

@@ -19,7 +19,7 @@ const char* errorReason(Error error)
 {
     switch (error) {
     case Error::NotFound: return "file non trovato";
-    case Error::Unreadable: return "file non leggibile";
+    case Error::Unreadable: return "file illeggibile";
     case Error::Unwritable:
     case Error::Busy: return "il file o la cartella non sono accessibili (sola lettura o in uso)";
     case Error::DiskFull: return "il disco \xE8 pieno";
@@ -36,7 +36,7 @@ const char* errorReason(Error error)
     case Error::NoMemory: return "memoria insufficiente per l'immagine";
     case Error::None: break; // no failure: nothing a message would say
     }
-    return "file non leggibile";
+    return "file illeggibile";
 }
 
 std::string documentationMissingMessage()
