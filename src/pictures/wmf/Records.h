@@ -27,30 +27,16 @@ namespace wmf {
 constexpr int kMaxSide = 4096;
 
 // Little-endian fields at offsets already checked to lie inside the data.
-inline uint16_t u16At(const char* p)
+template <typename T> T fieldAt(const char* p)
 {
-    uint16_t v;
-    std::memcpy(&v, p, 2);
+    T v;
+    std::memcpy(&v, p, sizeof v);
     return v;
 }
-inline int16_t s16At(const char* p)
-{
-    int16_t v;
-    std::memcpy(&v, p, 2);
-    return v;
-}
-inline uint32_t u32At(const char* p)
-{
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-inline int32_t s32At(const char* p)
-{
-    int32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
+constexpr auto u16At = fieldAt<uint16_t>;
+constexpr auto s16At = fieldAt<int16_t>;
+constexpr auto u32At = fieldAt<uint32_t>;
+constexpr auto s32At = fieldAt<int32_t>;
 
 inline QColor colorOf(const U_COLORREF& c)
 {
