@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // Benchmarks run with a QApplication on the offscreen platform, like the tests.
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -3,7 +3,6 @@
 
 // Parolix: answers --help and --version, or decides where its files live,
 // wires the system's services into the windows and opens the launcher.
-#include "launcher/CommandLineAnswer.h"
 #include "launcher/Parolix.h"
 
 #include <QApplication>

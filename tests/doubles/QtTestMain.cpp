@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // Every test program runs with a QApplication on the offscreen platform.
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 
-#include "ui/Artwork.h"
+#include "ui/Look.h"
 
 #include <QLabel>
 #include <QPainter>

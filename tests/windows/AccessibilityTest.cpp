@@ -7,7 +7,7 @@
 #include "GameWindowFixture.h"
 #include "LauncherFixture.h"
 
-#include "ui/Links.h"
+#include "ui/Messages.h"
 
 #include <QAccessible>
 

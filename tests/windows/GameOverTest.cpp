@@ -10,7 +10,7 @@
 
 #include "gamewindow/Form2Text.h"
 #include "records/PlayerSettings.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Messages.h"
 
 class GameOver : public GameWindow {

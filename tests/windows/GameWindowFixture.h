@@ -7,10 +7,9 @@
 
 #include "doubles/Doubles.h"
 #include "game/BoardGeometry.h"
-#include "gamewindow/DragTile.h"
+#include "gamewindow/BoardCanvas.h"
 #include "gamewindow/Form2.h"
-#include "gamewindow/PictureBox.h"
-#include "ui/Palette.h"
+#include "ui/Look.h"
 
 #include <QApplication>
 #include <QDir>

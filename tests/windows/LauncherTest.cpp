@@ -3,12 +3,12 @@
 
 #include "LauncherFixture.h"
 
-#include "desktop/Text.h"
+#include "desktop/Platform.h"
 #include "game/BoardGeometry.h"
 #include "records/PlayerSettings.h"
 #include "ui/LinkLabel.h"
+#include "ui/Look.h"
 #include "ui/Messages.h"
-#include "ui/Palette.h"
 
 #include "doubles/TempFolder.h"
 #include "doubles/Within.h"

@@ -3,7 +3,7 @@
 
 #include "LauncherFixture.h"
 
-#include "desktop/Text.h"
+#include "desktop/Platform.h"
 #include "doubles/Within.h"
 #include "gamewindow/Form2Text.h"
 #include "ui/Messages.h"

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QScreen>
 
-#include "desktop/Text.h"
+#include "desktop/Platform.h"
 
 TEST_F(GameWindow, OpensWithExactlyOneDealWhateverEventsFollow)
 {

@@ -3,16 +3,11 @@
 
 #include "about/Form3.h"
 
-#include "about/Form3Text.h"
-
-#include "desktop/Text.h"
-#include "ui/Artwork.h"
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
+#include "Identity.h"
+#include "desktop/Platform.h"
 #include "ui/LinkLabel.h"
+#include "ui/Look.h"
 #include "ui/Messages.h"
-#include "ui/Placement.h"
-#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,6 +15,16 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWindow>
+
+// Everything the about box says, in one place (code page 1252); the web
+// address it shows is in ui/Messages.h, as the launcher shows it too.
+
+namespace form3text {
+inline constexpr const char* Caption = "Parolix Vers. 3.00";
+inline constexpr const char* Contact = "Parolix Team  -  " PAROLIX_CONTACT;
+inline constexpr const char* MadeIn = "Made in Italy";
+inline constexpr const char* Ok = "&OK";
+} // namespace form3text
 
 namespace {
 

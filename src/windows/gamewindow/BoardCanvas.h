@@ -8,13 +8,14 @@
 // pixel for every pixel of the screen (on a high-density screen several to
 // each of the board's), while every board coordinate stays in the board's
 // own pixels. On a screen of another density the board is drawn anew, from
-// the picture and every cell and letter drawn since. Cells are drawn around their reference points
-// (game/BoardGeometry.h); letters are printed at a text position that moves
-// on as it prints.
+// the picture and every cell and letter drawn since. Cells are drawn around
+// their reference points (game/BoardGeometry.h); letters are printed at a
+// text position that moves on as it prints. Beside it, the two little
+// widgets that lie on it: the drag tile and the genre picture.
 
 #include "game/Board.h"
 #include "session/Session.h"
-#include "ui/RatioPicture.h"
+#include "ui/Look.h"
 
 #include <QColor>
 #include <QFont>
@@ -107,4 +108,42 @@ private:
     QColor foreColor_{255, 0, 0}; // until the first pool tile sets the ink
     double CurrentX = 0, CurrentY = 0;
     std::optional<Box> mark_;
+};
+
+// The tile that follows the pointer while a letter is carried. It never takes
+// the mouse: it lies right under the pointer.
+class DragTile : public QWidget {
+public:
+    explicit DragTile(QWidget* parent = nullptr);
+    // Clears the tile and prints the letter in its middle (cp1252).
+    void showLetter(char letter);
+    char letter() const { return letter_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    char letter_ = ' ';
+};
+
+// The game window's picture box of the genre.
+
+class QMouseEvent;
+
+// A picture shown at its own size from the top-left corner, not stretched.
+class PictureBox : public QWidget {
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    // The picture for the screen it opens on, and how to draw it for another.
+    void setPicture(const QImage& picture, RatioPicture::Draw again = {});
+    const QImage& picture() const { return picture_.image(); }
+
+    std::function<void(QMouseEvent*)> onPress;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+
+private:
+    RatioPicture picture_;
 };

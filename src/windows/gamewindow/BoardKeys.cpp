@@ -3,7 +3,7 @@
 
 #include "gamewindow/BoardKeys.h"
 
-#include "desktop/Sound.h"
+#include "desktop/Platform.h"
 #include "game/KeyboardPlay.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"

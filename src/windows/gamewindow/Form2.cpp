@@ -1,27 +1,237 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+// The game window: how it is put together, in named steps (its menu bar is
+// built in GameMenu.cpp), then what it does: opening and the first deal,
+// drawing, the clock, dragging a letter, the records list and the end of a
+// game. The two helpers it alone uses come first.
+
 #include "gamewindow/Form2.h"
 
-#include "desktop/Text.h"
+#include "desktop/Platform.h"
 #include "game/ClockText.h"
 #include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
+#include "gamewindow/BoardCanvas.h"
 #include "gamewindow/BoardKeys.h"
-#include "gamewindow/DragTile.h"
-#include "gamewindow/FirstDeal.h"
 #include "gamewindow/Form2Text.h"
-#include "gamewindow/PictureBox.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
+#include "ui/Look.h"
 #include "ui/Messages.h"
-#include "ui/Placement.h"
-#include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QObject>
 #include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// When the game window deals its first round. Window managers send the
+// maximized size in one or several steps, before or after activating the
+// window; the first round is dealt once, when the size has settled, so that
+// its rows stand at the right edge of the maximized area: at once when the
+// frame covers the screen, otherwise after a short quiet spell.
+
+class QWidget;
+
+class FirstDeal : public QObject {
+public:
+    // Watches the window's showing, size and state. `due` tells whether a
+    // deal is still wanted; `deal` deals it, once.
+    FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal);
+
+    bool done() const { return done_; }
+    void cancel() { timer_.stop(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void consider();
+    bool looksMaximized() const;
+
+    QWidget* window_;
+    std::function<bool()> due_;
+    std::function<void()> deal_;
+    QTimer timer_;
+    bool done_ = false;
+};
+
+namespace {
+// How long the first deal waits for the maximized size when the window
+// manager does not say so at once (or there is none).
+constexpr int SettleMs = 400;
+} // namespace
+
+FirstDeal::FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal)
+    : QObject(window), window_(window), due_(std::move(due)), deal_(std::move(deal))
+{
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (done_ || !due_()) return;
+        done_ = true;
+        deal_();
+    });
+    window->installEventFilter(this);
+}
+
+bool FirstDeal::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == window_ &&
+        (e->type() == QEvent::Resize || e->type() == QEvent::Show || e->type() == QEvent::WindowStateChange))
+        consider();
+    return QObject::eventFilter(watched, e);
+}
+
+void FirstDeal::consider()
+{
+    if (done_ || !due_() || !window_->isVisible()) return;
+    timer_.start(looksMaximized() ? 0 : SettleMs);
+}
+
+bool FirstDeal::looksMaximized() const
+{
+    if (!(window_->windowState() & Qt::WindowMaximized)) return false;
+    const QSize available = window_->screen()->availableGeometry().size();
+    const QSize frame = window_->frameGeometry().size();
+    return frame.width() >= available.width() && frame.height() >= available.height();
+}
+
+// Rows of a list as high as its font's line, no more, as a list box draws
+// them: the records list then shows its title and ten lines whole.
+class LineRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+QSize LineRows::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(option.fontMetrics.height());
+    return size;
+}
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFont& font)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setAutoFillBackground(true);
+    setColours(label, {{QPalette::Window, background}, {QPalette::WindowText, Qt::black}});
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    return label;
+}
+
+} // namespace
+
+Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
+    : QMainWindow(parent), session_(session), platform_(platform),
+      records_(records), dealer_{platform.files, platform.random, platform.clock, {}}
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createMenu();
+    createBoard();
+    createKeys();
+    // Stacked on the board in this order: the records list and the tile lie over the labels.
+    createGenreControls();
+    createRecordsList();
+    createDragTile();
+    createClock();
+    firstDeal_ = new FirstDeal(
+        this, [this] { return !unloaded_ && !session_.inPlay(); }, [this] { firstDeal(); });
+}
+
+void Form2::createBoard()
+{
+    board_ = new BoardCanvas(this);
+    setCentralWidget(board_);
+    board_->onPress = [this](QMouseEvent* e) {
+        Form_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
+    };
+    board_->onMove = [this](QMouseEvent* e) {
+        Form_MouseMove(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+    };
+    board_->onRelease = [this](QMouseEvent* e) {
+        Form_MouseUp(e->button(), e->modifiers(), e->position().x(), e->position().y());
+    };
+}
+
+void Form2::createKeys()
+{
+    BoardActions actions{[this](Point at) { Form_MouseDown(Qt::LeftButton, {}, at.x, at.y); },
+                         [this](Point at) { Form_MouseMove(Qt::NoButton, {}, at.x, at.y); },
+                         [this](Point at) { Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); },
+                         [this] {
+                             if (List->isVisible()) List_Click();
+                         }};
+    keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
+    board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
+    // The focus is on the marked box while it is marked: a release ends it.
+    makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
+                                  [this](int slot) { keys_->takeSlot(slot); }});
+    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
+    board_->setFocusPolicy(Qt::StrongFocus);
+    board_->setFocus();
+}
+
+void Form2::createGenreControls()
+{
+    Picture1 = new PictureBox(board_);
+    Picture1->setGeometry(0, 0, 105, 97);
+    Picture1->setFont(gameFont("MS Sans Serif", 8.25, true));
+    Picture1->setAttribute(Qt::WA_NoMousePropagation);
+    Picture1->onPress = [this](QMouseEvent* e) {
+        Picture1_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
+    };
+
+    Label1 = makeLabel(board_, {104, 0, 153, 57}, QColor(255, 128, 128), gameFont("Tahoma", 18, true));
+    Label2 = makeLabel(board_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
+    Label3 = makeLabel(board_, {104, 76, 153, 21}, QColor(0, 192, 0), gameFont("Tahoma", 12, true));
+    Label3->setText(toUnicode(play::scoreCaption(0)));
+}
+
+void Form2::createRecordsList()
+{
+    List = new QListWidget(board_);
+    List->setGeometry(88, 96, 335, 202);
+    setColours(List, {{QPalette::Base, QColor(255, 255, 0)}, {QPalette::Text, QColor(0, 0, 192)}});
+    List->setFont(gameFont("Courier New", 12, true));
+    List->setItemDelegate(new LineRows(List));
+    List->setUniformItemSizes(true);
+    List->setAttribute(Qt::WA_NoMousePropagation);
+    List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
+    List->viewport()->installEventFilter(this);
+    List->setFocusPolicy(Qt::NoFocus); // shown, never typed into: keys stay on the board
+    List->setAccessibleName(toUnicode(form2text::Records));
+    List->hide();
+}
+
+void Form2::createDragTile()
+{
+    Picture2 = new DragTile(board_);
+    Picture2->setGeometry(56, 112, 22, 37);
+    Picture2->hide();
+}
+
+void Form2::createClock()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    Timer1->start();
+}
 
 namespace {
 

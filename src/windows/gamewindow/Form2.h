@@ -10,7 +10,6 @@
 #include "desktop/Platform.h"
 #include "game/Deal.h"
 #include "gamewindow/BoardCanvas.h"
-#include "gamewindow/GameMenu.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 
@@ -84,7 +83,7 @@ protected:
 
 private:
     // The steps of building the window.
-    GameCommands menuCommands();
+    void createMenu(); // the menu bar: GameMenu.cpp
     void createBoard();
     void createKeys();
     void createGenreControls();

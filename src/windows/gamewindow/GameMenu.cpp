@@ -1,20 +1,117 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "gamewindow/GameMenu.h"
+// The game window's menu bar, "&Opzioni" and "&Help": every entry and
+// shortcut wired to its command.
 
 #include "about/Form3.h"
-#include "desktop/Text.h"
+#include "desktop/Platform.h"
+#include "gamewindow/Form2.h"
 #include "gamewindow/Form2Text.h"
-#include "ui/Links.h"
-#include "ui/MenuEntryAccessible.h"
+#include "ui/Messages.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QStyle>
 
 namespace {
+
+// Menu entries whose captions end in blanks, as some of the game's do, are
+// named for a screen reader without them: the caption on screen stays as it
+// is, the reader says no "spazio" after it.
+
+// The caption as a reader says it: no access-key marks, no blanks around.
+QString spoken(const QString& caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i; // "&&" is one "&"
+        out += caption[i];
+    }
+    return out.trimmed();
+}
+
+// An entry of a popup menu, as Qt's own but for its name.
+class MenuEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    MenuEntry(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
+    bool isValid() const override { return menu_ && action_; }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid()) return {};
+        if (t == QAccessible::Name) return spoken(action_->text());
+        if (t == QAccessible::Accelerator) return action_->shortcut().toString(QKeySequence::NativeText);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid()) return {};
+        return menu_->actionGeometry(action_).translated(menu_->mapToGlobal(QPoint(0, 0)));
+    }
+    QAccessible::Role role() const override
+    {
+        return action_ && action_->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid()) return s;
+        s.invisible = !menu_->isVisible() || !action_->isVisible();
+        s.focused = menu_->activeAction() == action_;
+        s.hotTracked = menu_->style()->styleHint(QStyle::SH_Menu_MouseTracking) != 0;
+        s.disabled = action_->isSeparator() || !action_->isEnabled();
+        s.checkable = action_->isCheckable();
+        s.checked = action_->isChecked();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        return isValid() && !action_->isSeparator() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && isValid() && action_->isEnabled()) action_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QMenu> menu_;
+    QPointer<QAction> action_;
+};
+
+QAccessibleInterface* menuEntryFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QAction")) return nullptr;
+    auto* action = static_cast<QAction*>(object);
+    const QString caption = action->text();
+    if (caption.isEmpty() || caption == caption.trimmed() || action->menu()) return nullptr; // Qt's own says it well
+    for (QObject* o : action->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(o)) return new MenuEntry(menu, action);
+    return nullptr;
+}
+
+// Makes it so for every menu of the program (once is enough).
+void nameMenuEntriesWithoutBlanks()
+{
+    static const bool installed = (QAccessible::installFactory(menuEntryFactory), true);
+    (void)installed;
+}
 
 template <typename Slot>
 QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, const char* name, Slot slot)
@@ -30,33 +127,33 @@ QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, c
 
 } // namespace
 
-void installGameMenu(QMainWindow& window, const GameCommands& commands, Session& session, Platform& platform)
+void Form2::createMenu()
 {
     using namespace form2text;
     nameMenuEntriesWithoutBlanks(); // "Scelta altro Genere ", read without its blank
-    QMenuBar* bar = window.menuBar();
+    QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu(toUnicode(File));
     file->setObjectName("File");
-    entry(file, Records, {}, "Records", commands.records);
-    entry(file, Indietro, QKeySequence(Qt::Key_F2), "Indietro", commands.indietro);
-    entry(file, Nome, QKeySequence(Qt::Key_F3), "Nome", commands.nome);
-    entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", commands.difficolt);
+    entry(file, Records, {}, "Records", [this] { Records_Click(); });
+    entry(file, Indietro, QKeySequence(Qt::Key_F2), "Indietro", [this] { Indietro_Click(); });
+    entry(file, Nome, QKeySequence(Qt::Key_F3), "Nome", [this] { Nome_Click(); });
+    entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", [this] { Difficolt_Click(); });
     file->addSeparator()->setObjectName("Meno1");
     // Ends the program at once: no records, no message.
-    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco", [&platform] { platform.endProgram(); });
+    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco", [this] { platform_.endProgram(); });
 
     QMenu* help = bar->addMenu(toUnicode(Help));
     help->setObjectName("help");
     entry(help, Aiuto, QKeySequence(Qt::Key_F1), "aiuto",
-          [&session, &platform] { platform.dialogs.message(helpMessage(session), HelpTitle); });
-    entry(help, Menudo, QKeySequence(Qt::CTRL | Qt::Key_F1), "Menudo", [&platform] { openDocumentation(platform); });
+          [this] { platform_.dialogs.message(helpMessage(session_), HelpTitle); });
+    entry(help, Menudo, QKeySequence(Qt::CTRL | Qt::Key_F1), "Menudo", [this] { openDocumentation(platform_); });
     help->addSeparator()->setObjectName("barra");
-    entry(help, MenuMail, {}, "MenuMail", [&platform] { writeMailToAuthor(platform); });
-    entry(help, MenuTHP, {}, "MenuTHP", [&platform] { openWebSite(platform); });
+    entry(help, MenuMail, {}, "MenuMail", [this] { writeMailToAuthor(platform_); });
+    entry(help, MenuTHP, {}, "MenuTHP", [this] { openWebSite(platform_); });
     help->addSeparator()->setObjectName("Meno3");
-    entry(help, About, QKeySequence(Qt::Key_F6), "about", [&window, &platform] {
-        auto* box = new Form3(&window, platform);
+    entry(help, About, QKeySequence(Qt::Key_F6), "about", [this] {
+        auto* box = new Form3(this, platform_);
         box->Form_Load();
     });
 

@@ -7,8 +7,8 @@
 // Enter or Space on it is a click too. With the focus it shows a frame just
 // outside itself.
 
-#include "ui/ClickTracker.h"
-#include "ui/RatioPicture.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
 
 #include <QImage>
 #include <QWidget>

@@ -7,12 +7,14 @@
 
 #include "desktop/Platform.h"
 #include "launcher/Form1.h"
+#include "platform/CommandLine.h"
 #include "platform/FileLayout.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 
 #include <QString>
 
+#include <cstdio>
 #include <memory>
 
 // The layout for a program whose executable lies in this folder, from what
@@ -49,3 +51,11 @@ private:
     RecordsTable records_;
     std::unique_ptr<Form1> launcher_;
 };
+
+// The answers to --help, --version and a wrong argument, written to the
+// terminal before any window opens.
+
+// Writes the help or the version to out, or one error line to err, and
+// returns the program's exit status: 0 for an answer, 2 for a fault. Not for
+// CommandAction::Play.
+int answerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err);

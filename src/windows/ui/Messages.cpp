@@ -4,6 +4,7 @@
 #include "ui/Messages.h"
 
 #include "records/PlayerSettings.h"
+#include "session/Cp1252.h"
 
 std::string joined(std::initializer_list<std::string_view> parts)
 {
@@ -86,4 +87,28 @@ std::string settingsReadFailedMessage(Error error)
 {
     if (error != Error::FileTooLarge && error != Error::ForeignLink) return {};
     return joined({"Impossibile leggere il nome del giocatore (", SettingsFile, "): ", saveFailureReason(error), "."});
+}
+
+void openDocumentation(Platform& platform)
+{
+    // The desktop would not tell us about a missing file, only about a
+    // missing viewer, so look for it first. It gets the name as spelt on
+    // disk: a file saved as "lexorda.htm" is not found as "LEXORDA.htm".
+    const std::string path = platform.files.pathOf(DocumentationFile);
+    if (path.empty()) {
+        platform.dialogs.message(documentationMissingMessage(), LinkFailedTitle);
+        return;
+    }
+    if (!platform.shell.openDocument(path)) platform.dialogs.message(documentationFailedMessage(), LinkFailedTitle);
+}
+
+void openWebSite(Platform& platform)
+{
+    if (!platform.shell.openUrl(WebSiteAddress)) platform.dialogs.message(webSiteFailedMessage(), LinkFailedTitle);
+}
+
+void writeMailToAuthor(Platform& platform)
+{
+    if (!platform.shell.openUrl(joined({"mailto:", MailAddress})))
+        platform.dialogs.message(mailFailedMessage(), LinkFailedTitle);
 }

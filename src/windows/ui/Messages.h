@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// The messages that more than one window shows (code page 1252). Each
-// window's own texts stand in its own text file: launcher/Form1Text.h,
-// game/Form2Text.h, about/Form3Text.h.
+// The messages that more than one window shows (code page 1252), and the
+// links to the documentation, the web site and the mail program that open
+// from both the launcher and the game window. Each window's own texts stand
+// in its own place: launcher/Form1Text.h, gamewindow/Form2Text.h, the top
+// of about/Form3.cpp.
 
 #include "Identity.h"
+#include "desktop/Platform.h"
 #include "platform/Result.h"
 
 #include <initializer_list>
@@ -47,3 +50,11 @@ std::string settingsSaveFailedMessage(Error error = Error::Unwritable);
 // larger than the game writes, or is a stranger's link; empty for any other
 // case, which is not told (the name is ANONIMO, as without a file).
 std::string settingsReadFailedMessage(Error error);
+
+// The documentation beside the program and the maker's web and mail
+// addresses, opened with the desktop's associated application. A failure is
+// told in a message box and the game goes on.
+
+void openDocumentation(Platform& platform);
+void openWebSite(Platform& platform);
+void writeMailToAuthor(Platform& platform);
