@@ -81,8 +81,7 @@ public:
     virtual void beep() = 0;
 };
 
-class QtSound : public Sound {
-public:
+struct QtSound final : Sound {
     void beep() override;
 };
 
