@@ -95,7 +95,7 @@ void BM_LoadAndDrawEightPictures(benchmark::State& state)
     QImage canvas(800, 200, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter p(&canvas);
-        for (int t = 0; t < 8; ++t) {
+        for (int t = 0; t < GenreCount; ++t) {
             QImage img = pictures.load(genrePictureFile(t)).value;
             p.drawImage(t * 100, 0, img);
         }

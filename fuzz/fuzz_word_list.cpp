@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "doubles/RulesDoubles.h"
-#include "game/WordList.h"
+#include "game/Deal.h"
 
 #include <cstdlib>
 

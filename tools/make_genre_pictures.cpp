@@ -10,6 +10,7 @@
 // Coordinates below are in pixels of the finished picture.
 
 #include "MetafilePicture.h"
+#include "session/Session.h"
 
 namespace {
 
@@ -264,9 +265,9 @@ void pot(Picture& p) // In Cucina
 int main(int argc, char** argv)
 {
     const std::string folder = argc > 1 ? argv[1] : "data";
-    void (*const draw[8])(Picture&) = {fish, apple, flower, car, pisa, music, computer, pot};
-    for (int i = 0; i < 8; ++i) {
-        const std::string path = folder + "/0" + std::to_string(i) + ".wmf";
+    void (*const draw[GenreCount])(Picture&) = {fish, apple, flower, car, pisa, music, computer, pot};
+    for (int i = 0; i < GenreCount; ++i) {
+        const std::string path = folder + "/" + genrePictureFile(i);
         Picture picture(path);
         draw[i](picture);
         picture.finish();

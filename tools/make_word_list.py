@@ -11,7 +11,20 @@ ten boxes, so no word is longer than ten characters (blanks count).
 Run from the repository root:  python3 tools/make_word_list.py
 """
 
+import os
+import re
 import sys
+
+
+def rule(header, name):
+    """A number the game's rules name, read from their header."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "rules", header)
+    with open(path, encoding="utf-8") as f:
+        return int(re.search(r"inline constexpr \w+ " + name + r" = (\d+);", f.read()).group(1))
+
+
+GENRE_COUNT = rule("session/Session.h", "GenreCount")
+MAX_SECTION_WORDS = rule("game/Deal.h", "MaxSectionWords")
 
 SECTIONS = [
     ("Animali", """
@@ -126,10 +139,12 @@ def words_of(text):
 
 def build():
     out = bytearray()
+    if len(SECTIONS) != GENRE_COUNT:
+        sys.exit(f"{len(SECTIONS)} sections, want one a genre ({GENRE_COUNT})")
     for genre, text in SECTIONS:
         words = words_of(text)
-        if not 60 <= len(words) <= 101:
-            sys.exit(f"{genre}: {len(words)} words, want 60..101")
+        if not 60 <= len(words) <= MAX_SECTION_WORDS:
+            sys.exit(f"{genre}: {len(words)} words, want 60..{MAX_SECTION_WORDS}")
         seen = set()
         for w in words:
             if w != w.upper() or len(w) > 10 or w in seen:

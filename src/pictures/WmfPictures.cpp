@@ -1,13 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+// The genre pictures: a metafile read from its file and played onto an image.
+
 #include "Pictures.h"
-
-#include "WmfPlayer.h"
 #include "platform/Files.h"
+#include "wmf/Drawing.h"
+#include "wmf/Player.h"
+#include "wmf/Records.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+
+// libUEMF locates and decodes the records; the header is read first, then
+// every record is played in turn onto a canvas of the picture's size.
+Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, double scale)
+{
+    const Result<wmf::Frame> frame = wmf::readFrame(bytes);
+    if (!frame.ok()) return {{}, frame.error};
+    const QSize size = frame.value.size;
+    const double largest = wmf::Canvas::MaxSide / double(std::max({size.width(), size.height(), 1}));
+    wmf::Canvas canvas(size, std::clamp(scale, 1.0, std::max(1.0, largest)));
+    if (!canvas.ready()) return {{}, Error::NoMemory};
+    const auto* begin = reinterpret_cast<const char*>(bytes.data());
+    wmf::RecordReader reader(begin + frame.value.recordsStart, begin + bytes.size());
+    wmf::Player player(frame.value, canvas);
+    for (;;) {
+        wmf::Record record;
+        switch (reader.next(record)) {
+        case wmf::RecordReader::Step::End: return {canvas.finish(), Error::None};
+        case wmf::RecordReader::Step::Truncated: return {{}, Error::Truncated};
+        case wmf::RecordReader::Step::Damaged: return {{}, Error::Damaged};
+        case wmf::RecordReader::Step::Record: break;
+        }
+        player.play(record);
+        if (canvas.exhausted()) return {{}, Error::TooComplex};
+    }
+}
 
 Result<QImage> WmfPictures::load(const std::string& fileName, double scale)
 {

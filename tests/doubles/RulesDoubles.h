@@ -8,7 +8,6 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "platform/Random.h"
 
 #include <deque>
 #include <functional>

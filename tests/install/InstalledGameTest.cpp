@@ -6,7 +6,7 @@
 // letter carried, F2. The name and the score must land in the player's folder
 // and come back at the next start. check_install.sh installs the game and
 // runs this with PAROLIX_INSTALLED_PREFIX and a fresh XDG_DATA_HOME.
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "gamewindow/Form2.h"
 #include "launcher/Parolix.h"
 

@@ -19,8 +19,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Tile colours of the launcher, genre by genre, to see the pictures as a player will.
-const QColor kTileColours[8] = {QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
-                                QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255)};
+const QColor kTileColours[GenreCount] = {QColor(128, 0, 0),     QColor(128, 0, 128),   QColor(128, 128, 0),
+                                         QColor(192, 192, 192), QColor(128, 128, 128), QColor(0, 0, 255),
+                                         QColor(0, 255, 0),     QColor(0, 255, 255)};
 
 void saveSnapshot(const QImage& image, const QString& name)
 {
@@ -37,7 +38,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
     QImage sheet(4 * 117 * scale, 2 * 111 * scale, QImage::Format_ARGB32);
     sheet.fill(Qt::white);
     QPainter sheetPainter(&sheet);
-    for (int genre = 0; genre < 8; ++genre) {
+    for (int genre = 0; genre < GenreCount; ++genre) {
         const std::string name = genrePictureFile(genre);
         const Result<QImage> loaded = pictures.load(name);
         const QImage& image = loaded.value;
@@ -59,7 +60,8 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
 
         saveSnapshot(image, QString("genre_%1.png").arg(genre));
         saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));
-        const QRect tile((genre % 4) * 117 * scale, (genre / 4) * 111 * scale, 117 * scale, 111 * scale);
+        const QRect tile((genre % (GenreCount / 2)) * 117 * scale, (genre / (GenreCount / 2)) * 111 * scale,
+                         117 * scale, 111 * scale);
         sheetPainter.fillRect(tile.adjusted(4, 4, -4, -4), kTileColours[genre]);
         sheetPainter.drawImage(QRect(tile.topLeft() + QPoint(6 * scale, 7 * scale), image.size() * scale), image);
     }

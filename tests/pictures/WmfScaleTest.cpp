@@ -3,8 +3,8 @@
 
 // Pictures drawn for a high-density screen: more pixels to each of the
 // picture's own, the same size and places, the thinnest lines as thick.
+#include "Pictures.h"
 #include "WmfBuilder.h"
-#include "WmfPlayer.h"
 
 #include <QColor>
 #include <gtest/gtest.h>

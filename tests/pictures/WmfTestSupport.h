@@ -4,8 +4,8 @@
 #pragma once
 // What the metafile player's tests share: pictures of a known size, the
 // player run on an exact-size copy of the bytes, and pixel checks.
+#include "Pictures.h"
 #include "WmfBuilder.h"
-#include "WmfPlayer.h"
 
 #include <QColor>
 #include <cstdlib>

@@ -3,10 +3,8 @@
 
 #include "LauncherFixture.h"
 
-#include "ui/LinkLabel.h"
-#include "ui/Messages.h"
-
 #include "ui/Look.h"
+#include "ui/Messages.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -86,7 +86,7 @@ TEST_F(GameWindow, ReleasesOnTheEdgesOfTheTargetAreaPlaceNothing)
     press(GameWindow::inSlot(1));
     release({edge + 1, 79});
     EXPECT_EQ(s.BoxRows[1], "GA T ");
-    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(s.Score, pointsFor(1));
 }
 
 TEST_F(GameWindow, NothingToTakeBeeps)
@@ -107,7 +107,7 @@ TEST_F(GameWindow, NothingToTakeBeeps)
     EXPECT_EQ(fp.sound.beeps, 2);
     EXPECT_FALSE(form->Picture2->isVisible());
     release(GameWindow::inSlot(2));
-    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(s.Score, pointsFor(1));
 }
 
 TEST_F(GameWindow, APressOnATargetBoxShowsNoDropUntilTheRelease)
@@ -140,7 +140,7 @@ TEST_F(GameWindow, EveryButtonCarries)
     EXPECT_EQ(s.BoxRows[1], "GA T ");
     carry(3, 1, 3, Qt::MiddleButton);
     EXPECT_EQ(s.BoxRows[1], "GATT ");
-    EXPECT_EQ(s.Score, 16);
+    EXPECT_EQ(s.Score, pointsFor(2));
     EXPECT_FALSE(form->Picture2->isVisible());
 }
 

@@ -3,6 +3,8 @@
 
 #include "GameWindowFixture.h"
 
+#include "game/Play.h"
+
 #include <QPainter>
 
 std::string wordList(std::initializer_list<std::pair<std::string, std::vector<std::string>>> sections)
@@ -46,9 +48,9 @@ void GameWindow::SetUp()
     s.PlayerName = "TESTER";
     s.HelpPercentStart = 41;
     s.HelpPercent = 41;
-    const QColor colours[8] = {Qt::darkGreen,  Qt::red,   Qt::magenta,  Qt::blue,
-                               Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
-    for (int g = 0; g < 8; ++g) fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g]);
+    const QColor colours[GenreCount] = {Qt::darkGreen,  Qt::red,   Qt::magenta,  Qt::blue,
+                                        Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
+    for (int g = 0; g < GenreCount; ++g) fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g]);
     fp.clock.times = {1000.0};
 }
 
@@ -101,6 +103,14 @@ QPoint GameWindow::inBox(int row, int column) const
 {
     const Point p = board::targetPoint(row, column, form->ScaleWidth());
     return {p.x + 8, p.y - 40};
+}
+
+int32_t GameWindow::pointsFor(int letters) const
+{
+    Session fresh;
+    fresh.HelpPercent = s.HelpPercent;
+    for (int i = 0; i < letters; ++i) play::scoreRightLetter(fresh);
+    return fresh.Score;
 }
 
 void GameWindow::carry(int slot, int row, int column, Qt::MouseButton b)

@@ -6,7 +6,7 @@
 // clock, a word list in memory and generated genre pictures.
 
 #include "doubles/Doubles.h"
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "gamewindow/BoardCanvas.h"
 #include "gamewindow/Form2.h"
 #include "ui/Look.h"
@@ -92,6 +92,9 @@ protected:
     }
     // Carries the letter of pool slot `slot` to box (row, column).
     void carry(int slot, int row, int column, Qt::MouseButton b = Qt::LeftButton);
+    // What this many right letters score from nothing at the session's help
+    // percentage, as the rules count them.
+    int32_t pointsFor(int letters) const;
     // A point inside pool slot s and inside target box (row, column).
     static QPoint inSlot(int s);
     QPoint inBox(int row, int column) const;

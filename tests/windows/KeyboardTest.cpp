@@ -6,7 +6,7 @@
 #include "LauncherFixture.h"
 
 #include "doubles/Within.h"
-#include "game/KeyboardPlay.h"
+#include "game/Play.h"
 #include "gamewindow/BoardKeys.h"
 #include "gamewindow/Form2Text.h"
 

@@ -11,7 +11,7 @@ void Launcher::SetUp()
     QApplication::setQuitOnLastWindowClosed(false);
     fp.files.content["lexorda.DAT"] = readDataFile("lexorda.DAT");
     fp.files.content["LEXORDA.htm"] = "<html></html>";
-    for (int t = 0; t < 8; ++t) fp.pictures.images[genrePictureFile(t)] = standInPicture(t);
+    for (int t = 0; t < GenreCount; ++t) fp.pictures.images[genrePictureFile(t)] = standInPicture(t);
     fp.clock.times = {36000.0};
     // Plenty of varied draws for the deals of several games.
     uint32_t x = 12345;
@@ -96,7 +96,7 @@ Form3* Launcher::aboutBox()
 void Launcher::useShippedPictures()
 {
     WmfPictures shipped(PAROLIX_DATA_DIR);
-    for (int t = 0; t < 8; ++t) {
+    for (int t = 0; t < GenreCount; ++t) {
         std::string name = genrePictureFile(t);
         QImage picture = shipped.load(name).value;
         if (!picture.isNull()) fp.pictures.images[name] = picture;

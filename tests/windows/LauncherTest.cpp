@@ -4,9 +4,8 @@
 #include "LauncherFixture.h"
 
 #include "desktop/Platform.h"
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 #include "records/PlayerSettings.h"
-#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
@@ -39,14 +38,15 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
     EXPECT_EQ(f.Label2->text(), f.Label5->text());
 
-    const QRect tiles[8] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},  {392, 46, 117, 111},
-                            {20, 196, 117, 111}, {145, 196, 117, 111}, {269, 196, 117, 111}, {394, 196, 117, 111}};
-    const char* names[8] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
-                            "Citta' Italia", "Musica", "Computer", "In Cucina"};
-    for (int t = 0; t < 8; ++t) {
+    const QRect tiles[GenreCount] = {{18, 46, 117, 111},   {143, 46, 117, 111}, {267, 46, 117, 111},
+                                     {392, 46, 117, 111},  {20, 196, 117, 111}, {145, 196, 117, 111},
+                                     {269, 196, 117, 111}, {394, 196, 117, 111}};
+    const char* names[GenreCount] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
+                                     "Citta' Italia", "Musica", "Computer", "In Cucina"};
+    for (int t = 0; t < GenreCount; ++t) {
         SCOPED_TRACE(t);
         EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
-        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < 4 ? 160 : 310, 119, 15));
+        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < GenreCount / 2 ? 160 : 310, 119, 15));
         EXPECT_EQ(f.pittura[t]->toolTip(), names[t]);
         EXPECT_EQ(f.Label3[t]->text(), names[t]);
         EXPECT_EQ(s.GenreNames[t], names[t]);
@@ -71,7 +71,7 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     // tile's palette colour where its picture leaves the tile bare.
     QImage shot = f.grab().toImage();
     EXPECT_EQ(shot.pixelColor(5, 5), QColor(192, 192, 192));
-    for (int t = 0; t < 8; ++t) {
+    for (int t = 0; t < GenreCount; ++t) {
         SCOPED_TRACE(t);
         QPoint bare = tiles[t].bottomRight() - QPoint(10, 10);
         EXPECT_EQ(shot.pixelColor(bare), QColor(Palette[t + 4].r, Palette[t + 4].g, Palette[t + 4].b));
@@ -94,7 +94,7 @@ TEST_F(Launcher, SnapshotWithShippedPictures)
 {
     useShippedPictures();
     open();
-    for (int t = 0; t < 8; ++t) EXPECT_FALSE(launcher->pittura[t]->picture().isNull()) << t;
+    for (int t = 0; t < GenreCount; ++t) EXPECT_FALSE(launcher->pittura[t]->picture().isNull()) << t;
     snapshot(launcher.get(), "launcher");
 }
 
@@ -141,12 +141,13 @@ TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
         {Error::TooComplex, "disegno troppo complesso"},
         {Error::NoMemory, "memoria insufficiente per l'immagine"},
     };
-    // Eight tiles a launcher: the kinds in turns of eight.
-    for (size_t first = 0; first < std::size(kinds); first += 8) {
+    // A tile a genre: the kinds in turns of as many.
+    constexpr size_t Tiles = GenreCount;
+    for (size_t first = 0; first < std::size(kinds); first += Tiles) {
         fp.pictures.errors.clear();
         fp.dialogs.shown.clear();
         std::string list;
-        for (size_t k = first; k < std::min(first + 8, std::size(kinds)); ++k) {
+        for (size_t k = first; k < std::min(first + Tiles, std::size(kinds)); ++k) {
             const std::string file = genrePictureFile(static_cast<int>(k - first));
             fp.pictures.errors[file] = kinds[k].first;
             list += (list.empty() ? "" : ", ") + file + " (" + kinds[k].second + ")";
@@ -235,9 +236,9 @@ TEST_F(Launcher, TileOpensTheGameOfItsGenre)
 
     launcher->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
-    QTest::mouseClick(launcher->pittura[7], Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::mouseClick(launcher->pittura[GenreCount - 1], Qt::LeftButton, {}, QPoint(40, 40));
     settle();
-    EXPECT_EQ(s.GenreIndex, 7);
+    EXPECT_EQ(s.GenreIndex, GenreCount - 1);
     EXPECT_EQ(launcher->gameWindow(), game);
     int games = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) games += qobject_cast<Form2*>(w) && w->isVisible();

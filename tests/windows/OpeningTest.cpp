@@ -207,7 +207,7 @@ TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)
     EXPECT_EQ(pixel(2, 2), White);
     EXPECT_TRUE(fp.dialogs.shown.empty());
     carry(1, 1, 1);
-    EXPECT_EQ(s.Score, 8);
+    EXPECT_EQ(s.Score, pointsFor(1));
 }
 
 TEST_F(GameWindow, ClockShowsTheMinutesAndSecondsOfTheRound)

@@ -5,7 +5,6 @@
 // Turns each record into a change of state or into painting: keeps the
 // device context, the object table and the saved states.
 
-#include "wmf/Canvas.h"
 #include "wmf/Drawing.h"
 #include "wmf/Objects.h"
 #include "wmf/Records.h"

@@ -6,8 +6,87 @@
 // for it: the rules, the keyboard play, the canvas and the window. Each check
 // keeps to the session's arrays, whatever its counts say.
 
-#include "game/BoardGeometry.h"
 #include "session/Session.h"
+
+// Where every letter cell of the board lies, in pixels of the game window's
+// client area. Drawing and hit tests both use these, so they always agree.
+
+struct Point {
+    int x, y;
+    bool operator==(const Point&) const = default;
+};
+
+struct Box {
+    int left, top, right, bottom; // both corners included
+    bool operator==(const Box&) const = default;
+};
+
+struct Cell {
+    int row = 0, column = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+namespace board {
+
+inline constexpr int CellWidth = 30;
+inline constexpr int CellHeight = 50;
+inline constexpr int PoolColumns = 10;
+inline constexpr int PoolTop = 128;      // the pool area starts below this
+inline constexpr int PoolRight = 300;    // ... and left of this
+inline constexpr int TargetTop = 78;     // the target area starts below this
+inline constexpr int TargetMargin = 300; // ... and this far from the right edge
+
+// Reference point of pool slot s (1-based).
+inline Point poolPoint(int s)
+{
+    return {5 + CellWidth * ((s - 1) % PoolColumns), 190 + CellHeight * ((s - 1) / PoolColumns)};
+}
+
+// Reference point of letter i of word j, for a client area this wide.
+inline Point targetPoint(int j, int i, int clientWidth)
+{
+    return {clientWidth - TargetMargin + CellWidth * (i - 1), 80 + CellHeight * j};
+}
+
+// The parts of a cell around its reference point.
+inline Box fillBox(Point p)
+{
+    return {p.x - 5, p.y - 60, p.x + 21, p.y - 20};
+}
+inline Box outlineBox(Point p)
+{
+    return {p.x - 6, p.y - 61, p.x + 22, p.y - 19};
+}
+inline Point letterPos(Point p)
+{
+    return {p.x - 4, p.y - 64};
+} // top-left of the text cell
+// The short bar under a box that marks a letter the player placed.
+inline Box placedBar(Point p)
+{
+    return {p.x - 5, p.y - 18, p.x + 20, p.y - 16};
+}
+// The middle of the filled box: a press or release there hits the cell.
+inline Point middle(Point p)
+{
+    return {p.x + 8, p.y - 40};
+}
+// The frame that marks the box a carried letter would drop into by keys: it
+// clears both the box and the drag tile hovering over its middle.
+inline Box cursorFrame(Point p)
+{
+    return {p.x - 10, p.y - 68, p.x + 26, p.y - 15};
+}
+inline constexpr int CursorFrameWidth = 3;
+
+// The pool slot under (x, y), or 0 outside the pool area.
+int poolSlotAt(double x, double y);
+
+// The target cell under (x, y): row and column, or row 0 outside the target
+// area. The cell need not hold a box; callers check the row and column.
+Cell targetCellAt(double x, double y, int clientWidth);
+
+} // namespace board
 
 namespace board {
 

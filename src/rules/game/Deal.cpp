@@ -7,6 +7,28 @@
 
 #include <cmath>
 
+Result<int> readSection(Files& files, const std::string& genre, GenreWords& words)
+{
+    int count = 0;
+    bool inSection = false;
+    const Error e = files.readLines(
+        WordListFile,
+        [&](std::string_view line) {
+            if (!line.empty() && line[0] == SectionMark) {
+                if (inSection) return false; // the next header ends the section
+                inSection = line.substr(1) == genre;
+                return true;
+            }
+            if (inSection) {
+                if (count >= MaxSectionWords) return false;
+                words.slot[count++] = std::string(line);
+            }
+            return true;
+        },
+        MaxWordLength);
+    return {e == Error::None ? count : 0, e};
+}
+
 void revealHelpLetters(Session& s, int row, Random& random)
 {
     const std::string& word = s.Words[row];

@@ -6,6 +6,7 @@
 // carried letter may be dropped, what a placed letter is worth and when the
 // board is complete. The game window draws; these decide.
 
+#include "game/Board.h"
 #include "session/Session.h"
 
 #include <cstddef>
@@ -55,8 +56,10 @@ enum class Release {
 // letter goes into the empty box and is checked.
 Release release(Session& s, double x, double y, int clientWidth);
 
-// Points of a right letter: 300 / HelpPercent (a help percentage of 0 counts
-// as 1 and is left at 1), added to Score rounded half to even.
+// Points of a right letter: RightLetterPoints / HelpPercent (a help
+// percentage of 0 counts as 1 and is left at 1), added to Score rounded half
+// to even.
+inline constexpr int RightLetterPoints = 300;
 void scoreRightLetter(Session& s);
 
 // The completion bonus: floor(score + 100 / (elapsed / letters)). A board
@@ -73,3 +76,41 @@ void addTimeBonus(Session& s);
 std::string scoreCaption(int32_t score);
 
 } // namespace play
+
+// The round clock: whole seconds since the deal and the caption of the clock
+// label ("Min. 2  Sec. 7").
+
+// Whole seconds from startTime to now, both in seconds since midnight. A round
+// that runs across midnight keeps counting instead of going negative; a
+// system clock set back by up to half a day reads as no time passed.
+double elapsedSeconds(double now, double startTime);
+
+// "Min." and the minutes, "  Sec." and the seconds, each with its sign place.
+std::string clockCaption(double elapsedSeconds);
+
+// Playing without a mouse: which pool slot a typed letter takes, and how the
+// cursor box moves among the empty target boxes. The window turns keys into
+// the same presses and releases the mouse makes; these only choose where.
+
+namespace keyboard {
+
+// The pool slot a typed letter (code page 1252) takes: the first slot, in pool
+// order, whose letter is still there and equals the key once both are upper-
+// cased, so "a" takes "A" and an accented letter only takes itself. 0 when
+// no such letter is left.
+int slotForKey(const Session& s, char key);
+
+// The first empty box in reading order; row 0 when there is none.
+Cell firstEmptyBox(const Session& s);
+
+enum class Move { Left, Right, Up, Down, Next, Previous };
+
+// Where the cursor box goes from `from`. Left and right: the next empty box
+// that way in the same row, wrapping round the row. Up and down: the nearest
+// empty box (the left one of two as near) of the next row that way holding
+// one; at the top or bottom it stays. Next and previous: the empty boxes in
+// reading order, wrapping round the board. A cursor that marks no empty box
+// (the board changed under it) goes to the first empty box.
+Cell moveCursor(const Session& s, Cell from, Move m);
+
+} // namespace keyboard

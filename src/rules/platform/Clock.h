@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-
 // Time of day, as the game clock and the random generator's seed use it.
+
+#include <cstdint>
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -14,4 +16,26 @@ public:
 class SystemClock : public Clock {
 public:
     double secondsSinceMidnight() override;
+};
+
+// Uniform numbers in [0, 1) with reseeding from a number.
+class Random {
+public:
+    virtual ~Random() = default;
+    virtual double next() = 0;
+    // The game reseeds from the time of day, often with the very same value
+    // several times in one deal.
+    virtual void reseed(double seed) = 0;
+};
+
+// A reseed mixes the value into the current state instead of restarting from
+// it, so equal seeds in a row still give fresh draws.
+class MixingRandom : public Random {
+public:
+    explicit MixingRandom(uint64_t state = 0x9E3779B97F4A7C15ull) : state_(state) {}
+    double next() override;
+    void reseed(double seed) override;
+
+private:
+    uint64_t state_;
 };

@@ -10,10 +10,14 @@
 #include <cstdint>
 #include <string>
 
+// The genres a player chooses from, each with its name and picture.
+inline constexpr int GenreCount = 8;
+
 struct Session {
-    // Genre tables, filled by the launcher at start-up; slot 8 stays empty.
-    std::array<std::string, 9> GenreNames{};
-    std::array<std::string, 9> GenreImageFiles{};
+    // Genre tables, filled by the launcher at start-up; the slot past the
+    // last genre stays empty.
+    std::array<std::string, GenreCount + 1> GenreNames{};
+    std::array<std::string, GenreCount + 1> GenreImageFiles{};
 
     int16_t GenreIndex = 0;
     std::string PlayerName; // code page 1252
@@ -56,7 +60,7 @@ struct Session {
     char lostLetter() const { return static_cast<char>(BoardState); }
 
     // The genre being played, as an index the genre tables always hold
-    // (slot 8, empty, for anything out of range).
+    // (the empty slot past the last genre for anything out of range).
     size_t genreSlot() const
     {
         return GenreIndex >= 0 && GenreIndex < static_cast<int16_t>(GenreNames.size() - 1)
@@ -65,8 +69,22 @@ struct Session {
     }
 };
 
-// The genre table the launcher fills in at start-up.
-void fillGenreTables(Session& s);
-
 // The picture file of genre t: "00.wmf" for genre 0.
-std::string genrePictureFile(int t);
+inline std::string genrePictureFile(int t)
+{
+    std::string name = "0";
+    name += std::to_string(t);
+    name += ".wmf";
+    return name;
+}
+
+// The genre table the launcher fills in at start-up.
+inline void fillGenreTables(Session& s)
+{
+    static const char* const names[GenreCount] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
+                                                  "Citta' Italia", "Musica", "Computer", "In Cucina"};
+    for (int t = 0; t < GenreCount; ++t) {
+        s.GenreNames[t] = names[t];
+        s.GenreImageFiles[t] = genrePictureFile(t);
+    }
+}

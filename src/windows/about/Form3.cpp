@@ -5,7 +5,6 @@
 
 #include "Identity.h"
 #include "desktop/Platform.h"
-#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
 

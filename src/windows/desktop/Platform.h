@@ -10,7 +10,6 @@
 #include "Pictures.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "platform/Random.h"
 
 #include <QCursor>
 #include <QString>

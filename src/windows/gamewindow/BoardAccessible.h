@@ -9,7 +9,7 @@
 // tells the board when it changed, and what a reader would now read
 // differently is announced then.
 
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 
 #include <functional>
 

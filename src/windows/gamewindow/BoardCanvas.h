@@ -9,7 +9,7 @@
 // each of the board's), while every board coordinate stays in the board's
 // own pixels. On a screen of another density the board is drawn anew, from
 // the picture and every cell and letter drawn since. Cells are drawn around
-// their reference points (game/BoardGeometry.h); letters are printed at a
+// their reference points (game/Board.h); letters are printed at a
 // text position that moves on as it prints. Beside it, the two little
 // widgets that lie on it: the drag tile and the genre picture.
 

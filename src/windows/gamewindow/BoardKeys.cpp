@@ -4,7 +4,7 @@
 #include "gamewindow/BoardKeys.h"
 
 #include "desktop/Platform.h"
-#include "game/KeyboardPlay.h"
+#include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"
 #include "session/Cp1252.h"

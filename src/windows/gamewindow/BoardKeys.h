@@ -8,7 +8,7 @@
 // a release at the marked box's middle, Escape a release outside the boxes.
 // Keys with Ctrl, Alt or Meta belong to the menus and are left alone.
 
-#include "game/BoardGeometry.h"
+#include "game/Board.h"
 
 #include <functional>
 

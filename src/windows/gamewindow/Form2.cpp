@@ -9,7 +9,6 @@
 #include "gamewindow/Form2.h"
 
 #include "desktop/Platform.h"
-#include "game/ClockText.h"
 #include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"

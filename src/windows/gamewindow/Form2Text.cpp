@@ -3,8 +3,8 @@
 
 #include "gamewindow/Form2Text.h"
 
+#include "game/Deal.h"
 #include "game/Play.h"
-#include "game/WordList.h"
 #include "records/RecordsTable.h"
 #include "session/Cp1252.h"
 #include "ui/Messages.h"

@@ -9,9 +9,9 @@
 #include "desktop/Platform.h"
 #include "gamewindow/Form2.h"
 #include "launcher/Form1Text.h"
+#include "platform/Result.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
-#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
@@ -23,11 +23,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 // The launcher as a screen reader meets it: a window named by its title,
 // whose heading is read once (its grey shadow, drawn under the red title, is
@@ -107,10 +111,13 @@ std::string picturesFailedMessage(const std::vector<std::pair<std::string, Error
 
 namespace {
 
-// Tile and caption positions in twips, as the game was drawn.
-constexpr int TileLeft[8] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
-constexpr int TileTop[2] = {690, 2940};
-constexpr int CaptionTop[2] = {2400, 4650};
+// Tile and caption positions in twips, as the game was drawn: the genres in
+// two rows.
+constexpr int TileRows = 2;
+constexpr int TilesPerRow = GenreCount / TileRows;
+constexpr int TileLeft[GenreCount] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
+constexpr int TileTop[TileRows] = {690, 2940};
+constexpr int CaptionTop[TileRows] = {2400, 4650};
 
 } // namespace
 
@@ -156,8 +163,8 @@ void Form1::createTitle(const QFont& font)
 void Form1::createGenreTiles()
 {
     const QFont captionFont = gameFont("Tahoma", 9.75, false);
-    for (int t = 0; t < 8; ++t) {
-        int row = t / 4;
+    for (int t = 0; t < GenreCount; ++t) {
+        int row = t / TilesPerRow;
         pittura[t] = new GenreTile(static_cast<int16_t>(t), this);
         pittura[t]->setGeometry(twipRect(TileLeft[t], TileTop[row], 1755, 1665));
         connect(pittura[t], &GenreTile::clicked, this, &Form1::pittura_Click);
@@ -234,8 +241,8 @@ void Form1::nameForScreenReaders()
 void Form1::setTabOrders()
 {
     setTabOrder(Text1, pittura[0]);
-    for (int t = 0; t < 7; ++t) setTabOrder(pittura[t], pittura[t + 1]);
-    setTabOrder(pittura[7], Command1);
+    for (int t = 0; t + 1 < GenreCount; ++t) setTabOrder(pittura[t], pittura[t + 1]);
+    setTabOrder(pittura[GenreCount - 1], Command1);
     setTabOrder(Command1, Command2);
 }
 
@@ -252,7 +259,7 @@ void Form1::Form_Load()
 
     fillGenreTables(session_);
     std::vector<std::pair<std::string, Error>> missing;
-    for (int i = 1; i <= 8; ++i) {
+    for (int i = 1; i <= GenreCount; ++i) {
         int t = i - 1;
         const std::string file = genrePictureFile(t);
         const Result<QImage> picture = platform_.pictures.load(file, devicePixelRatioF());
@@ -489,4 +496,153 @@ void Form1::finishClickOn(QWidget* target)
             b->click();
         }
     });
+}
+
+namespace {
+constexpr int Border = 2; // the classic sunken picture-box border
+// The focus frame lies in the few pixels between a tile and its caption: a
+// yellow band edged in black, which stands out from the grey window and from
+// every tile colour, dark or light.
+constexpr int FrameWidth = 4;
+
+// A screen reader hears a tile as a button named after its genre, and can
+// press it.
+class TileAccessible : public QAccessibleWidget {
+public:
+    explicit TileAccessible(GenreTile* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        auto* tile = static_cast<GenreTile*>(widget());
+        if (action == pressAction()) emit tile->clicked(tile->index());
+    }
+};
+
+// The frame around the tile with the focus, lying just outside the tile.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QColor yellow(255, 255, 0), colours[FrameWidth] = {Qt::black, yellow, yellow, Qt::black};
+        for (int i = 0; i < FrameWidth; ++i) {
+            const QRect r = rect().adjusted(i, i, -i, -i);
+            p.fillRect(r.left(), r.top(), r.width(), 1, colours[i]);
+            p.fillRect(r.left(), r.bottom(), r.width(), 1, colours[i]);
+            p.fillRect(r.left(), r.top(), 1, r.height(), colours[i]);
+            p.fillRect(r.right(), r.top(), 1, r.height(), colours[i]);
+        }
+    }
+};
+
+QAccessibleInterface* tileAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("GenreTile") && object && object->isWidgetType())
+        return new TileAccessible(static_cast<GenreTile*>(object));
+    return nullptr;
+}
+} // namespace
+
+GenreTile::GenreTile(int16_t index, QWidget* parent) : ClickReporter<QWidget>(parent), index_(index)
+{
+    setMouseTracking(true);
+    // A click on a tile takes the focus from the name box, so the name is
+    // saved before the game starts; the tab order runs over the tiles too.
+    setFocusPolicy(Qt::StrongFocus);
+    static const bool factory = (QAccessible::installFactory(tileAccessible), true);
+    (void)factory;
+    if (parent) focusFrame_ = new FocusFrame(parent);
+}
+
+void GenreTile::setPicture(const QImage& picture, RatioPicture::Draw again)
+{
+    picture_ = RatioPicture(picture, std::move(again));
+    update();
+}
+
+void GenreTile::setBackground(const QColor& colour)
+{
+    background_ = colour;
+    update();
+}
+
+void GenreTile::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect inner = rect().adjusted(Border, Border, -Border, -Border);
+    p.fillRect(inner, background_);
+    const QImage& picture = picture_.at(devicePixelRatioF());
+    if (!picture.isNull()) {
+        p.setClipRect(inner);
+        QSize size = picture.deviceIndependentSize().toSize();
+        // A picture larger than the box is shrunk to fit; a smaller one sits
+        // in the top-left corner, as in a picture box.
+        if (size.width() > inner.width() || size.height() > inner.height())
+            size.scale(inner.size(), Qt::KeepAspectRatio);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(inner.topLeft(), size), picture);
+        p.setClipping(false);
+    }
+    // Sunken 3-D border: grey and black above and left, white and light grey
+    // below and right.
+    const QColor dark(128, 128, 128), darker(0, 0, 0), light(255, 255, 255), lighter(192, 192, 192);
+    int r = width() - 1, b = height() - 1;
+    p.setPen(dark);
+    p.drawLine(0, 0, r - 1, 0);
+    p.drawLine(0, 0, 0, b - 1);
+    p.setPen(darker);
+    p.drawLine(1, 1, r - 2, 1);
+    p.drawLine(1, 1, 1, b - 2);
+    p.setPen(light);
+    p.drawLine(0, b, r, b);
+    p.drawLine(r, 0, r, b);
+    p.setPen(lighter);
+    p.drawLine(1, b - 1, r - 1, b - 1);
+    p.drawLine(r - 1, 1, r - 1, b - 1);
+}
+
+void GenreTile::keyPressEvent(QKeyEvent* e)
+{
+    const bool press = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (!press || (e->modifiers() & ~Qt::KeypadModifier)) return QWidget::keyPressEvent(e);
+    e->accept();
+    if (!e->isAutoRepeat()) emit clicked(index_);
+}
+
+void GenreTile::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    if (!focusFrame_) return;
+    focusFrame_->stackUnder(this);
+    focusFrame_->show();
+}
+
+void GenreTile::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (focusFrame_) focusFrame_->hide();
+}
+
+void GenreTile::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    placeFocusFrame();
+}
+
+void GenreTile::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    placeFocusFrame();
+}
+
+void GenreTile::placeFocusFrame()
+{
+    if (focusFrame_) focusFrame_->setGeometry(geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
 }

@@ -4,7 +4,7 @@
 #include "launcher/Parolix.h"
 
 #include "Identity.h"
-#include "game/WordList.h"
+#include "game/Deal.h"
 #include "platform/Files.h"
 #include "ui/Look.h"
 

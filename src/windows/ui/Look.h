@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QRect>
@@ -140,4 +142,53 @@ public:
 private:
     QImage image_;
     Draw again_;
+};
+
+// A control that reports clicks and every mouse move over it, for the web
+// address labels and the genre tiles. A click is a left press and a left
+// release on the control itself, as a button counts it.
+template <typename Base> class ClickReporter : public Base {
+public:
+    using Base::Base;
+
+protected:
+    virtual void clickedOn() = 0;
+    virtual void movedOver() = 0;
+
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        movedOver();
+        e->accept();
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        pressed_ = e->button() == Qt::LeftButton;
+        e->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        e->accept();
+        const bool click = pressed_ && e->button() == Qt::LeftButton && this->rect().contains(e->position().toPoint());
+        pressed_ = false;
+        if (click) clickedOn();
+    }
+
+private:
+    bool pressed_ = false;
+};
+
+// A label that reports clicks and every mouse move over it, for the web
+// address labels of the launcher and of the about box.
+class LinkLabel : public ClickReporter<QLabel> {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+private:
+    void clickedOn() override { emit clicked(); }
+    void movedOver() override { emit mouseMoved(); }
 };

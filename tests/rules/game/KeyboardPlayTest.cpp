@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // Which slot a typed letter takes and where the cursor box goes.
-#include "game/KeyboardPlay.h"
+#include "game/Play.h"
 
 #include <gtest/gtest.h>
 

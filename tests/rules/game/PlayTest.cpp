@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "game/Play.h"
-#include "game/ClockText.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // The word list that ships with the game: every genre has a playable section
 // whose words fit a board row and can be told apart on the board.
 #include "doubles/RulesDoubles.h"
-#include "game/WordList.h"
+#include "game/Deal.h"
 #include "platform/Files.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"

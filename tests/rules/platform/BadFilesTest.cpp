@@ -4,7 +4,7 @@
 // Every file the game reads, spoiled in the ways a disk spoils files: the
 // readers carry on and never write anything but their own file.
 #include "doubles/TempFolder.h"
-#include "game/WordList.h"
+#include "game/Deal.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
 
