@@ -149,7 +149,7 @@ TEST(InstalledGame, NameAndScoreLandInThePlayersFolderAndComeBack)
         EXPECT_EQ(launcher.Text1->text(), "ADA");
         Form2* form = openGenre(launcher, 0);
         ASSERT_TRUE(form);
-        form->Records_Click();
+        form->ShowRecords();
         ASSERT_GE(form->List->count(), 2);
         EXPECT_EQ(form->List->item(1)->text().toStdString(), line);
         QTest::keyClick(form, Qt::Key_F2);

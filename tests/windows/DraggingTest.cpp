@@ -174,7 +174,7 @@ TEST_F(GameWindow, AMovementOverTheBoardHidesTheRecordsList)
 {
     scriptCatAndDog();
     open();
-    form->Records_Click();
+    form->ShowRecords();
     ASSERT_TRUE(form->List->isVisible());
     // Over the list itself it stays.
     moveTo({200, 200});
@@ -182,7 +182,7 @@ TEST_F(GameWindow, AMovementOverTheBoardHidesTheRecordsList)
     moveTo({500, 400});
     EXPECT_FALSE(form->List->isVisible());
     // A click on the list hides it too.
-    form->Records_Click();
+    form->ShowRecords();
     ASSERT_TRUE(form->List->isVisible());
     press({200, 200});
     release({200, 200});

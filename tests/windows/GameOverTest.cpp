@@ -214,7 +214,7 @@ TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
     scriptCatAndDog();
     fp.files.content["LexOrda.Sco"] = "MARIO      250     Frutti\r\n";
     open();
-    form->Records_Click();
+    form->ShowRecords();
     EXPECT_TRUE(form->List->isVisible());
     EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 202));
     ASSERT_EQ(form->List->count(), 2);

@@ -124,7 +124,7 @@ TEST_F(GameWindow, EachBoardKeyDoesItsOwnThing)
     key(form, Qt::Key_Escape);
     EXPECT_EQ(s.PoolRemaining, "   FANTECAMMELLOGIRAFFA");
     EXPECT_FALSE(game()->Picture2->isVisible());
-    game()->Records_Click();
+    game()->ShowRecords();
     ASSERT_TRUE(game()->List->isVisible());
     key(form, Qt::Key_Escape);
     EXPECT_FALSE(game()->List->isVisible());

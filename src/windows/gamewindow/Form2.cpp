@@ -472,11 +472,6 @@ void Form2::ShowRecords()
 
 // ---------------------------------------------------------------- commands
 
-void Form2::Records_Click()
-{
-    ShowRecords();
-}
-
 void Form2::Indietro_Click()
 {
     close();

@@ -39,7 +39,7 @@ public:
     void Form_Load();
 
     // Commands of the menu bar.
-    void Records_Click();   // shows the records table
+    void ShowRecords();     // shows the records table
     void Indietro_Click();  // ends the game: records, end message, unload
     void Nome_Click();      // asks the player's name
     void Difficolt_Click(); // asks the help percentage
@@ -55,14 +55,15 @@ public:
     void Timer1_Timer();
     void List_Click();
 
-    // The controls, named as the game names them.
-    PictureBox* Picture1 = nullptr; // genre picture
-    QLabel* Label1 = nullptr;       // genre name
-    QLabel* Label2 = nullptr;       // clock
-    QLabel* Label3 = nullptr;       // score
-    DragTile* Picture2 = nullptr;   // drag tile
-    QListWidget* List = nullptr;    // records table
-    QTimer* Timer1 = nullptr;       // the one-second clock
+    // The controls, named as the game names them (docs/architecture.md has
+    // the table of what each is).
+    PictureBox* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    DragTile* Picture2 = nullptr;
+    QListWidget* List = nullptr;
+    QTimer* Timer1 = nullptr;
 
     // The client area, which takes the mouse, and what is drawn on it.
     BoardCanvas* clientArea() const { return board_; }
@@ -97,7 +98,6 @@ private:
     // The last message, then the window goes and the launcher is in front.
     void leave(const std::string& message, const std::string& title);
     void UpdateRecords();
-    void ShowRecords();
     void fillList(const RecordLines& lines);
 
     void firstDeal();

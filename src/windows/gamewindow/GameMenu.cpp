@@ -135,7 +135,7 @@ void Form2::createMenu()
 
     QMenu* file = bar->addMenu(toUnicode(File));
     file->setObjectName("File");
-    entry(file, Records, {}, "Records", [this] { Records_Click(); });
+    entry(file, Records, {}, "Records", [this] { ShowRecords(); });
     entry(file, Indietro, QKeySequence(Qt::Key_F2), "Indietro", [this] { Indietro_Click(); });
     entry(file, Nome, QKeySequence(Qt::Key_F3), "Nome", [this] { Nome_Click(); });
     entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", [this] { Difficolt_Click(); });
