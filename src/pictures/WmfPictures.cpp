@@ -14,18 +14,24 @@
 #include <iterator>
 
 // libUEMF locates and decodes the records; the header is read first, then
-// every record is played in turn onto a canvas of the picture's size.
-Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, double scale)
+// every record is played in turn onto a canvas of what shows of the picture.
+Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, const PicturePlace& place, double scale)
 {
     const Result<wmf::Frame> frame = wmf::readFrame(bytes);
     if (!frame.ok()) return {{}, frame.error};
-    const QSize size = frame.value.size;
-    const double largest = wmf::Canvas::MaxSide / double(std::max({size.width(), size.height(), 1}));
-    wmf::Canvas canvas(size, std::clamp(scale, 1.0, std::max(1.0, largest)));
+    // The picture as it stands in its place, and the part of it that shows.
+    QSize drawn = frame.value.size, shown = drawn;
+    if (!place.size.isEmpty()) {
+        if (place.fit == PicturePlace::Fit::Cut) shown = drawn.boundedTo(place.size);
+        else if (drawn.width() > place.size.width() || drawn.height() > place.size.height())
+            drawn = shown = drawn.scaled(place.size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    }
+    const double largest = wmf::Canvas::MaxSide / double(std::max({shown.width(), shown.height(), 1}));
+    wmf::Canvas canvas(shown, std::clamp(scale, 1.0, std::max(1.0, largest)));
     if (!canvas.ready()) return {{}, Error::NoMemory};
     const auto* begin = reinterpret_cast<const char*>(bytes.data());
     wmf::RecordReader reader(begin + frame.value.recordsStart, begin + bytes.size());
-    wmf::Player player(frame.value, canvas);
+    wmf::Player player(frame.value, canvas, QSizeF(drawn) * canvas.scale());
     for (;;) {
         wmf::Record record;
         switch (reader.next(record)) {
@@ -39,7 +45,7 @@ Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, double scale)
     }
 }
 
-Result<QImage> WmfPictures::load(const std::string& fileName, double scale)
+Result<QImage> WmfPictures::load(const std::string& fileName, const PicturePlace& place, double scale)
 {
     DiskFiles files(folder_);
     if (!files.exists(fileName)) return {{}, Error::NotFound};
@@ -55,5 +61,5 @@ Result<QImage> WmfPictures::load(const std::string& fileName, double scale)
     bytes.resize(static_cast<size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), size);
     if (in.gcount() != size) return {{}, Error::Unreadable};
-    return renderWmf(bytes, scale);
+    return renderWmf(bytes, place, scale);
 }

@@ -19,7 +19,7 @@ std::string ScriptedDialogs::input(const std::string& prompt, const std::string&
     return a;
 }
 
-Result<QImage> FakePictures::load(const std::string& fileName, double scale)
+Result<QImage> FakePictures::load(const std::string& fileName, const PicturePlace&, double scale)
 {
     if (auto e = errors.find(fileName); e != errors.end()) return {{}, e->second};
     auto it = images.find(fileName);

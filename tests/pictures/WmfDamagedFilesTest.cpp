@@ -6,6 +6,7 @@
 #include "WmfTestSupport.h"
 
 #include <QElapsedTimer>
+#include <cmath>
 #include <random>
 
 TEST(WmfPlayer, RefusesWhatIsNotAMetafile)
@@ -170,6 +171,63 @@ TEST(WmfPlayer, HugeExtentsAreRefusedOrBounded)
     EXPECT_FALSE(h.ok);
     EXPECT_EQ(h.why, Error::TooComplex);
     EXPECT_LT(clock.elapsed(), 5000);
+}
+
+// Points and records far past what any genre picture has are refused before
+// they are drawn; as many as the limits allow are drawn.
+TEST(WmfPlayer, WorkPastAnyGenrePictureIsRefused)
+{
+    // Rings of points around the picture's middle: many points, little outline.
+    auto rings = [](int polygons, int points) {
+        WmfBuilder b = square();
+        redNoPen(b);
+        std::vector<U_POINT16> ring(static_cast<size_t>(points));
+        for (int i = 0; i < points; ++i) {
+            const double a = 2 * M_PI * i / points;
+            ring[size_t(i)] = {int16_t(750 + 600 * std::cos(a)), int16_t(750 + 600 * std::sin(a))};
+        }
+        for (int k = 0; k < polygons; ++k) b.add(U_WMRPOLYGON_set(uint16_t(points), ring.data()));
+        return b.bytes();
+    };
+    auto states = [](int records) {
+        WmfBuilder b = square();
+        redNoPen(b).rectangle(0, 0, 1500, 1500);
+        for (int i = 0; i < records; ++i) b.add(U_WMRSETBKMODE_set(U_TRANSPARENT));
+        return b.bytes();
+    };
+    const std::pair<std::vector<uint8_t>, bool> cases[] = {
+        {rings(1, 8192), true}, {rings(1, 8193), false}, // one shape
+        {rings(8, 8192), true}, {rings(9, 8000), false}, // all shapes
+        {states(131000), true}, {states(131100), false}, // records
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const Rendered r = render(cases[i].first);
+        EXPECT_EQ(r.ok, cases[i].second) << "case " << i;
+        if (r.ok) EXPECT_COLOR(r.image, 50, 50, 255, 0, 0);
+        else EXPECT_EQ(r.why, Error::TooComplex) << "case " << i;
+        EXPECT_LT(clock.elapsed(), 500) << "case " << i;
+    }
+}
+
+// A picture is drawn only as far as its place shows it: a huge window costs
+// no more than the place, cut there or shrunk to fit.
+TEST(WmfPlayer, DrawsOnlyWhatShowsInItsPlace)
+{
+    WmfBuilder b = WmfBuilder::plain().window(0, 0, 4096, 4096);
+    redNoPen(b).rectangle(0, 0, 2048, 4096);
+    const std::vector<uint8_t> bytes = b.bytes();
+    const QImage cut = renderWmf(bytes, {{640, 480}}).value;
+    EXPECT_EQ(cut.size(), QSize(640, 480));
+    EXPECT_COLOR(cut, 639, 479, 255, 0, 0); // still left of the middle
+    const QImage shrunk = renderWmf(bytes, {{113, 107}, PicturePlace::Fit::Shrink}, 2.0).value;
+    EXPECT_EQ(shrunk.deviceIndependentSize().toSize(), QSize(107, 107));
+    EXPECT_COLOR(shrunk, 100, 100, 255, 0, 0);
+    EXPECT_EMPTY(shrunk, 114, 100);
+    // A picture smaller than its place keeps its own size either way.
+    const QImage small = renderWmf(square().bytes(), {{113, 107}, PicturePlace::Fit::Shrink}).value;
+    EXPECT_EQ(small.size(), QSize(100, 100));
 }
 
 TEST(WmfPlayer, RandomBytesAndDamagedPicturesNeverCrash)

@@ -2,16 +2,24 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "Pictures.h"
+#include "WmfBuilder.h"
+#include "doubles/Doubles.h"
 #include "doubles/TempFolder.h"
+#include "launcher/Form1.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QSet>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -87,5 +95,92 @@ TEST(WmfPictures, MissingOrDamagedFilesGiveAReason)
         const Result<QImage> loaded = pictures.load(name);
         EXPECT_TRUE(loaded.value.isNull()) << name;
         EXPECT_EQ(loaded.error, kind) << name;
+    }
+}
+
+namespace {
+
+// The peak resident memory since the last call, and the memory now, in MiB:
+// the kernel's high-water mark is reset at each call.
+long residentMiB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field))) / 1024;
+    return -1;
+}
+
+} // namespace
+
+// Eight genre pictures a player could copy in, costly in points, records or
+// extent, the largest 15 MB: the launcher still opens within a second and
+// little memory. Those too costly to draw leave their tiles empty and are
+// told in one message; a tiny file with a huge window is drawn at the tile's
+// size.
+TEST(CostlyPictures, TheLauncherOpensWithinASecondInLittleMemory)
+{
+    std::mt19937 random(26);
+    auto zigzags = [&](int polygons, int points, int side) {
+        WmfBuilder b = WmfBuilder::plain().window(0, 0, side, side);
+        b.solidBrush(200, 30, 30).select(0);
+        std::vector<U_POINT16> corners(static_cast<size_t>(points));
+        for (int k = 0; k < polygons; ++k) {
+            for (U_POINT16& p : corners) p = {int16_t(random() % side), int16_t(random() % side)};
+            b.add(U_WMRPOLYGON_set(static_cast<uint16_t>(points), corners.data()));
+        }
+        return b.bytes();
+    };
+    WmfBuilder huge = WmfBuilder::plain().window(0, 0, 4096, 4096);
+    huge.add(U_WMRELLIPSE_set(WmfBuilder::rect(0, 0, 4096, 4096)));
+    WmfBuilder specks = WmfBuilder::plain().window(0, 0, 100, 100);
+    for (int i = 0; i < 130000; ++i) specks.rectangle(i % 100, i / 100 % 100, i % 100 + 1, i / 100 % 100 + 1);
+    const std::vector<uint8_t> files[8] = {zigzags(120, 32000, 100),
+                                           zigzags(120, 32000, 100),
+                                           zigzags(120, 32000, 100),
+                                           zigzags(64, 8000, 100),
+                                           zigzags(64, 512, 100),
+                                           huge.bytes(),
+                                           huge.bytes(),
+                                           specks.bytes()};
+    EXPECT_GT(files[0].size(), 15'000'000u);
+    EXPECT_EQ(files[5].size(), 58u);
+    TempFolder folder;
+    for (int t = 0; t < 8; ++t) folder.write(genrePictureFile(t), std::string(files[t].begin(), files[t].end()));
+
+    FakePlatform fp;
+    fp.files.content["lexorda.DAT"] = readDataFile("lexorda.DAT");
+    WmfPictures pictures(folder.path.string());
+    Platform platform{fp.clock, fp.random, fp.files, fp.dialogs, pictures, fp.shell, fp.pointer, fp.sound, [] {}};
+    Session session;
+    RecordsTable records;
+    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+    const long before = residentMiB("VmRSS:");
+    QElapsedTimer clock;
+    clock.start();
+    {
+        Form1 launcher(session, platform, records);
+        launcher.Form_Load();
+        launcher.show();
+        QCoreApplication::processEvents();
+        const qint64 ms = clock.elapsed();
+        const long grew = residentMiB("VmHWM:") - before;
+        std::printf("eight costly pictures: launcher shown in %lld ms, peak memory %ld MiB above the start\n",
+                    static_cast<long long>(ms), grew);
+        EXPECT_LT(ms, 1000);
+        EXPECT_LT(grew, 60);
+
+        ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+        const std::string& told = fp.dialogs.shown[0].text;
+        for (int t : {0, 1, 2, 3, 4, 7})
+            EXPECT_NE(told.find(genrePictureFile(t) + " (disegno troppo complesso)"), std::string::npos) << told;
+        for (int t : {0, 1, 2, 3, 4, 7}) EXPECT_TRUE(launcher.pittura[t]->picture().isNull()) << t;
+        for (int t : {5, 6}) {
+            const QImage& drawn = launcher.pittura[t]->picture();
+            EXPECT_EQ(told.find(genrePictureFile(t)), std::string::npos);
+            ASSERT_FALSE(drawn.isNull());
+            EXPECT_EQ(drawn.deviceIndependentSize().toSize(), QSize(107, 107));
+            EXPECT_EQ(launcher.pittura[t]->pictureRoom(), QSize(113, 107));
+        }
     }
 }

@@ -18,7 +18,7 @@ TEST(WmfPlayer, DrawsAtAScreensPixelRatio)
     b.add(U_WMRMOVETO_set(U_POINT16{900, 1200})).add(U_WMRLINETO_set(U_POINT16{1500, 1200}));
     for (double scale : {1.0, 1.5, 2.0, 3.0}) {
         SCOPED_TRACE(scale);
-        const QImage image = renderWmf(b.bytes(), scale).value;
+        const QImage image = renderWmf(b.bytes(), {}, scale).value;
         EXPECT_EQ(image.size(), (QSizeF(105, 97) * scale).toSize());
         EXPECT_EQ(image.devicePixelRatio(), scale);
         EXPECT_EQ(image.pixelColor(int(49.5 * scale), int(39.5 * scale)), QColor(255, 0, 0));
@@ -28,7 +28,7 @@ TEST(WmfPlayer, DrawsAtAScreensPixelRatio)
         EXPECT_NEAR(cover, scale, 0.35 * scale);
     }
     // However dense the screen, no side grows past the player's limit.
-    const QImage wide = renderWmf(WmfBuilder::placeable(3000, 100, 96).bytes(), 2.0).value;
+    const QImage wide = renderWmf(WmfBuilder::placeable(3000, 100, 96).bytes(), {}, 2.0).value;
     EXPECT_EQ(wide.width(), 4096);
     EXPECT_NEAR(wide.deviceIndependentSize().width(), 3000, 1);
 }

@@ -12,11 +12,14 @@ namespace wmf {
 
 namespace {
 
-// Only files that would take unbounded time run out of these.
+// Only files that would take unbounded time run out of these. A unit is
+// about what covering one device pixel costs.
 constexpr double kMinPaintBudget = 2e7; // device pixels all records together may cover
-constexpr double kMaxPaintBudget = 5e8;
+constexpr double kMaxPaintBudget = 2e8;
 constexpr double kPaintBudgetPerPixel = 4000;
-constexpr double kExtentCost = 20; // budget per pixel of a shape's width and height
+constexpr double kExtentCost = 20;   // per pixel of a shape's width and height
+constexpr double kShapeCost = 500;   // per shape, however small: setting up the painter
+constexpr double kOutlineCost = 120; // per pixel of outline, on a canvas 64 pixels wide
 
 } // namespace
 
@@ -32,17 +35,35 @@ Canvas::Canvas(QSize size, double scale)
     // Bitmaps stretch without smoothing, pixel for pixel as Windows does.
 }
 
-bool Canvas::spend(const QRectF& deviceArea)
+bool Canvas::spend(const QRectF& deviceArea, double outline)
 {
     const QRectF extent = deviceArea.normalized();
     const QRectF touched = extent.intersected(bounds());
-    return charge(touched.width() * touched.height() + kExtentCost * (extent.width() + extent.height()) + 1);
+    // Filling an outline costs time with its length, and more so on a wider
+    // canvas, even where it covers little: thousands of edges zigzagging
+    // across the picture take seconds where shapes that fill it take
+    // microseconds.
+    const double outlineCost = kOutlineCost * (1 + std::max(image_.width(), image_.height()) / 64.0);
+    return charge(touched.width() * touched.height() + kExtentCost * (extent.width() + extent.height()) +
+                  outlineCost * outline + kShapeCost);
 }
 
 bool Canvas::charge(double pixels)
 {
     budget_ -= pixels;
     return budget_ >= 0;
+}
+
+bool Canvas::countRecord()
+{
+    if (++records_ > MaxRecords) refuse();
+    return !exhausted();
+}
+
+bool Canvas::countPoints(qint64 points)
+{
+    if (points > MaxShapePoints || (points_ += points) > MaxPoints) refuse();
+    return !exhausted();
 }
 
 QImage Canvas::finish()
@@ -99,13 +120,13 @@ QBrush Drawing::currentBrush() const
     return QBrush(dc_.brush.color, dc_.brush.style);
 }
 
-bool Drawing::prepare(const QRectF& logicalBounds, bool filled)
+bool Drawing::prepare(const QRectF& logicalBounds, bool filled, double outline)
 {
     QPainter& p = canvas_.painter();
     const QTransform t = mapping();
     const QPen pen = currentPen();
     const double margin = pen.style() == Qt::NoPen ? 0 : pen.widthF();
-    if (!canvas_.spend(t.mapRect(logicalBounds).adjusted(-margin, -margin, margin, margin))) return false;
+    if (!canvas_.spend(t.mapRect(logicalBounds).adjusted(-margin, -margin, margin, margin), outline)) return false;
     p.setTransform(t);
     p.setPen(pen);
     p.setBrush(filled ? currentBrush() : QBrush(Qt::NoBrush));
@@ -116,7 +137,13 @@ bool Drawing::prepare(const QRectF& logicalBounds, bool filled)
 
 void Drawing::drawPath(const QPainterPath& path, bool filled)
 {
-    if (prepare(path.controlPointRect(), filled)) canvas_.painter().drawPath(path);
+    double outline = 0; // in image pixels
+    const double sx = scaleX(), sy = scaleY();
+    for (int i = 1; i < path.elementCount(); ++i) {
+        const QPainterPath::Element a = path.elementAt(i - 1), b = path.elementAt(i);
+        outline += std::abs(b.x - a.x) * sx + std::abs(b.y - a.y) * sy;
+    }
+    if (prepare(path.controlPointRect(), filled, outline)) canvas_.painter().drawPath(path);
 }
 
 void Drawing::drawText(QPointF at, const QString& text, const std::vector<double>& advances, const QRectF* opaque,

@@ -26,9 +26,15 @@ class Canvas {
 public:
     // The largest side, in image pixels, a picture is drawn at.
     static constexpr int MaxSide = 4096;
+    // Work far past what a genre picture needs (ours have some 200 records
+    // and 900 points, the largest shape 48): a picture that asks for more is
+    // refused before it is drawn, however small its place.
+    static constexpr int MaxShapePoints = 8192;   // one polygon, polyline or set of polygons
+    static constexpr qint64 MaxPoints = 65536;    // all shapes together
+    static constexpr qint64 MaxRecords = 1 << 17; // twice what the object table holds
 
-    // Transparent, scale image pixels to the picture's pixel, with a budget
-    // that grows with the image's area.
+    // Transparent, `size` window pixels at scale image pixels to each, with
+    // a budget that grows with the image's area.
     explicit Canvas(QSize size, double scale = 1.0);
 
     bool ready() const { return painter_.isActive(); }
@@ -38,11 +44,18 @@ public:
     double scale() const { return scale_; }
     bool exhausted() const { return budget_ < 0; }
 
-    // Charges the pixels an operation can touch, and its extent: outlines
-    // far larger than the picture cost time to flatten and clip even where
-    // nothing of them shows. False once the budget is spent.
-    bool spend(const QRectF& deviceArea);
+    // Charges the pixels an operation can touch, its extent and the length
+    // of its outline: outlines far larger than the picture, or long ones,
+    // cost time to flatten, clip and fill even where nothing of them shows.
+    // False once the budget is spent.
+    bool spend(const QRectF& deviceArea, double outline = 0);
     bool charge(double pixels);
+    // Counts a record, and the points of a shape about to be drawn; false,
+    // and the budget spent, past the limits above.
+    bool countRecord();
+    bool countPoints(qint64 points);
+    // Spends what is left: the picture is refused.
+    void refuse() { budget_ = -1; }
 
     QImage finish();
 
@@ -51,6 +64,8 @@ private:
     QImage image_;
     QPainter painter_;
     double budget_;
+    qint64 records_ = 0;
+    qint64 points_ = 0;
 };
 
 } // namespace wmf
@@ -59,8 +74,9 @@ namespace wmf {
 
 class Drawing {
 public:
-    // Draws through dc, which the player keeps current; size is the image's.
-    Drawing(Canvas& canvas, DcState& dc, QSize size) : canvas_(canvas), dc_(dc), size_(size) {}
+    // Draws through dc, which the player keeps current; size is the whole
+    // picture's in image pixels (the canvas may show only part of it).
+    Drawing(Canvas& canvas, DcState& dc, QSizeF size) : canvas_(canvas), dc_(dc), size_(size) {}
 
     void drawPath(const QPainterPath& path, bool filled);
     // Advances in logical units, one a character, or none for the font's own.
@@ -76,13 +92,13 @@ private:
     double scaleY() const;
     QPen currentPen() const;
     QBrush currentBrush() const;
-    // Sets up the painter for a shape within logical bounds; false when the
-    // shape costs more than is left.
-    bool prepare(const QRectF& logicalBounds, bool filled);
+    // Sets up the painter for a shape within logical bounds, with an outline
+    // this long in image pixels; false when the shape costs more than is left.
+    bool prepare(const QRectF& logicalBounds, bool filled, double outline = 0);
 
     Canvas& canvas_;
     DcState& dc_;
-    QSize size_;
+    QSizeF size_;
     int textRecords_ = 0;
     qint64 textChars_ = 0;
 };

@@ -14,8 +14,8 @@
 
 namespace wmf {
 
-Player::Player(const Frame& frame, Canvas& canvas)
-    : objects_(frame.objects), drawing_(canvas, dc_, canvas.bounds().size().toSize())
+Player::Player(const Frame& frame, Canvas& canvas, QSizeF drawn)
+    : canvas_(canvas), objects_(frame.objects), drawing_(canvas, dc_, drawn)
 {
     dc_.windowOrigin = frame.window.topLeft();
     dc_.windowExtent = frame.window.size();
@@ -23,6 +23,7 @@ Player::Player(const Frame& frame, Canvas& canvas)
 
 void Player::play(const Record& r)
 {
+    if (!canvas_.countRecord()) return;
     if (r.size < minimumSize(r.type)) {
         // A damaged create still takes its slot, or every later index would shift.
         if (createsObject(r.type)) objects_.add(Placeholder{});
@@ -231,7 +232,7 @@ void Player::polygon(const Record& r, bool closed)
     const char* data = nullptr;
     const int got = closed ? U_WMRPOLYGON_get(r.data, &count, &data) : U_WMRPOLYLINE_get(r.data, &count, &data);
     // libUEMF checks the points against the record; so do we, to be sure.
-    if (!got || count < 2 || !r.holds(8, uint64_t(count) * 4)) return;
+    if (!got || count < 2 || !r.holds(8, uint64_t(count) * 4) || !canvas_.countPoints(count)) return;
     QPolygonF points;
     points.reserve(count);
     for (int i = 0; i < count; ++i) points.append(QPointF(s16At(data + 4 * i), s16At(data + 4 * i + 2)));
@@ -250,7 +251,7 @@ void Player::polyPolygon(const Record& r)
     uint64_t total = 0;
     for (int i = 0; i < polygons; ++i) total += u16At(r.data + 8 + 2 * i);
     const uint64_t pointsAt = 8 + uint64_t(polygons) * 2;
-    if (!r.holds(pointsAt, total * 4)) return;
+    if (!r.holds(pointsAt, total * 4) || !canvas_.countPoints(qint64(total))) return;
     uint16_t n = 0;
     const uint16_t* counts = nullptr;
     const char* points = nullptr;

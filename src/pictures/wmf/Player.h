@@ -15,7 +15,9 @@ namespace wmf {
 
 class Player {
 public:
-    Player(const Frame& frame, Canvas& canvas);
+    // `drawn`: the picture's own size as it is drawn, in image pixels; the
+    // canvas may hold only part of it.
+    Player(const Frame& frame, Canvas& canvas, QSizeF drawn);
 
     // Every count or length the record carries is checked against its size
     // before libUEMF or we read the bytes it names, because libUEMF's readers
@@ -41,6 +43,7 @@ private:
     void createFont(const Record& r);
     void createPatternBrush(const Record& r);
 
+    Canvas& canvas_;
     ObjectTable objects_;
     DcState dc_;
     SavedStates saved_;

@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -312,8 +313,15 @@ void Form2::showGenre()
     const size_t g = session_.genreSlot();
     Label1->setText(toUnicode(session_.GenreNames[g]));
     const std::string file = session_.GenreImageFiles[g];
-    const QImage picture = platform_.pictures.load(file, board_->devicePixelRatioF()).value;
-    const RatioPicture::Draw again = [this, file](double ratio) { return platform_.pictures.load(file, ratio).value; };
+    // The board shows it from its top-left corner at its own size, and the
+    // picture box the same corner: nothing past the largest screen can show.
+    QSize screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens = screens.expandedTo(screen->size());
+    const PicturePlace place{screens};
+    const QImage picture = platform_.pictures.load(file, place, board_->devicePixelRatioF()).value;
+    const RatioPicture::Draw again = [this, file, place](double ratio) {
+        return platform_.pictures.load(file, place, ratio).value;
+    };
     board_->showPicture(picture, again);
     Picture1->setPicture(picture, again);
 }

@@ -262,12 +262,15 @@ void Form1::Form_Load()
     for (int i = 1; i <= GenreCount; ++i) {
         int t = i - 1;
         const std::string file = genrePictureFile(t);
-        const Result<QImage> picture = platform_.pictures.load(file, devicePixelRatioF());
+        // Drawn no larger than the tile shows it, whatever its own size.
+        const PicturePlace place{pittura[t]->pictureRoom(), PicturePlace::Fit::Shrink};
+        const Result<QImage> picture = platform_.pictures.load(file, place, devicePixelRatioF());
         // A picture that cannot be read leaves its tile empty; the genre can
         // still be played.
         if (!picture.ok()) missing.emplace_back(file, picture.error);
-        pittura[t]->setPicture(picture.value,
-                               [this, file](double ratio) { return platform_.pictures.load(file, ratio).value; });
+        pittura[t]->setPicture(picture.value, [this, file, place](double ratio) {
+            return platform_.pictures.load(file, place, ratio).value;
+        });
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
         pittura[t]->setBackground(paletteColour(i + 3));
@@ -567,6 +570,11 @@ void GenreTile::setPicture(const QImage& picture, RatioPicture::Draw again)
     update();
 }
 
+QSize GenreTile::pictureRoom() const
+{
+    return rect().adjusted(Border, Border, -Border, -Border).size();
+}
+
 void GenreTile::setBackground(const QColor& colour)
 {
     background_ = colour;
@@ -576,7 +584,7 @@ void GenreTile::setBackground(const QColor& colour)
 void GenreTile::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QRect inner = rect().adjusted(Border, Border, -Border, -Border);
+    const QRect inner(QPoint(Border, Border), pictureRoom());
     p.fillRect(inner, background_);
     const QImage& picture = picture_.at(devicePixelRatioF());
     if (!picture.isNull()) {

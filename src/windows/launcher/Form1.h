@@ -31,6 +31,8 @@ public:
     // The picture for the screen it opens on, and how to draw it for another.
     void setPicture(const QImage& picture, RatioPicture::Draw again = {});
     const QImage& picture() const { return picture_.image(); }
+    // The room for the picture inside the border, where a larger one is shrunk to fit.
+    QSize pictureRoom() const;
     void setBackground(const QColor& colour);
 
 signals:
