@@ -56,8 +56,7 @@ Error MemoryFiles::readLines(const std::string& name, const std::function<bool(s
     if (failReads) return Error::Unreadable;
     if (kind == FileKind::Own)
         return splitOwnFile(std::string_view(it->second).substr(0, OwnFileMax + 1), line, maxLine);
-    splitLines(it->second, line, maxLine, kind);
-    return Error::None;
+    return splitDataFile(std::string_view(it->second).substr(0, DataFileMax + 1), line, maxLine);
 }
 
 Error MemoryFiles::rewrite(const std::string& name, const std::vector<std::string>& lines)

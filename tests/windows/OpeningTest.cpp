@@ -4,9 +4,14 @@
 // The game window opening: one deal, the layout, the drawing of a round.
 #include "GameWindowFixture.h"
 
+#include "doubles/TempFolder.h"
+
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <cstdio>
+#include <filesystem>
 
 #include "desktop/Platform.h"
 
@@ -195,6 +200,29 @@ TEST_F(GameWindow, AMissingWordListClosesTheWindowWithAMessage)
     EXPECT_TRUE(form.isNull());
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
     EXPECT_EQ(fp.dialogs.shown[0].text, "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file illeggibile.");
+}
+
+// A word list of 16 GB (sparse: a few KB on disk) whose first bytes hold
+// the genre's section: far past any list of ours, so it is refused from its
+// first megabyte, with the reason, within a second; nothing is recorded.
+TEST_F(GameWindow, AHugeWordListIsRefusedWithinASecond)
+{
+    TempFolder folder;
+    folder.write("lexorda.DAT", wordList({{"Animali", {"GATTO", "CANE"}}}));
+    std::filesystem::resize_file(folder.path / "lexorda.DAT", 16ull << 30);
+    DiskFiles disk(folder.path.string());
+    Platform onDisk{fp.clock, fp.random, disk, fp.dialogs, fp.pictures, fp.shell, fp.pointer, fp.sound, [] {}};
+    QElapsedTimer clock;
+    clock.start();
+    open(&onDisk);
+    const qint64 ms = clock.elapsed();
+    std::printf("a 16 GB word list refused in %lld ms\n", static_cast<long long>(ms));
+    EXPECT_LT(ms, 1000);
+    EXPECT_TRUE(form.isNull());
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text,
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file troppo grande.");
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "LexOrda.Sco"));
 }
 
 TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)

@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -25,23 +24,6 @@ namespace fs = std::filesystem;
 using namespace filesteps;
 
 namespace {
-
-// The file from this offset on is UTF-8 to its end (its first byte is above
-// ASCII, so it holds a multi-byte sequence). Stops at the first byte that
-// says no, which in a code page 1252 file is the first accented letter.
-bool restIsUtf8(int fd, off_t from)
-{
-    Utf8Check check;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::pread(fd, buf, sizeof buf, from);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return check.whole();
-        if (!check.feed(std::string_view(buf, static_cast<size_t>(n)))) return false;
-        from += n;
-    }
-}
 
 bool caseEqual(const std::string& a, const std::string& b)
 {
@@ -95,6 +77,13 @@ void splitLines(std::string_view text, const std::function<bool(std::string_view
     } else if (s.feed(text)) {
         s.finish();
     }
+}
+
+Error splitDataFile(std::string_view head, const std::function<bool(std::string_view)>& line, size_t maxLine)
+{
+    if (head.size() > DataFileMax) return Error::FileTooLarge;
+    splitLines(head, line, maxLine, FileKind::Data);
+    return Error::None;
 }
 
 Error splitOwnFile(std::string_view head, const std::function<bool(std::string_view)>& line, size_t maxLine)
@@ -204,40 +193,11 @@ Error DiskFiles::readLines(const std::string& name, const std::function<bool(std
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Error::Unreadable;
     const FileCloser closer{fd};
-    LineSplitter splitter(line, maxLine);
-    // Until the first byte above ASCII both readings agree; there it is
-    // decided, from the rest of the file, whether it is UTF-8.
-    bool decided = false;
-    std::optional<Utf8ToCp1252> utf8;
-    off_t offset = 0;
-    std::string converted;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Error::Unreadable;
-        if (n == 0) break;
-        std::string_view chunk(buf, static_cast<size_t>(n));
-        if (!decided) {
-            const size_t ascii = asciiPrefix(chunk);
-            if (ascii < chunk.size()) {
-                decided = true;
-                if (!splitter.feed(chunk.substr(0, ascii))) return Error::None;
-                chunk.remove_prefix(ascii);
-                const off_t from = offset + static_cast<off_t>(ascii);
-                if (restIsUtf8(fd, from)) utf8.emplace(from == 0);
-            }
-        }
-        offset += n;
-        if (utf8) {
-            converted.clear();
-            utf8->feed(chunk, converted);
-            chunk = converted;
-        }
-        if (!splitter.feed(chunk)) return Error::None;
-    }
-    splitter.finish();
-    return Error::None;
+    // Whole, in one read: whether it is UTF-8 is a question about every
+    // byte, and then the bytes are at hand for the lines.
+    std::string head;
+    if (!readCapped(fd, DataFileMax, head)) return Error::Unreadable;
+    return splitDataFile(head, line, maxLine);
 }
 
 Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std::string_view)>& line, size_t maxLine)

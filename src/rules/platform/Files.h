@@ -26,6 +26,11 @@ enum class FileKind { Data, Own };
 // wants lines past it finds the file damaged (FileTooLarge), and the bytes
 // beyond are never read, however large the file (a sparse file of 16 GB).
 inline constexpr size_t OwnFileMax = 1 << 20;
+// A data file from elsewhere is read whole, once, within this many bytes:
+// the game's word list is 5 KB, and a file larger than this is no list of
+// ours. It is refused (FileTooLarge) from its first bytes, however large the
+// file (a sparse file of 16 GB).
+inline constexpr size_t DataFileMax = 1 << 20;
 
 class Files {
 public:
@@ -44,7 +49,8 @@ public:
     // game's own files that has the shape the game writes (every line ended
     // by CR LF) is always read byte for byte, so a name whose code page
     // bytes happen to spell UTF-8 reads back as written; and one whose lines
-    // wanted do not end within OwnFileMax bytes gives FileTooLarge.
+    // wanted do not end within OwnFileMax bytes gives FileTooLarge. A data
+    // file larger than DataFileMax gives FileTooLarge and no line at all.
     // The callback returns false to stop reading.
     virtual Error readLines(const std::string& name, const std::function<bool(std::string_view)>& line,
                             size_t maxLine = 4096, FileKind kind = FileKind::Data) = 0;
@@ -124,6 +130,11 @@ private:
 // test double so both read alike.
 void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line, size_t maxLine,
                 FileKind kind = FileKind::Data);
+
+// Hands over the lines of a data file from its first bytes (at most
+// DataFileMax + 1 of them) as readLines does; FileTooLarge, with no line,
+// when there are more than DataFileMax.
+Error splitDataFile(std::string_view head, const std::function<bool(std::string_view)>& line, size_t maxLine);
 
 // Hands over the lines of one of the game's own files from its first bytes
 // (at most OwnFileMax + 1 of them) as readLines does; FileTooLarge when the

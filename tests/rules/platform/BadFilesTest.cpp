@@ -3,6 +3,7 @@
 
 // Every file the game reads, spoiled in the ways a disk spoils files: the
 // readers carry on and never write anything but their own file.
+#include "doubles/RulesDoubles.h"
 #include "doubles/TempFolder.h"
 #include "game/Deal.h"
 #include "records/PlayerSettings.h"
@@ -52,7 +53,8 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
 
         GenreWords words;
         const Result<int> read = readSection(files, "Animali", words);
-        EXPECT_TRUE(read.ok());
+        // Far larger than any word list of ours: refused whole.
+        EXPECT_EQ(read.error, bad.bytes.size() > DataFileMax ? Error::FileTooLarge : Error::None);
         const int n = read.value;
         EXPECT_GE(n, 0);
         EXPECT_LE(n, MaxSectionWords);
@@ -81,6 +83,39 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
         else EXPECT_EQ(lines, 10);
         EXPECT_EQ(fs::file_size(f.path / "lexorda.DAT"), bad.bytes.size());
         EXPECT_EQ(fs::file_size(f.path / "LexOrda.ini"), bad.bytes.size());
+    }
+}
+
+// A word list is read whole up to a megabyte, on disk as in memory, its
+// UTF-8 check included; one byte more and it is refused with no word read.
+TEST(BadFiles, AWordListPastAMegabyteIsRefused)
+{
+    for (const size_t size : {DataFileMax, DataFileMax + 1}) {
+        for (const bool utf8 : {false, true}) {
+            SCOPED_TRACE(std::to_string(size) + (utf8 ? " UTF-8" : " code page"));
+            std::string text = std::string("\x10") + "Animali\n" + (utf8 ? "CITT\xC3\x80" : "CITT\xC0") +
+                               "\n\x10"
+                               "Fine\n";
+            text.resize(size, 'A');
+            TempFolder f;
+            f.write("lexorda.DAT", text);
+            DiskFiles disk(f.path.string());
+            MemoryFiles memory;
+            memory.content["lexorda.DAT"] = text;
+            for (Files* files : {static_cast<Files*>(&disk), static_cast<Files*>(&memory)}) {
+                GenreWords words;
+                const Result<int> read = readSection(*files, "Animali", words);
+                if (size > DataFileMax) {
+                    EXPECT_EQ(read.error, Error::FileTooLarge);
+                    EXPECT_EQ(read.value, 0);
+                    EXPECT_EQ(words.slot[0], "");
+                } else {
+                    EXPECT_EQ(read.error, Error::None);
+                    ASSERT_EQ(read.value, 1);
+                    EXPECT_EQ(words.slot[0], "CITT\xC0");
+                }
+            }
+        }
     }
 }
 
