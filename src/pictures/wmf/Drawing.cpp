@@ -19,7 +19,7 @@ constexpr double kMaxPaintBudget = 2e8;
 constexpr double kPaintBudgetPerPixel = 4000;
 constexpr double kExtentCost = 20;   // per pixel of a shape's width and height
 constexpr double kShapeCost = 500;   // per shape, however small: setting up the painter
-constexpr double kOutlineCost = 120; // per pixel of outline, on a canvas 64 pixels wide
+constexpr double kOutlineCost = 160; // per pixel of outline, on a canvas 64 pixels wide
 
 } // namespace
 
@@ -126,7 +126,10 @@ bool Drawing::prepare(const QRectF& logicalBounds, bool filled, double outline)
     const QTransform t = mapping();
     const QPen pen = currentPen();
     const double margin = pen.style() == Qt::NoPen ? 0 : pen.widthF();
-    if (!canvas_.spend(t.mapRect(logicalBounds).adjusted(-margin, -margin, margin, margin), outline)) return false;
+    // A pen wider than a pixel is stroked as a shape of its own, twice as
+    // long as the outline and overlapping itself at every corner.
+    const double work = outline * (margin > 1 ? 3 : 1);
+    if (!canvas_.spend(t.mapRect(logicalBounds).adjusted(-margin, -margin, margin, margin), work)) return false;
     p.setTransform(t);
     p.setPen(pen);
     p.setBrush(filled ? currentBrush() : QBrush(Qt::NoBrush));
