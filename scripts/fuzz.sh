@@ -26,9 +26,12 @@ seed() { # target, files...
 export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp"
 targets=()
 corpora=()
-add() { targets+=("$1"); corpora+=("$2"); } # target, corpus
-fuzz() { # target, corpus
-  "$out/fuzz/$1" -max_total_time="$secs" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+limits=()
+# target, corpus, then how long and how much memory one input may take
+add() { targets+=("$1"); corpora+=("$2"); limits+=("${3:--timeout=10 -rss_limit_mb=2048}"); }
+fuzz() { # target, corpus, limits
+  # shellcheck disable=SC2086 # the limits are several options
+  "$out/fuzz/$1" -max_total_time="$secs" -max_len=65536 $3 \
     -artifact_prefix="$out/artifacts/$1-" "$2" >"$out/$1.log" 2>&1
 }
 numbers="$(seed numbers)"
@@ -40,7 +43,31 @@ add fuzz_leading_number "$numbers"
 add fuzz_word_list "$(seed words "$here/data/lexorda.DAT")"
 add fuzz_records "$(seed records "$here"/tests/rules/records/data/*.Sco)"
 add fuzz_settings "$(seed settings "$here"/tests/rules/records/data/*.ini)"
-add fuzz_wmf "$(seed wmf "$here"/data/*.wmf)"
+# Pictures built to be costly, each within the 64 KB an input may have:
+# shapes of thousands of points zigzagging across a tile and across a
+# screen-sized window, thousands of tiny shapes, a tiny file with a window
+# of 4096 x 4096. A picture must be drawn or refused within the time and
+# memory below (the sanitizers make the drawing some times slower than in
+# the game), else the fuzzer reports it.
+wmfs="$(seed wmf "$here"/data/*.wmf)"
+python3 - "$wmfs" <<'EOF'
+import random, struct, sys
+def rec(function, *words):
+    return struct.pack('<IH', 3 + len(words), function) + struct.pack('<%dh' % len(words), *words)
+def picture(name, side, body):
+    records = rec(0x020B, 0, 0) + rec(0x020C, side, side) + rec(0x02FC, 0, 0x1EC8, 30, 0) + rec(0x012D, 0)
+    records += body + rec(0x0000)
+    header = struct.pack('<HHHIHIH', 1, 9, 0x0300, (18 + len(records)) // 2, 1, 0, 0)
+    open(sys.argv[1] + '/' + name, 'wb').write(header + records)
+rnd = random.Random(26)
+def zigzag(polygons, points, side):
+    return b''.join(rec(0x0324, points, *[rnd.randrange(side) for _ in range(2 * points)]) for _ in range(polygons))
+picture('costly-zigzag-tile', 100, zigzag(2, 8000, 100))
+picture('costly-zigzag-screen', 1900, zigzag(8, 2000, 1900))
+picture('costly-specks', 100, b''.join(rec(0x041B, i // 100 % 100 + 1, i % 100 + 1, i // 100 % 100, i % 100) for i in range(4600)))
+picture('costly-window', 4096, rec(0x0418, 4096, 4096, 0, 0))
+EOF
+add fuzz_wmf "$wmfs" "-timeout=3 -rss_limit_mb=1024 -malloc_limit_mb=100"
 
 # Bitmaps for the decoder alone, one of each depth, written here byte by byte
 # (printf escapes, so that zero bytes survive).
@@ -64,7 +91,7 @@ for ((k = 0; k < ${#targets[@]}; k += 2)); do
   for t in $k $((k + 1)); do
     [ "$t" -lt ${#targets[@]} ] || continue
     echo "fuzzing ${targets[t]} for ${secs}s"
-    fuzz "${targets[t]}" "${corpora[t]}" &
+    fuzz "${targets[t]}" "${corpora[t]}" "${limits[t]}" &
     pids+=("$!")
   done
   for j in "${!pids[@]}"; do
