@@ -15,6 +15,7 @@ from gi.repository import GLib
 
 GAME, WORD, EMPTY = sys.argv[1], sys.argv[2], "vuota"
 NAME_CHANGED = "object:property-change:accessible-name"
+TOLD = "object:state-changed:showing"  # a notification of the board's status bar
 heard = []  # (event, role, name), as the bus delivered them
 
 
@@ -92,16 +93,19 @@ def play(app):
         slot = [b.name for b in buttons].index(letter)
         del heard[:]
         keys(letter.lower(), focus="^Parolix   \\(")
-        wait_for("the focus on the box announced", lambda: box.getState().contains(pyatspi.STATE_FOCUSED) and
-                 ("focus:", "table cell", EMPTY) in heard and buttons[slot].name == EMPTY)
+        place = "%s, prima parola, casella %d" % (letter, empty[0] + 1)
+        wait_for("the letter taken told", lambda: box.getState().contains(pyatspi.STATE_FOCUSED) and
+                 (TOLD, "notification", place) in heard and buttons[slot].name == "usata")
         print("took", letter)
         read_board(board, True)
         del heard[:]
         keys("Return")
         if len(empty) == 1:
             break
-        wait_for("the letter and the board announced", lambda: box.name == letter and (
-            NAME_CHANGED, "table cell", letter) in heard and ("focus:", "panel", "Tavola") in heard)
+        left = len(empty) - 1
+        placed = "%s, giusta. %d letter%s da sistemare" % (letter, left, "a" if left == 1 else "e")
+        wait_for("the letter placed told", lambda: box.name == letter and (
+            NAME_CHANGED, "table cell", letter) in heard and (TOLD, "notification", placed) in heard)
         print("placed", letter, "and heard", heard)
         read_board(board, True)
 
@@ -112,7 +116,7 @@ def play(app):
 
 
 pyatspi.Registry.registerEventListener(
-    lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name)), "focus:", NAME_CHANGED)
+    lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name)), "focus:", NAME_CHANGED, TOLD)
 game = subprocess.Popen([GAME])
 try:
     desktop = pyatspi.Registry.getDesktop(0)

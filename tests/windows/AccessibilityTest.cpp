@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // The windows as a screen reader reads them, through Qt's accessibility
-// interfaces. What it is told as the board changes needs a reader listening:
-// tests/screenreader checks it through the real AT-SPI tree.
+// interfaces. The events a reader hears as the board changes need a reader
+// listening: tests/screenreader checks them through the real AT-SPI tree.
 #include "GameWindowFixture.h"
 #include "LauncherFixture.h"
 
+#include "gamewindow/BoardAccessible.h"
 #include "ui/Messages.h"
 
 #include <QAccessible>
@@ -16,11 +17,12 @@
 // Named, not anonymous: the test files are compiled together.
 namespace screenreader {
 
-// A name as the readings below write it: "-" for an empty slot or box.
+// A name as the readings below write it: "-" for an empty box or blank
+// slot, "+" for a slot whose letter has gone.
 QString said(QAccessibleInterface* i)
 {
     const QString name = i->text(QAccessible::Name);
-    return name == "vuota" ? "-" : name;
+    return name == "vuota" ? "-" : name == "usata" ? "+" : name;
 }
 
 // The board as read from its accessible objects.
@@ -61,6 +63,14 @@ Reading readBoard(QWidget* board)
             EXPECT_EQ(cell->rowIndex(), r.rows.size() - 1);
             EXPECT_EQ(c->state().focused, c == b->focusChild());
             r.rows.last() += said(c);
+        }
+        // A row is as long as its word: no cell past its end, nor past the table's.
+        QAccessibleTableInterface* table = part->tableInterface();
+        for (int row = 0; table && row <= r.rows.size(); ++row) {
+            const int boxes =
+                row < r.rows.size() ? static_cast<int>(r.rows[row].size() - r.rows[row].indexOf(": ") - 2) : 0;
+            EXPECT_EQ(table->cellAt(row, boxes), nullptr) << row;
+            EXPECT_EQ(table->cellAt(row, table->columnCount()), nullptr) << row;
         }
     }
     if (QAccessibleInterface* f = b->focusChild(); f && f->role() == QAccessible::Cell)
@@ -104,25 +114,79 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
         {"the deal", [] {}, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
         {"G taken by its key",
          [&] { sr::type(form, "g"); },
-         {"--T-O-ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
+         {"+-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
         {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
-        {"G taken and placed", [&] { sr::type(form, "g\r"); }, {"--T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
+        {"G taken and placed", [&] { sr::type(form, "g\r"); }, {"+-T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
         {"T taken by its button",
          [&] { pressSlot(3); },
-         {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
+         {"+-+-O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
         {"down",
          [&] { sr::key(form, Qt::Key_Down); },
-         {"----O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
+         {"+-+-O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
         {"up and placed",
          [&] { sr::key(form, Qt::Key_Up), sr::key(form, Qt::Key_Return); },
-         {"----O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
-        {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"------ANE", {gatto + "GATTO", cane + "C---"}, ""}},
+         {"+-+-O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
+        {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"+-+-+-ANE", {gatto + "GATTO", cane + "C---"}, ""}},
     };
     for (const Step& step : steps) {
         step.act();
         ASSERT_TRUE(form) << step.what;
         EXPECT_EQ(sr::readBoard(client()), step.after) << step.what;
     }
+}
+
+// What a listening screen reader is told, move by move: the board when it
+// is dealt and on F5, then a short answer to every key.
+TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
+{
+    namespace sr = screenreader;
+    QStringList told;
+    alsoTellBoardTo([&](const QString& said) { told.append(said); });
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown& box) { told.append(QString::fromStdString(box.text)); };
+    scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
+    open();
+    ASSERT_TRUE(form);
+    const QString gatto = "Animali. 2 parole. Prima parola, 5 lettere: ", cane = ". Seconda parola, 4 lettere: ";
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        QStringList heard;
+    };
+    const Step steps[] = {
+        {"the deal",
+         [&] { QTest::qWaitFor([&] { return !told.isEmpty(); }, 2000); },
+         {gatto + "vuota, A, vuota, T, vuota" + cane + "C, vuota, vuota, vuota. Vasca: G, T, O, A, N, E. Punti: 0."}},
+        {"a letter not in the pool", [&] { sr::type(form, "z"); }, {"Z non \u00e8 nella vasca"}},
+        {"Enter with an empty hand", [&] { sr::key(form, Qt::Key_Return); }, {"Nessuna lettera in mano"}},
+        {"G taken", [&] { sr::type(form, "g"); }, {"G, prima parola, casella 1"}},
+        {"the cursor box moved", [&] { sr::key(form, Qt::Key_Right); }, {"prima parola, casella 3, vuota"}},
+        {"T taken in its stead", [&] { sr::type(form, "t"); }, {"T al posto di G, prima parola, casella 3"}},
+        {"T placed", [&] { sr::key(form, Qt::Key_Return); }, {"T, giusta. 5 lettere da sistemare"}},
+        {"O taken and put back",
+         [&] { sr::type(form, "o"), sr::key(form, Qt::Key_Escape); },
+         {"O, prima parola, casella 1", "O di nuovo nella vasca"}},
+        {"F5",
+         [&] { sr::key(form, Qt::Key_F5); },
+         {gatto + "vuota, A, T, T, vuota" + cane + "C, vuota, vuota, vuota. Vasca: G, O, A, N, E. Punti: 8."}},
+        {"the last letters, the congratulations and the next board",
+         [&] {
+             sr::type(form, "g\ro\ra\rn\re\r");
+             QTest::qWaitFor([&] { return told.size() > 10; }, 2000);
+         },
+         {"G, prima parola, casella 1", "G, giusta. 4 lettere da sistemare", "O, prima parola, casella 5",
+          "O, giusta. 3 lettere da sistemare", "A, seconda parola, casella 2", "A, giusta. 2 lettere da sistemare",
+          "N, seconda parola, casella 3", "N, giusta. 1 lettera da sistemare", "E, seconda parola, casella 4",
+          "Complimenti vivissimi, hai indovinato !!!",
+          "Animali. 1 parola. Prima parola, 5 lettere: G, vuota, vuota, vuota, vuota. Vasca: A, T, T, O. Punti: 948."}},
+    };
+    for (const Step& step : steps) {
+        step.act(); // the deal: told as the window opened
+        ASSERT_TRUE(form) << step.what;
+        EXPECT_EQ(told.join(" | ").toStdString(), step.heard.join(" | ").toStdString()) << step.what;
+        told.clear();
+    }
+
+    alsoTellBoardTo({});
 }
 
 // The launcher's web address is a link whose action opens the site (the rest

@@ -13,7 +13,9 @@
 #include "session/Session.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -38,15 +40,22 @@ struct Heard {
     std::string status;
     std::string pool;               // slotLetter of each slot
     std::vector<std::string> boxes; // boxLetter of each box, row by row
-    Cell focus;
 };
 
-// The window's reading of the board, kept beside it.
+// The window's reading of the board, kept beside it, and what was last said.
 class BoardLink : public QObject {
 public:
-    BoardLink(BoardCanvas& board, BoardReading r) : QObject(&board), reading(std::move(r)) {}
+    BoardLink(BoardCanvas& board, BoardReading r) : QObject(&board), reading(std::move(r))
+    {
+        board.installEventFilter(this);
+    }
     BoardReading reading;
     Heard heard;
+    QString said;         // the last message told
+    bool tellDue = false; // a board dealt and not yet told
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
 inline BoardLink* linkOf(const QWidget* board)
@@ -132,21 +141,20 @@ public:
         }
         return shown;
     }
-    int childCount() const override { return static_cast<int>(shownWidgets().size()) + 2; }
+    // After the widgets: the pool, the words and the bar that tells what happens.
+    QList<QAccessibleInterface*> parts() const { return {pool(), table(), bar()}; }
+    int childCount() const override { return static_cast<int>(shownWidgets().size() + parts().size()); }
     QAccessibleInterface* child(int index) const override
     {
         const QList<QWidget*> shown = shownWidgets();
         if (index >= 0 && index < shown.size()) return QAccessible::queryAccessibleInterface(shown[index]);
-        if (index == shown.size()) return pool();
-        if (index == shown.size() + 1) return table();
-        return nullptr;
+        return parts().value(index - shown.size());
     }
     int indexOfChild(const QAccessibleInterface* c) const override
     {
         if (!c) return -1;
         const QList<QWidget*> shown = shownWidgets();
-        if (c == pool()) return static_cast<int>(shown.size());
-        if (c == table()) return static_cast<int>(shown.size()) + 1;
+        if (const qsizetype i = parts().indexOf(c); i >= 0) return static_cast<int>(shown.size() + i);
         return static_cast<int>(shown.indexOf(qobject_cast<QWidget*>(c->object())));
     }
     QAccessibleInterface* focusChild() const override
@@ -162,6 +170,7 @@ public:
     }
     int boardWidth() const { return widget()->width(); }
     QWindow* windowHandle() const { return widget()->window()->windowHandle(); }
+    QString said() const { return link_ ? link_->said : QString(); }
 
     // The parts, each made when first asked for and kept while the board lives.
     QAccessibleInterface* pool() const;
@@ -169,6 +178,8 @@ public:
     QAccessibleInterface* slot(int s) const;
     QAccessibleInterface* header(int row) const;
     QAccessibleInterface* cell(int row, int column) const;
+    QAccessibleInterface* bar() const;
+    QAccessibleInterface* note() const;
 
 private:
     template <typename Part, typename Kind> QAccessibleInterface* part(Kind kind, int a, int b) const
@@ -254,7 +265,10 @@ public:
     QAccessibleInterface* parent() const override { return board_->pool(); }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? letterName(slotLetter(session(), slot_)) : QString();
+        if (t != QAccessible::Name || !isValid()) return {};
+        const char letter = slotLetter(session(), slot_);
+        const bool blank = session().PoolLetters[static_cast<size_t>(slot_ - 1)] == ' ';
+        return letter || blank ? letterName(letter) : toUnicode(form2text::Used);
     }
     QRect rect() const override { return board_->onScreen(board::outlineBox(board::poolPoint(slot_))); }
     QAccessible::Role role() const override { return QAccessible::PushButton; }
@@ -274,9 +288,8 @@ private:
 };
 
 // The words: a row a word, a cell a box, each row led by its header. The
-// children run row by row, header first. Rows differ in length; a column
-// past a row's end answers with the row's last box, so that a reader asking
-// a whole grid never meets a hole.
+// children run row by row, header first. Rows differ in length: the table is
+// as wide as the longest, and a column past a row's end holds no cell.
 class WordTable : public BoardPart, public QAccessibleTableInterface {
 public:
     WordTable(const BoardInterface* board, int, int) : BoardPart(board) {}
@@ -319,9 +332,9 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (rowCount() == 0) return nullptr;
-        const int r = std::clamp(row + 1, 1, rowCount());
-        return board_->cell(r, std::clamp(column + 1, 1, board::boxesInRow(session(), r)));
+        const bool inRow =
+            row >= 0 && row < rowCount() && column >= 0 && column < board::boxesInRow(session(), row + 1);
+        return inRow ? board_->cell(row + 1, column + 1) : nullptr;
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -387,9 +400,15 @@ public:
         if (t == QAccessible::Description) return toUnicode(form2text::boxPlace(row_, column_));
         return {};
     }
+    // The drawn box, down to the next row's, where a press still lands on
+    // it: below the score label's middle, so a review by lines keeps the
+    // first row and the label apart.
     QRect rect() const override
     {
-        return board_->onScreen(board::outlineBox(board::targetPoint(row_, column_, board_->boardWidth())));
+        const Point p = board::targetPoint(row_, column_, board_->boardWidth());
+        Box b = board::outlineBox(p);
+        b.bottom = p.y - 12;
+        return board_->onScreen(b);
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override
@@ -419,9 +438,41 @@ private:
     int row_, column_;
 };
 
+// What the game says as it goes: a status bar that is never shown, holding
+// the message last told. A reader speaks a status bar's notification as it
+// comes, whatever has the focus, without naming its kind.
+class SaidBar : public BoardPart {
+public:
+    SaidBar(const BoardInterface* board, int, int) : BoardPart(board) {}
+    bool isValid() const override { return board_->isValid(); }
+    QAccessibleInterface* parent() const override { return const_cast<BoardInterface*>(board_); }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int i) const override { return i == 0 ? board_->note() : nullptr; }
+    int indexOfChild(const QAccessibleInterface* c) const override { return c == board_->note() ? 0 : -1; }
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State st;
+        st.invisible = true; // a review of the screen passes it by
+        return st;
+    }
+};
+
+class SaidNote : public BoardPart {
+public:
+    SaidNote(const BoardInterface* board, int, int) : BoardPart(board) {}
+    bool isValid() const override { return board_->isValid(); }
+    QAccessibleInterface* parent() const override { return board_->bar(); }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? board_->said() : QString(); }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+};
+
 } // namespace
 
-enum class PartKind { Pool, Table, Slot, Header, Box };
+enum class PartKind { Pool, Table, Slot, Header, Box, Bar, Note };
 
 QAccessibleInterface* BoardInterface::pool() const
 {
@@ -442,6 +493,14 @@ QAccessibleInterface* BoardInterface::header(int row) const
 QAccessibleInterface* BoardInterface::cell(int row, int column) const
 {
     return part<BoxCell>(PartKind::Box, row, column);
+}
+QAccessibleInterface* BoardInterface::bar() const
+{
+    return part<SaidBar>(PartKind::Bar, 0, 0);
+}
+QAccessibleInterface* BoardInterface::note() const
+{
+    return part<SaidNote>(PartKind::Note, 0, 0);
 }
 
 } // namespace boardaccess
@@ -464,7 +523,6 @@ Heard hear(const BoardReading& r)
         for (int column = 1; column <= board::boxesInRow(s, row); ++column) shown += boxLetter(s, row, column);
         h.boxes.push_back(shown);
     }
-    h.focus = r.cursor ? r.cursor() : Cell{};
     return h;
 }
 
@@ -512,9 +570,77 @@ void announceBoardChange(BoardCanvas& board)
                     announce(iface->cell(static_cast<int>(r) + 1, static_cast<int>(c) + 1), QAccessible::NameChanged);
     }
     if (was.status != now.status) announce(iface, QAccessible::DescriptionChanged);
-    if (now.focus != was.focus) {
-        if (now.focus.row != 0) announce(iface->cell(now.focus.row, now.focus.column), QAccessible::Focus);
-        else if (board.hasFocus()) announce(iface, QAccessible::Focus);
-    }
+    // The focus stays on the board: the moves are told, not read from a box
+    // that would take the table and its row along.
     link->heard = now;
+}
+
+namespace {
+
+std::function<void(const QString&)>& alsoTold()
+{
+    static std::function<void(const QString&)> listener;
+    return listener;
+}
+
+// A screen reader, or the listener beside it, hears the board.
+BoardLink* listened(BoardCanvas& board)
+{
+    return QAccessible::isActive() || alsoTold() ? linkOf(&board) : nullptr;
+}
+
+// A board still to be told, after `ms`: after the events of the focus coming
+// in, which a reader speaks first.
+void tellAfter(BoardCanvas& board, int ms)
+{
+    QTimer::singleShot(ms, linkOf(&board), [&board] {
+        if (linkOf(&board)->tellDue) tellBoard(board);
+    });
+}
+
+// How long a board dealt outside the focus waits for the window to be
+// activated; without a window manager none activates it.
+constexpr int FocusWaitMs = 700;
+
+} // namespace
+
+bool BoardLink::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::FocusIn && tellDue) tellAfter(*static_cast<BoardCanvas*>(watched), 0);
+    return false;
+}
+
+void sayOnBoard(BoardCanvas& board, const std::string& text)
+{
+    BoardLink* link = listened(board);
+    if (!link) return;
+    link->said = toUnicode(text);
+    if (alsoTold()) alsoTold()(link->said);
+    auto* iface = dynamic_cast<BoardInterface*>(QAccessible::queryAccessibleInterface(&board));
+    if (!QAccessible::isActive() || !iface) return;
+    // A reader that keeps names fetches this one anew, then speaks it.
+    announce(iface->note(), QAccessible::NameChanged);
+    announce(iface->note(), QAccessible::ObjectShow);
+}
+
+void alsoTellBoardTo(std::function<void(const QString&)> listener)
+{
+    alsoTold() = std::move(listener);
+}
+
+void tellBoardDealt(BoardCanvas& board)
+{
+    if (!listened(board)) return;
+    linkOf(&board)->tellDue = true;
+    tellAfter(board, board.hasFocus() && board.isActiveWindow() ? 0 : FocusWaitMs);
+}
+
+void tellBoard(BoardCanvas& board)
+{
+    BoardLink* link = listened(board);
+    if (!link) return;
+    link->tellDue = false;
+    const Heard h = hear(link->reading);
+    const Session& s = link->reading.session;
+    sayOnBoard(board, form2text::boardTold(s.GenreNames[s.genreSlot()], h.boxes, h.pool, s.Score));
 }

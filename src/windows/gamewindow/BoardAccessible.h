@@ -4,14 +4,18 @@
 #pragma once
 // The board as a screen reader meets it: the pool's letters as push buttons,
 // the words as a table (a row a word, a cell a box), and while a letter is
-// carried by keys the box it would drop into as the focus. Qt makes these
-// objects only when an assistive technology asks for them; the game window
-// tells the board when it changed, and what a reader would now read
-// differently is announced then.
+// carried by keys the box it would drop into as the focused cell, while the
+// board itself keeps the focus. Qt makes these objects only when an
+// assistive technology asks for them; the game window tells the board when
+// it changed, and what a reader would now read differently is announced
+// then. What happens is told in short messages, composed in Form2Text.
 
 #include "game/Board.h"
 
 #include <functional>
+#include <string>
+
+class QString;
 
 struct Session;
 
@@ -32,3 +36,18 @@ void makeBoardAccessible(BoardCanvas& board, BoardReading reading);
 // The board changed: a letter taken, placed or put back, the cursor box
 // moved, a new round dealt. Costs nothing while no screen reader listens.
 void announceBoardChange(BoardCanvas& board);
+
+// Tells a listening screen reader `text` (code page 1252) at once, whatever
+// has the focus; nothing while none listens.
+void sayOnBoard(BoardCanvas& board, const std::string& text);
+
+// A board was dealt: the whole of it is told once, as soon as the board has
+// the focus in the active window (after what a reader says of the focus),
+// or after a short wait when no window takes it.
+void tellBoardDealt(BoardCanvas& board);
+// The whole board told again, now.
+void tellBoard(BoardCanvas& board);
+
+// What is told also goes to `listener`, even while no screen reader listens
+// (for tests); an empty one stops it.
+void alsoTellBoardTo(std::function<void(const QString&)> listener);

@@ -7,6 +7,7 @@
 #include "game/Play.h"
 #include "gamewindow/BoardAccessible.h"
 #include "gamewindow/BoardCanvas.h"
+#include "gamewindow/Form2Text.h"
 #include "session/Cp1252.h"
 
 #include <QKeyEvent>
@@ -31,8 +32,12 @@ bool BoardKeys::keyPress(QKeyEvent* e)
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     using keyboard::Move;
     const auto step = [this](Move m) {
-        if (!carrying()) return false;
+        if (!carrying()) {
+            sayOnBoard(board_, form2text::EmptyHand);
+            return false;
+        }
         moveTo(keyboard::moveCursor(session_, cursor_, m));
+        if (cursor_.row != 0) sayOnBoard(board_, form2text::boxReached(cursor_));
         return true;
     };
     switch (e->key()) {
@@ -47,7 +52,9 @@ bool BoardKeys::keyPress(QKeyEvent* e)
     case Qt::Key_Space:
         if (e->isAutoRepeat()) return true;
         if (carrying()) drop();
+        else sayOnBoard(board_, form2text::EmptyHand);
         return true;
+    case Qt::Key_F5: tellBoard(board_); return true; // to a screen reader; nothing else sees it
     case Qt::Key_Escape:
         if (carrying()) putBack();
         else actions_.hideRecords(); // as a click on it does
@@ -59,8 +66,12 @@ bool BoardKeys::keyPress(QKeyEvent* e)
     if (e->isAutoRepeat()) return true;
     // A character the game's code page lacks is in no pool: it takes nothing.
     const int byte = unicodeToCp1252(text[0].unicode());
-    if (byte < 0) sound_.beep();
-    else take(static_cast<char>(byte));
+    if (byte < 0) {
+        sound_.beep();
+        sayOnBoard(board_, form2text::notInPool(0));
+    } else {
+        take(static_cast<char>(byte));
+    }
     return true;
 }
 
@@ -69,6 +80,7 @@ void BoardKeys::take(char letter)
     const int slot = keyboard::slotForKey(session_, letter);
     if (slot == 0) {
         sound_.beep(); // as a press on a slot with nothing left to take
+        sayOnBoard(board_, form2text::notInPool(upperCp1252(std::string(1, letter))[0]));
         return;
     }
     takeSlot(slot);
@@ -76,6 +88,7 @@ void BoardKeys::take(char letter)
 
 void BoardKeys::takeSlot(int slot)
 {
+    const char carried = carrying() ? board::carriedLetter(session_) : 0;
     const Point at = board::middle(board::poolPoint(slot));
     actions_.press(at);
     if (session_.DragSlot == 0) return;
@@ -83,6 +96,9 @@ void BoardKeys::takeSlot(int slot)
     const bool keepBox = byKeys_ && board::boxEmpty(session_, cursor_);
     byKeys_ = true;
     moveTo(keepBox ? cursor_ : keyboard::firstEmptyBox(session_));
+    const char letter = board::carriedLetter(session_);
+    sayOnBoard(board_,
+               carried ? form2text::letterReplaced(letter, carried, cursor_) : form2text::letterTaken(letter, cursor_));
 }
 
 void BoardKeys::moveTo(Cell box)
@@ -111,8 +127,10 @@ void BoardKeys::drop()
 
 void BoardKeys::putBack()
 {
+    const char letter = board::carriedLetter(session_);
     board_.unmarkBox();
     actions_.release(Outside);
+    sayOnBoard(board_, form2text::letterPutBack(letter));
 }
 
 void BoardKeys::dragEnded()

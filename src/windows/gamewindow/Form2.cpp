@@ -19,6 +19,7 @@
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -181,7 +182,7 @@ void Form2::createKeys()
     // The focus is on the marked box while it is marked: a release ends it.
     makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
-    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape.
+    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape, F5.
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
 }
@@ -334,6 +335,11 @@ void Form2::drawDeal()
         board_->drawPoolSlot(slot, session_.PoolLetters[static_cast<size_t>(slot - 1)]);
     board_->drawTargetRows(session_);
     announceBoardChange(*board_);
+    // A reader reads the clock with the board: it must not be the last round's.
+    if (QAccessible::isActive())
+        Label2->setText(
+            toUnicode(clockCaption(elapsedSeconds(platform_.clock.secondsSinceMidnight(), session_.StartTime))));
+    tellBoardDealt(*board_);
 }
 
 void Form2::showScore()
@@ -402,7 +408,8 @@ void Form2::dropCarried(double x, double y)
         Picture2->hide();
         return;
     }
-    board_->drawPlacedLetter(session_.TargetRow, session_.TargetColumn, board::carriedLetter(session_));
+    const char letter = board::carriedLetter(session_);
+    board_->drawPlacedLetter(session_.TargetRow, session_.TargetColumn, letter);
     board_->drawEmptyPoolSlot(session_.DragSlot);
     announceBoardChange(*board_);
     if (r == play::Release::Wrong) {
@@ -411,7 +418,9 @@ void Form2::dropCarried(double x, double y)
     }
     showScore();
     Picture2->hide();
+    // The last letter is answered by the congratulations.
     if (play::boardComplete(session_)) completeRound();
+    else sayOnBoard(*board_, form2text::letterPlaced(letter, session_));
 }
 
 // A full board: the time bonus, the congratulations and, from the same

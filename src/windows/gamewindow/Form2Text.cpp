@@ -61,13 +61,81 @@ std::string letters(size_t n)
     return std::to_string(n) + (n == 1 ? " lettera" : " lettere");
 }
 
+std::string lettersLeft(const Session& s)
+{
+    size_t left = 0;
+    for (char c : s.PoolRemaining) left += c != ' ';
+    return letters(left) + " da sistemare";
+}
+
+std::string letterText(char c)
+{
+    return c ? std::string(1, c) : std::string(Empty);
+}
+
+// "prima parola, casella 2": a place inside a sentence.
+std::string place(Cell box)
+{
+    std::string p = boxPlace(box.row, box.column);
+    p[0] = static_cast<char>(p[0] - 'A' + 'a');
+    return p;
+}
+
 } // namespace
 
 std::string boardStatus(const Session& s)
 {
-    size_t left = 0;
-    for (char c : s.PoolRemaining) left += c != ' ';
-    return joined({play::scoreCaption(s.Score), ", ", letters(left), " da sistemare"});
+    return joined({play::scoreCaption(s.Score), ", ", lettersLeft(s)});
+}
+
+std::string boardTold(const std::string& genre, const std::vector<std::string>& boxes, const std::string& pool,
+                      int32_t score)
+{
+    const size_t n = boxes.size();
+    std::string told = joined({genre, ". ", std::to_string(n), n == 1 ? " parola." : " parole."});
+    for (size_t row = 0; row < n; ++row) {
+        told += " " + wordRowName(static_cast<int>(row) + 1, boxes[row].size()) + ":";
+        for (size_t i = 0; i < boxes[row].size(); ++i) told += (i ? ", " : " ") + letterText(boxes[row][i]);
+        told += ".";
+    }
+    told += " Vasca:";
+    const char* gap = " ";
+    for (char c : pool) {
+        if (!c) continue;
+        told += gap + letterText(c);
+        gap = ", ";
+    }
+    return joined({told, ". ", play::scoreCaption(score), "."});
+}
+
+std::string letterTaken(char letter, Cell box)
+{
+    return box.row ? joined({letterText(letter), ", ", place(box)}) : letterText(letter);
+}
+
+std::string letterReplaced(char letter, char carried, Cell box)
+{
+    return joined({letterText(letter), " al posto di ", letterTaken(carried, box)});
+}
+
+std::string boxReached(Cell box)
+{
+    return joined({place(box), ", ", Empty});
+}
+
+std::string letterPlaced(char letter, const Session& s)
+{
+    return joined({letterText(letter), ", giusta. ", lettersLeft(s)});
+}
+
+std::string letterPutBack(char letter)
+{
+    return letterText(letter) + " di nuovo nella vasca";
+}
+
+std::string notInPool(char letter)
+{
+    return joined({letter ? std::string(1, letter) : std::string("Questo carattere"), " non \xe8 nella vasca"});
 }
 
 std::string wordRowName(int row, size_t length)

@@ -5,10 +5,12 @@
 // Everything the game window and its menu say, in one place (code page 1252,
 // trailing blanks included).
 
+#include "game/Board.h"
 #include "platform/Result.h"
 #include "session/Session.h"
 
 #include <string>
+#include <vector>
 
 namespace form2text {
 
@@ -68,7 +70,8 @@ std::string helpMessage(const Session& s);
 inline constexpr const char* BoardName = "Tavola";
 inline constexpr const char* PoolName = "Vasca";
 inline constexpr const char* WordsName = "Parole";
-inline constexpr const char* Empty = "vuota"; // a pool slot or a box without its letter
+inline constexpr const char* Empty = "vuota"; // a box without its letter
+inline constexpr const char* Used = "usata";  // a pool slot whose letter has gone
 
 // The board's state, heard as the focus comes back to it: "Punti: 300,
 // 4 lettere da sistemare".
@@ -77,5 +80,27 @@ std::string boardStatus(const Session& s);
 std::string wordRowName(int row, size_t letters);
 // Where a box lies: "Prima parola, casella 3".
 std::string boxPlace(int row, int column);
+
+// What a screen reader is told as the game goes; spoken only. A letter 0 is
+// an empty box.
+// The board as dealt: "Animali. 2 parole. Prima parola, 5 lettere: vuota, A,
+// vuota, vuota, E. Seconda parola, ... Vasca: B, C, A. Punti: 0." `boxes`
+// holds each row's letters, `pool` the letters left in the pool.
+std::string boardTold(const std::string& genre, const std::vector<std::string>& boxes, const std::string& pool,
+                      int32_t score);
+// A letter taken, and the box the cursor is on: "A, prima parola, casella 2".
+std::string letterTaken(char letter, Cell box);
+// Another letter taken in place of the one carried.
+std::string letterReplaced(char letter, char carried, Cell box);
+// The cursor box moved to an empty box: "prima parola, casella 3, vuota".
+std::string boxReached(Cell box);
+// A right letter placed: "A, giusta. 4 lettere da sistemare".
+std::string letterPlaced(char letter, const Session& s);
+// The carried letter went back to its slot.
+std::string letterPutBack(char letter);
+// A typed letter that no pool slot holds; 0 for a character outside the
+// game's code page.
+std::string notInPool(char letter);
+inline constexpr const char* EmptyHand = "Nessuna lettera in mano";
 
 } // namespace form2text
