@@ -98,8 +98,8 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
     open();
     ASSERT_TRUE(form);
     const QString gatto = "Prima parola, 5 lettere: ", cane = "Seconda parola, 4 lettere: ";
-    auto pressSlot = [&](int slot) { // the pool follows the labels and the records list
-        QAccessibleInterface* pool = QAccessible::queryAccessibleInterface(client())->child(4);
+    auto pressSlot = [&](int slot) { // the pool follows the labels, the records list and its label
+        QAccessibleInterface* pool = QAccessible::queryAccessibleInterface(client())->child(5);
         ASSERT_EQ(pool->role(), QAccessible::Grouping);
         QAccessibleActionInterface* button = pool->child(slot - 1)->actionInterface();
         ASSERT_EQ(button->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});

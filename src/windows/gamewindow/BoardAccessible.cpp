@@ -141,8 +141,9 @@ public:
         }
         return shown;
     }
-    // After the widgets: the pool, the words and the bar that tells what happens.
-    QList<QAccessibleInterface*> parts() const { return {pool(), table(), bar()}; }
+    // After the widgets: the pool with its label, the words and the bar that
+    // tells what happens.
+    QList<QAccessibleInterface*> parts() const { return {poolLabel(), pool(), table(), bar()}; }
     int childCount() const override { return static_cast<int>(shownWidgets().size() + parts().size()); }
     QAccessibleInterface* child(int index) const override
     {
@@ -174,6 +175,7 @@ public:
 
     // The parts, each made when first asked for and kept while the board lives.
     QAccessibleInterface* pool() const;
+    QAccessibleInterface* poolLabel() const;
     QAccessibleInterface* table() const;
     QAccessibleInterface* slot(int s) const;
     QAccessibleInterface* header(int row) const;
@@ -255,6 +257,34 @@ public:
     QString text(QAccessible::Text t) const override { return nameOnly(t, form2text::PoolName); }
     QRect rect() const override { return childrenRect(); }
     QAccessible::Role role() const override { return QAccessible::Grouping; }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        if (!(match & QAccessible::Labelled)) return {};
+        return {{board_->poolLabel(), QAccessible::Labelled}};
+    }
+};
+
+// Where a part begins on screen: a sliver at the left edge of its first box,
+// so that a review by lines reads the part's name first on that line.
+QRect leadingEdge(QRect first)
+{
+    return {first.left(), first.top(), 1, first.height()};
+}
+
+// The pool's label, "Vasca", at the start of its first line.
+class PoolLabel : public BoardPart {
+public:
+    PoolLabel(const BoardInterface* board, int, int) : BoardPart(board) {}
+    bool isValid() const override { return board_->isValid(); }
+    QAccessibleInterface* parent() const override { return const_cast<BoardInterface*>(board_); }
+    QString text(QAccessible::Text t) const override { return nameOnly(t, form2text::PoolName); }
+    QRect rect() const override { return isValid() ? leadingEdge(board_->slot(1)->rect()) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        if (!(match & QAccessible::Label)) return {};
+        return {{board_->pool(), QAccessible::Label}};
+    }
 };
 
 // A pool slot: named by its letter while it holds one; pressed, it takes it.
@@ -374,8 +404,7 @@ public:
         if (t != QAccessible::Name || !isValid()) return {};
         return toUnicode(form2text::wordRowName(row_, static_cast<size_t>(board::boxesInRow(session(), row_))));
     }
-    // Nothing on screen: a point on the row finds its boxes.
-    QRect rect() const override { return {}; }
+    QRect rect() const override { return isValid() ? leadingEdge(board_->cell(row_, 1)->rect()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::RowHeader; }
 
 private:
@@ -472,11 +501,15 @@ public:
 
 } // namespace
 
-enum class PartKind { Pool, Table, Slot, Header, Box, Bar, Note };
+enum class PartKind { Pool, PoolLabel, Table, Slot, Header, Box, Bar, Note };
 
 QAccessibleInterface* BoardInterface::pool() const
 {
     return part<PoolGroup>(PartKind::Pool, 0, 0);
+}
+QAccessibleInterface* BoardInterface::poolLabel() const
+{
+    return part<PoolLabel>(PartKind::PoolLabel, 0, 0);
 }
 QAccessibleInterface* BoardInterface::table() const
 {

@@ -179,7 +179,7 @@ void Form2::createKeys()
                          }};
     keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
     board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
-    // The focus is on the marked box while it is marked: a release ends it.
+    // The marked box is the board's focused cell while it is marked: a release ends it.
     makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
     // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape, F5.
