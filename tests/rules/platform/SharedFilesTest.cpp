@@ -268,3 +268,158 @@ TEST(SharedFiles, TheGamesOwnFilesReadBackAsWritten)
     DiskFiles files(t.path.string());
     EXPECT_EQ(readPlayerName(files), "\xC0RIA");
 }
+
+namespace {
+
+// What `work` gives, run as this user in a child process (see inChild).
+std::string textInChild(uid_t uid, gid_t own, const std::function<std::string()>& work)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return "(no pipe)";
+    const int rc = inChild(uid, own, [&] {
+        ::close(pipeFds[0]);
+        const std::string text = work();
+        const bool sent = ::write(pipeFds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::close(pipeFds[1]);
+        return sent ? 0 : 1;
+    });
+    ::close(pipeFds[1]);
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) text.append(buf, static_cast<size_t>(n));
+    ::close(pipeFds[0]);
+    return rc == 0 ? text : "(child failed: " + std::to_string(rc) + ")";
+}
+
+// The records list as this folder's game shows it, and its error, one line.
+std::string shownRecords(const fs::path& folder)
+{
+    DiskFiles files(folder.string());
+    const Result<RecordLines> shown = readRecordLines(files);
+    std::string text = "error " + std::to_string(static_cast<int>(shown.error)) + ":";
+    for (const std::string& line : shown.value) text += line + "|";
+    return text;
+}
+
+// Ten lines as the game writes them: these entries, then empty ones.
+std::string tenLines(std::vector<std::string> entries)
+{
+    std::string text;
+    entries.resize(10, std::string(11, ' ') + "0" + std::string(7, ' '));
+    for (const std::string& e : entries) text += e + "\r\n";
+    return text;
+}
+
+} // namespace
+
+// The rule for links in a folder that anyone may write, at its edges: in a
+// sticky one, a link is followed only when it is the player's own or that of
+// the folder's owner; without the sticky bit, or open only to a group, any
+// link is. A followed link takes the save into the file it points at (and
+// the link stays); a refused one leaves that file byte for byte.
+TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
+{
+    NEED_ROOT();
+    const struct {
+        const char* what;
+        uid_t folderOwner;
+        mode_t mode;
+        uid_t linkOwner;
+        bool followed;
+    } cases[] = {
+        {"Anna's own link in root's sticky folder", 0, 01777, Anna, true},
+        {"Bruno's link in root's sticky folder", 0, 01777, Bruno, false},
+        {"Bruno's link in Bruno's sticky folder", Bruno, 01777, Bruno, true},
+        {"Bruno's link in Anna's own sticky folder", Anna, 01777, Bruno, false},
+        {"Anna's link in Bruno's sticky folder", Bruno, 01777, Anna, true},
+        {"Bruno's link in a folder open to all, not sticky", 0, 00777, Bruno, true},
+        {"Bruno's link in a sticky folder open to the group only", 0, 01775, Bruno, true},
+    };
+    const std::string old = "VECCHIO    1       Animali\r\n";
+    const std::string saved = tenLines({"ANNA       500     Animali", "VECCHIO    1       Animali"});
+    const int foreign = static_cast<int>(Error::ForeignLink);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder t;
+        fs::permissions(t.path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        const fs::path shared = t.path / "comune", mine = t.path / "anna";
+        fs::create_directory(shared);
+        fs::create_directory(mine);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, Players) | ::chmod(shared.c_str(), c.mode) |
+                      ::chown(mine.c_str(), Anna, AnnaOwn),
+                  0);
+        t.write("anna/punti.sco", old);
+        ASSERT_EQ(::chown((mine / "punti.sco").c_str(), Anna, AnnaOwn), 0);
+        ASSERT_EQ(inChild(c.linkOwner, c.linkOwner == Anna ? AnnaOwn : BrunoOwn,
+                          [&] {
+                              return ::symlink((mine / "punti.sco").c_str(), (shared / "LexOrda.Sco").c_str()) |
+                                     ::symlink((mine / "nome.ini").c_str(), (shared / "LexOrda.ini").c_str());
+                          }),
+                  0);
+
+        EXPECT_EQ(textInChild(Anna, AnnaOwn, [&] { return shownRecords(shared); }),
+                  c.followed ? "error 0:TABELLA RECORDS|VECCHIO    1       Animali|"
+                             : "error " + std::to_string(foreign) + ":TABELLA RECORDS|");
+        EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return endGame(shared, "ANNA", 500); }), c.followed ? 0 : foreign);
+        EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return saveName(shared, "ANNA"); }), c.followed ? 0 : foreign);
+        EXPECT_EQ(t.read("anna/punti.sco"), c.followed ? saved : old);
+        EXPECT_EQ(t.read("anna/nome.ini"), c.followed ? "Nome=ANNA\r\n" : "");
+        EXPECT_EQ(fs::exists(mine / "nome.ini"), c.followed);
+        EXPECT_TRUE(fs::is_symlink(shared / "LexOrda.Sco"));
+        EXPECT_TRUE(fs::is_symlink(shared / "LexOrda.ini"));
+    }
+}
+
+// A journal beside the records file stands for the file only where no
+// stranger could have put it there. In a sticky folder open to all, Bruno's
+// journal beside Anna's file is neither read nor copied over it; Anna's own
+// is, and so is one of the folder's owner, or of the file's; outside such a
+// folder anyone's is. Anna cannot remove Bruno's journal from a sticky
+// folder, so there her save fails rather than leave a journal that would
+// stand for her file.
+TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
+{
+    NEED_ROOT();
+    const struct {
+        const char* what;
+        uid_t folderOwner;
+        mode_t mode;
+        uid_t fileOwner, journalOwner;
+        bool read;   // the journal is the file's content
+        Error save;  // what Anna's save gives
+        bool copied; // the journal's text went over the file
+        bool journalGone;
+    } cases[] = {
+        {"Bruno's journal in root's sticky folder", 0, 01777, Anna, Bruno, false, Error::None, false, false},
+        {"Anna's journal in root's sticky folder", 0, 01777, Anna, Anna, true, Error::None, true, true},
+        {"Bruno's journal in Bruno's sticky folder", Bruno, 01777, Anna, Bruno, true, Error::Unwritable, true, false},
+        {"Bruno's journal beside Bruno's file", 0, 01777, Bruno, Bruno, true, Error::Unwritable, true, false},
+        {"Bruno's journal in a folder open to all, not sticky", 0, 00777, Anna, Bruno, true, Error::None, true, true},
+    };
+    const std::string file = "ANNA       100     Animali\r\n", journal = "BRUNO      900     Animali\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder t;
+        fs::permissions(t.path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        const fs::path shared = t.path / "comune";
+        fs::create_directory(shared);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, Players) | ::chmod(shared.c_str(), c.mode), 0);
+        t.write("comune/LexOrda.Sco", file);
+        t.write("comune/.LexOrda.Sco.journal", journal);
+        const fs::path sco = shared / "LexOrda.Sco", jnl = shared / ".LexOrda.Sco.journal";
+        ASSERT_EQ(::chown(sco.c_str(), c.fileOwner, Players) | ::chmod(sco.c_str(), 0666) |
+                      ::chown(jnl.c_str(), c.journalOwner, Players) | ::chmod(jnl.c_str(), 0644),
+                  0);
+
+        EXPECT_EQ(textInChild(Anna, AnnaOwn, [&] { return shownRecords(shared); }),
+                  std::string("error 0:TABELLA RECORDS|") +
+                      (c.read ? "BRUNO      900     Animali|" : "ANNA       100     Animali|"));
+        EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return endGame(shared, "ANNA", 500); }), static_cast<int>(c.save));
+        const std::string base = c.copied ? journal : file;
+        const std::string saved = tenLines({c.read ? "BRUNO      900     Animali" : "ANNA       500     Animali",
+                                            c.read ? "ANNA       500     Animali" : "ANNA       100     Animali"});
+        EXPECT_EQ(t.read("comune/LexOrda.Sco"), c.save == Error::None ? saved : base);
+        EXPECT_EQ(fs::exists(jnl), !c.journalGone);
+        EXPECT_EQ(t.read("comune/.LexOrda.Sco.journal"), c.journalGone ? "" : journal);
+    }
+}
