@@ -105,3 +105,34 @@ TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
     EXPECT_EQ(b.s.Score, play::RightLetterPoints); // a help percentage of 0 counts as 1
     EXPECT_FALSE(b.keys.carrying() || b.board.markedFrame());
 }
+
+// A letter of the pool with each modifier: Shift and the keypad still type
+// it; Ctrl, Alt and Meta, alone or together, leave it to the menus, and
+// nothing is taken or beeped.
+TEST(BoardKeys, OnlyShiftOrTheKeypadStillTypeALetter)
+{
+    const struct {
+        const char* what;
+        Qt::KeyboardModifiers modifiers;
+        bool takes;
+    } cases[] = {
+        {"none", Qt::NoModifier, true},
+        {"Shift", Qt::ShiftModifier, true},
+        {"keypad", Qt::KeypadModifier, true},
+        {"Ctrl", Qt::ControlModifier, false},
+        {"Alt", Qt::AltModifier, false},
+        {"Meta", Qt::MetaModifier, false},
+        {"Shift and Alt", Qt::ShiftModifier | Qt::AltModifier, false},
+        {"Ctrl and Alt", Qt::ControlModifier | Qt::AltModifier, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        BareBoard b;
+        const QString text = c.modifiers & Qt::ShiftModifier ? "G" : "g";
+        EXPECT_EQ(b.key(Qt::Key_G, text, c.modifiers), c.takes);
+        EXPECT_EQ(b.keys.carrying(), c.takes);
+        EXPECT_EQ(b.presses.size(), c.takes ? 1u : 0u);
+        EXPECT_EQ(b.s.DragSlot, c.takes ? 1 : 0);
+        EXPECT_EQ(b.sound.beeps, 0);
+    }
+}

@@ -43,6 +43,11 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
                game()->Picture2->pos() == QPoint(m.x - 15, m.y - 25) &&
                game()->clientArea()->markedFrame() == board::cursorFrame(ref);
     };
+    // Alt with a letter of the pool belongs to the menus: nothing is taken.
+    key(form, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(s.PoolRemaining, "G T O ANE");
+    EXPECT_FALSE(game()->Picture2->isVisible() || game()->clientArea()->markedFrame());
+    EXPECT_EQ(fp.sound.beeps, 0);
     type(form, "zg"); // no Z: the beep of an empty slot; then the G
     EXPECT_EQ(fp.sound.beeps, 1);
     EXPECT_EQ(game()->Picture2->letter(), 'G');
