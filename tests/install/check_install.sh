@@ -53,10 +53,17 @@ ask --version || fail "--version: exit $?: $(cat "$work/err")"
 grep -q '^Parolix [0-9]' "$work/out" && [ ! -s "$work/err" ] || fail "--version said: $(cat "$work/out" "$work/err")"
 ask --help || fail "--help: exit $?: $(cat "$work/err")"
 grep -q -- '--version' "$work/out" && [ ! -s "$work/err" ] || fail "--help said: $(cat "$work/out" "$work/err")"
+# An answer that cannot be written (standard output on a full disk) fails;
+# standard error says at most one line of its own, never the answer.
+full() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/parolix" "$@" >/dev/full 2>"$work/err"; }
+for opt in --help --version; do
+  set +e; full "$opt"; rc=$?; set -e
+  [ "$rc" -ne 0 ] && [ "$(grep -cv '^parolix: ' "$work/err")" -eq 0 ] && [ "$(wc -l <"$work/err")" -le 1 ] || fail "$opt on a full disk: exit $rc, said: $(cat "$work/err")"
+done
 set +e; ask --nessuna; rc=$?; set -e
 [ "$rc" -eq 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] ||
   fail "a wrong option: exit $rc, said: $(cat "$work/out" "$work/err")"
-echo "command line: --version and --help answer without a display, a wrong option exits 2"
+echo "command line: --version and --help answer without a display and fail on a full disk, a wrong option exits 2"
 
 # The program's folder read-only, as under /usr; root ignores the mode, so as
 # root the game runs as an unprivileged user (then nothing here is its own).

@@ -9,6 +9,7 @@
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
+#include "Identity.h"
 #include "doubles/TempFolder.h"
 #include "doubles/Within.h"
 #include "launcher/Parolix.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -192,6 +194,50 @@ TEST(Startup, ThePlayersFolderFromXdgDataHome)
     EXPECT_NE(fileLayoutFor(QFile::decodeName(t.path.c_str())).playerFolder.rfind("dati", 0), 0u);
     if (was) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else ::unsetenv("XDG_DATA_HOME");
+}
+
+// --help and --version into a file, onto a full disk (/dev/full) and into a
+// stream that takes no writing: their text whole and status 0, or a failing
+// status, and standard error never carries the answer instead.
+TEST(Startup, TheCommandLinesAnswerFailsWhenItCannotBeWritten)
+{
+    const CommandLine help{CommandAction::Help, {}}, version{CommandAction::Version, {}};
+    const auto run = [](const CommandLine& line, std::FILE* out, std::string* said, std::string* complaint) {
+        std::FILE* err = std::tmpfile();
+        const int status = answerCommandLine(line, out, err);
+        const auto text = [](std::FILE* f) {
+            std::string t;
+            std::rewind(f);
+            for (int c; (c = std::fgetc(f)) != EOF;) t += static_cast<char>(c);
+            return t;
+        };
+        if (said) *said = text(out);
+        *complaint = text(err);
+        std::fclose(err);
+        return status;
+    };
+    for (const CommandLine& line : {help, version}) {
+        const bool isHelp = line.action == CommandAction::Help;
+        SCOPED_TRACE(isHelp ? "help" : "version");
+        std::string said, complaint;
+        std::FILE* file = std::tmpfile();
+        EXPECT_EQ(run(line, file, &said, &complaint), 0);
+        std::fclose(file);
+        EXPECT_EQ(said.rfind(isHelp ? "Uso: parolix [OPZIONE]\n" : "Parolix " PAROLIX_VERSION "\n", 0), 0u) << said;
+        EXPECT_EQ(said.back(), '\n');
+        EXPECT_EQ(complaint, "");
+
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_TRUE(full);
+        EXPECT_NE(run(line, full, nullptr, &complaint), 0);
+        std::fclose(full);
+        EXPECT_TRUE(complaint.empty() ||
+                    (complaint.rfind("parolix: ", 0) == 0 && complaint.find('\n') == complaint.size() - 1))
+            << complaint;
+        std::FILE* closed = std::fopen("/dev/null", "r"); // a stream that takes no writing
+        EXPECT_NE(run(line, closed, nullptr, &complaint), 0);
+        std::fclose(closed);
+    }
 }
 
 // The hand over tiles and the link, kept over captions, the name box and the
