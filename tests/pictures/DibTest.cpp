@@ -23,6 +23,14 @@ std::vector<uint8_t> withField(std::vector<uint8_t> dib, size_t at, uint32_t val
     return dib;
 }
 
+// Greys 0, 1, 2 ... of this many entries.
+std::vector<uint32_t> palette(int entries)
+{
+    std::vector<uint32_t> p;
+    for (int i = 0; i < entries; ++i) p.push_back(uint32_t(i & 0xFF) * 0x010101);
+    return p;
+}
+
 std::vector<uint8_t> firstBytes(std::vector<uint8_t> dib, size_t count)
 {
     dib.resize(count);
@@ -73,6 +81,25 @@ TEST(Dib, DecodesEachDepthAndRefusesWhatItCannotRead)
         {"run-length compressed", withField(blank(8, 1), 16, 1), QSize(), {}},
         {"bit fields on 24 bits", makeDib(1, 1, 24, {}, {0, 0, 0, 0}, 3, {0xFF, 0xFF00, 0xFF0000}), QSize(), {}},
         {"a palette larger than the depth", makeDib(1, 1, 1, {0, 0, 0}, {0, 0, 0, 0}), QSize(), {}},
+        // The palette's last entry, and the index just past it, whose bytes
+        // would be the rows' (here not black).
+        {"4 bits, the last of three colours and the index just past them",
+         makeDib(2, 1, 4, {0xFF0000, 0x00FF00, 0x0000FF}, {0x23, 0xFF, 0xFF, 0xFF}),
+         QSize(2, 1),
+         {blue, black}},
+        {"8 bits, all 256 colours, the last one used",
+         makeDib(2, 1, 8, palette(256), {0xFF, 0xFE, 0, 0}),
+         QSize(2, 1),
+         {qRgb(255, 255, 255), qRgb(254, 254, 254)}},
+        {"8 bits, 257 colours", makeDib(1, 1, 8, palette(257), {0, 0, 0, 0}), QSize(), {}},
+        {"1 bit, no count of colours: both of the depth's",
+         withField(makeDib(2, 1, 1, {0xFF0000, 0x00FF00}, {0x40, 0, 0, 0}), 32, 0),
+         QSize(2, 1),
+         {red, green}},
+        {"a palette one entry short of its count",
+         withField(makeDib(1, 1, 8, {0xFF0000, 0x00FF00}, {0, 0, 0, 0}), 32, 3),
+         QSize(),
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
