@@ -70,6 +70,32 @@ TEST(WmfPlayer, WindowOriginAndExtentMapOntoTheImage)
     EXPECT_EMPTY(r.image, 25, 25);
 }
 
+// A plain metafile is framed by its first window, also for what it draws
+// before setting it; an origin set while it draws moves what follows it.
+// Four quadrants of 50 pixels: red drawn before any window, blue and green
+// after two more origins, the fourth left empty.
+TEST(WmfPlayer, APlainMetafileMovesItsWindowOriginWhileItDraws)
+{
+    WmfBuilder b = WmfBuilder::plain();
+    redNoPen(b).rectangle(10, 10, 60, 60);
+    b.window(10, 10, 100, 100)
+        .add(U_WMRSETWINDOWORG_set(U_POINT16{60, 10}))
+        .solidBrush(0, 0, 255)
+        .select(2)
+        .rectangle(60, 60, 110, 110)
+        .add(U_WMRSETWINDOWORG_set(U_POINT16{-40, 10}))
+        .solidBrush(0, 255, 0)
+        .select(3)
+        .rectangle(10, 10, 60, 60);
+    Rendered r = render(b.bytes());
+    ASSERT_TRUE(r.ok) << r.why;
+    ASSERT_EQ(r.image.size(), QSize(100, 100));
+    for (const QPoint p : {QPoint(1, 1), QPoint(48, 48)}) EXPECT_COLOR(r.image, p.x(), p.y(), 255, 0, 0);
+    for (const QPoint p : {QPoint(1, 51), QPoint(48, 98)}) EXPECT_COLOR(r.image, p.x(), p.y(), 0, 0, 255);
+    for (const QPoint p : {QPoint(51, 1), QPoint(98, 48)}) EXPECT_COLOR(r.image, p.x(), p.y(), 0, 255, 0);
+    for (const QPoint p : {QPoint(51, 51), QPoint(98, 98)}) EXPECT_EMPTY(r.image, p.x(), p.y());
+}
+
 TEST(WmfPlayer, ObjectsAreSelectedByIndexAndFreedSlotsReused)
 {
     WmfBuilder b = square();
