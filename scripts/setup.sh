@@ -12,7 +12,7 @@ set -euo pipefail
 PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb xdotool clang
                desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
-               dbus at-spi2-core python3-pyatspi)
+               dbus at-spi2-core python3-pyatspi qt6-base-private-dev)
 BENCH_PACKAGES=(openbox)
 
 wanted=("${PLAY_PACKAGES[@]}")

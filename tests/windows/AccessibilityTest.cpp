@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // The windows as a screen reader reads them, through Qt's accessibility
-// interfaces. The events a reader hears as the board changes need a reader
-// listening: tests/screenreader checks them through the real AT-SPI tree.
+// interfaces, and what it is told as the board changes, with Qt's
+// accessibility switched on as a listening reader switches it on;
+// tests/screenreader plays the same through the real AT-SPI tree.
 #include "GameWindowFixture.h"
 #include "LauncherFixture.h"
 
@@ -11,8 +12,14 @@
 #include "ui/Messages.h"
 
 #include <QAccessible>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 // Named, not anonymous: the test files are compiled together.
 namespace screenreader {
@@ -86,6 +93,61 @@ void type(QWidget* w, const char* keys)
 {
     for (; *keys; ++keys) QTest::keyClick(w->windowHandle(), *keys);
 }
+
+// What a screen reader is told of the board while this lives: Qt's
+// accessibility is on, as when a reader listens, and every event about the
+// board or one of its own parts is kept as "kind role text", the text a box's
+// place, a slot's letter, or "Tavola" for the board itself.
+class Listening {
+public:
+    explicit Listening(QWidget* board) : board_(board)
+    {
+        current = this;
+        previous_ = QAccessible::installUpdateHandler(&keep);
+        platform()->setActive(true);
+    }
+    ~Listening()
+    {
+        platform()->setActive(false);
+        QAccessible::installUpdateHandler(previous_);
+        current = nullptr;
+    }
+    // What was told since the last call.
+    std::vector<std::string> told() { return std::exchange(told_, {}); }
+
+    // The platform has the switch (offscreen and xcb have).
+    static QPlatformAccessibility* platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
+
+private:
+    static void keep(QAccessibleEvent* e)
+    {
+        const char* kind = e->type() == QAccessible::Focus                ? "focus"
+                           : e->type() == QAccessible::NameChanged        ? "name"
+                           : e->type() == QAccessible::ObjectReorder      ? "reorder"
+                           : e->type() == QAccessible::DescriptionChanged ? "status"
+                                                                          : nullptr;
+        QAccessibleInterface* about = e->accessibleInterface();
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(current->board_);
+        bool onBoard = false;
+        for (QAccessibleInterface* i = about; i && !onBoard; i = i->parent()) onBoard = i == board;
+        // The board's own parts, not the widgets laid over it (the score).
+        if (QObject* o = about ? about->object() : nullptr; o && o != current->board_) return;
+        if (!kind || !onBoard) return;
+        const QString text = about == board                             ? QString("Tavola")
+                             : about->role() == QAccessible::Cell       ? about->text(QAccessible::Description)
+                             : about->role() == QAccessible::PushButton ? about->text(QAccessible::Name)
+                                                                        : about->text(QAccessible::Name);
+        const QString role = about == board                             ? "tavola"
+                             : about->role() == QAccessible::Cell       ? "casella"
+                             : about->role() == QAccessible::PushButton ? "lettera"
+                                                                        : "parte";
+        current->told_.push_back(QString("%1 %2 %3").arg(kind, role, text).toStdString());
+    }
+    static inline Listening* current = nullptr;
+    QWidget* board_;
+    QAccessible::UpdateHandler previous_ = nullptr;
+    std::vector<std::string> told_;
+};
 
 } // namespace screenreader
 
@@ -187,6 +249,46 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
     }
 
     alsoTellBoardTo({});
+}
+
+// Who is told what as the board changes by keys, as a screen reader hears
+// it: a letter taken moves the focus to the box it would drop into (the box,
+// not the board), the cursor's steps move it along, and a letter placed or
+// put back gives it back to the board; the slot emptied and the box filled
+// are told by name.
+TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
+{
+    namespace sr = screenreader;
+    scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
+    open();
+    ASSERT_TRUE(form);
+    if (!sr::Listening::platform()) GTEST_SKIP() << "this platform cannot switch accessibility on";
+    sr::Listening listening(client());
+    sr::type(form, "g"); // what a reader has heard so far: the board as dealt
+    sr::key(form, Qt::Key_Escape);
+    (void)listening.told();
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> told;
+    } steps[] = {
+        {"G taken by its key",
+         [&] { sr::type(form, "g"); },
+         {"name lettera vuota", "focus casella Prima parola, casella 1"}},
+        {"Tab", [&] { sr::key(form, Qt::Key_Tab); }, {"focus casella Prima parola, casella 3"}},
+        {"down", [&] { sr::key(form, Qt::Key_Down); }, {"focus casella Seconda parola, casella 3"}},
+        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"name lettera G", "focus tavola Tavola"}},
+        {"Alt with G", [&] { QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier); }, {}},
+        {"G taken and placed",
+         [&] { sr::type(form, "g\r"); },
+         {"name lettera vuota", "focus casella Prima parola, casella 1", "name casella Prima parola, casella 1",
+          "status tavola Tavola", "focus tavola Tavola"}},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        ASSERT_TRUE(form) << step.what;
+        EXPECT_EQ(listening.told(), step.told) << step.what;
+    }
 }
 
 // The launcher's web address is a link whose action opens the site (the rest
