@@ -313,3 +313,34 @@ TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
         else EXPECT_EQ(onDisk.back(), "abc\xC0");
     }
 }
+
+// The settings file at the game's size limit: the name's line is read when
+// it ends (at its CR) within OwnFileMax bytes, or when the whole file is no
+// larger than that; one byte further and the file is damaged. The bytes
+// past the limit are never looked at.
+TEST(DiskFiles, TheSettingsFileAtTheSizeLimit)
+{
+    const auto line = [](size_t size) { return "Nome=ANNA" + std::string(size - 9, ' '); };
+    const size_t cap = OwnFileMax;
+    const struct {
+        const char* what;
+        std::string file;
+        bool read;
+    } cases[] = {
+        {"CR LF the limit's last two bytes", line(cap - 2) + "\r\n", true},
+        {"CR LF the limit's last two bytes, a byte after them", line(cap - 2) + "\r\nX", true},
+        {"CR the limit's last byte, LF past it", line(cap - 1) + "\r\n", true},
+        {"CR a byte past the limit", line(cap) + "\r\n", false},
+        {"no line end, the limit's size", line(cap), true},
+        {"no line end, a byte larger", line(cap + 1), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder t;
+        t.write("LexOrda.ini", c.file);
+        DiskFiles files(t.path.string());
+        Error error = Error::None;
+        EXPECT_EQ(readPlayerName(files, &error), c.read ? "ANNA" : "ANONIMO");
+        EXPECT_EQ(error, c.read ? Error::None : Error::FileTooLarge);
+    }
+}

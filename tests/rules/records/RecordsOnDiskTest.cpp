@@ -113,3 +113,50 @@ TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
     EXPECT_EQ(visibleEntries(), 1);
     EXPECT_EQ(readRecordLines(files).value, std::vector<std::string>{"TABELLA RECORDS"});
 }
+
+// A records file at the game's size limit: a thousand lines (as many as the
+// list shows) that end exactly at OwnFileMax bytes are read, and the ten
+// best written anew, whatever follows them (a line ends at its CR); a
+// thousandth line that ends one byte past the limit makes the file damaged,
+// and it is kept byte for byte.
+TEST_F(DiskFolder, ARecordsFileAtTheSizeLimit)
+{
+    std::vector<std::string> head = {"ANNA       500     Animali"};
+    head.resize(10, "ZZ         0       Animali");
+    const auto fileOf = [&](int longer, const std::string& after) {
+        std::string text = joinCrLf(head);
+        const size_t fillers = MaxListedLines - head.size(), each = (OwnFileMax - text.size()) / fillers;
+        for (size_t i = 1; i < fillers; ++i) text += std::string(each - 2, 'x') + "\r\n";
+        text += std::string(OwnFileMax - text.size() - 2 + longer, 'y') + "\r\n";
+        return text + after;
+    };
+    const struct {
+        const char* what;
+        std::string file;
+        Error error;
+        size_t listed; // lines of the file shown
+    } cases[] = {
+        {"ending at the limit", fileOf(0, ""), Error::None, MaxListedLines},
+        {"ending at the limit, more lines after it", fileOf(0, "dopo\r\n"), Error::None, MaxListedLines},
+        {"its CR the limit's last byte, its LF past it", fileOf(1, ""), Error::None, MaxListedLines},
+        {"its CR a byte past the limit", fileOf(2, ""), Error::FileTooLarge, MaxListedLines - 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        write("LexOrda.Sco", c.file);
+        DiskFiles files(dir);
+        const Result<RecordLines> shown = readRecordLines(files);
+        EXPECT_EQ(shown.error, c.error);
+        // The file's first lines, byte for byte, after the title.
+        std::vector<std::string> lines{RecordsTitle};
+        for (size_t at = 0; lines.size() <= c.listed; at = c.file.find("\r\n", at) + 2)
+            lines.push_back(c.file.substr(at, c.file.find("\r\n", at) - at));
+        EXPECT_TRUE(shown.value == lines) << "lines shown: " << shown.value.size();
+        RecordsTable table;
+        EXPECT_EQ(table.UpdateRecords(gameEnd("BRUNO", 600, 0), files).error, c.error);
+        std::vector<std::string> best = {"BRUNO      600     Animali"};
+        best.insert(best.end(), head.begin(), head.end() - 1);
+        EXPECT_TRUE(read("LexOrda.Sco") == (c.error == Error::None ? joinCrLf(best) : c.file))
+            << read("LexOrda.Sco").substr(0, 200);
+    }
+}
