@@ -65,6 +65,13 @@ TEST(RecordLine, ReadBack)
         {"ROSSI      12345678In Cucina", "ROSSI     ", 12345678, "In Cucina"},
         // Short lines: score 0 below 12 characters, empty genre below 20.
         {"BREVE", "BREVE", 0, ""},
+        // The edges of the columns: eleven characters hold no score, twelve
+        // a one-digit one; nineteen no genre, twenty a one-letter one.
+        {"ABCDEFGHIJ ", "ABCDEFGHIJ", 0, ""},
+        {"ABCDEFGHIJ 7", "ABCDEFGHIJ", 7, ""},
+        {"N          7       ", "N         ", 7, ""},
+        {"N          7       G", "N         ", 7, "G"},
+        {"N          -9999999G", "N         ", -9999999, "G"},
         {"NOME        4 2", "NOME      ", 42, ""}, // blanks inside the number are skipped
         {"NOME       abc     G", "NOME      ", 0, "G"},
         // Beyond 32 bits the score saturates.
