@@ -6,6 +6,7 @@
 // or died holding it.
 #include "doubles/TempFolder.h"
 #include "platform/Files.h"
+#include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
 
 #include <csignal>
@@ -101,6 +102,54 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
     waitpid(holder, nullptr, 0);
     EXPECT_EQ(files.underLock(RecordsFile, [&] { return files.rewrite(RecordsFile, {"new"}); }), Error::None);
     EXPECT_EQ(folder.read("LexOrda.Sco"), "new\r\n");
+    close(held[0]);
+    close(held[1]);
+}
+
+// The lock is a hidden empty file of the game's own: a link planted in its
+// place is not followed (the file it names is not made), the save goes on,
+// and the lock stays empty. A lock given up while a save waits for it is
+// taken, and the save made, before the wait runs out.
+TEST(TwoCopies, TheLockIsNoLinkAndALockGivenUpInTimeIsTaken)
+{
+    TempFolder folder;
+    const std::filesystem::path planted = folder.path / ".lexorda.sco.lock", elsewhere = folder.path / "altrove";
+    std::filesystem::create_symlink(elsewhere, planted);
+    DiskFiles files(folder.path.string());
+    Session s;
+    fillGenreTables(s);
+    s.PlayerName = "ANNA";
+    s.Score = 500;
+    EXPECT_EQ(RecordsTable().UpdateRecords(s, files).error, Error::None);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(elsewhere)));
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(folder.read("LexOrda.Sco").substr(0, 28), "ANNA       500     Animali\r\n");
+    EXPECT_EQ(writePlayerName(files, "ANNA"), Error::None);
+    EXPECT_EQ(folder.read(".lexorda.ini.lock"), "");
+
+    int held[2];
+    ASSERT_EQ(pipe(held), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        DiskFiles own(folder.path.string());
+        (void)own.underLock(SettingsFile, [&] {
+            if (write(held[1], "L", 1) != 1) _exit(2);
+            usleep(200000); // gives it up after 0.2 s
+            return Error::None;
+        });
+        _exit(0);
+    }
+    char c;
+    ASSERT_EQ(read(held[0], &c, 1), 1);
+    files.setLockWait(std::chrono::milliseconds(2000));
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(writePlayerName(files, "BRUNO"), Error::None);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_GE(waited, std::chrono::milliseconds(50));
+    EXPECT_LT(waited, std::chrono::milliseconds(2000));
+    EXPECT_EQ(folder.read("LexOrda.ini"), "Nome=BRUNO\r\n");
+    waitpid(holder, nullptr, 0);
     close(held[0]);
     close(held[1]);
 }
