@@ -3,6 +3,7 @@
 
 #include "platform/Files.h"
 #include "doubles/TempFolder.h"
+#include "game/Deal.h"
 #include "platform/FileLayout.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
@@ -342,5 +343,49 @@ TEST(DiskFiles, TheSettingsFileAtTheSizeLimit)
         Error error = Error::None;
         EXPECT_EQ(readPlayerName(files, &error), c.read ? "ANNA" : "ANONIMO");
         EXPECT_EQ(error, c.read ? Error::None : Error::FileTooLarge);
+    }
+}
+
+// The word list's limits at their edges, read from disk: a section keeps
+// 100, 101 and then still 101 words; a word of 64 letters is kept whole and
+// one of 65 loses its last, and what is cut off is no word of its own.
+TEST(DiskFiles, TheWordListsLimitsAtTheirEdges)
+{
+    const auto words = [](int n) {
+        std::string text = "\x10"
+                           "Animali\r\n";
+        for (int i = 0; i < n; ++i) text += "W" + std::to_string(i) + "\r\n";
+        return text + "\x10"
+                      "Frutti\r\nMELA\r\n";
+    };
+    std::string alphabet;
+    while (alphabet.size() < 66) alphabet += "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const std::string w64 = alphabet.substr(0, 64), w65 = alphabet.substr(1, 65);
+    const std::string longWords = "\x10"
+                                  "Animali\r\n" +
+                                  w64 + "\r\n" + w65 + "\r\nNEXT\r\n";
+    const struct {
+        const char* what;
+        std::string file;
+        std::vector<std::string> first, last; // the first and last words kept
+        int count;
+    } cases[] = {
+        {"100 words", words(100), {"W0"}, {"W99"}, 100},
+        {"101 words", words(101), {"W0"}, {"W100"}, 101},
+        {"102 words", words(102), {"W0"}, {"W100"}, 101},
+        {"64 and 65 letters", longWords, {w64}, {w65.substr(0, 64), "NEXT"}, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder t;
+        t.write(WordListFile, c.file);
+        DiskFiles files(t.path.string());
+        GenreWords w;
+        const Result<int> read = readSection(files, "Animali", w);
+        EXPECT_EQ(read.error, Error::None);
+        ASSERT_EQ(read.value, c.count);
+        for (size_t i = 0; i < c.first.size(); ++i) EXPECT_EQ(w.slot[i], c.first[i]) << i;
+        for (size_t i = 0; i < c.last.size(); ++i)
+            EXPECT_EQ(w.slot[static_cast<size_t>(c.count) - c.last.size() + i], c.last[i]) << i;
     }
 }
