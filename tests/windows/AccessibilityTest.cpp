@@ -125,6 +125,8 @@ private:
                            : e->type() == QAccessible::NameChanged        ? "name"
                            : e->type() == QAccessible::ObjectReorder      ? "reorder"
                            : e->type() == QAccessible::DescriptionChanged ? "status"
+                           : e->type() == QAccessible::ObjectShow         ? "show"
+                           : e->type() == QAccessible::StateChanged       ? "state"
                                                                           : nullptr;
         QAccessibleInterface* about = e->accessibleInterface();
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(current->board_);
@@ -252,10 +254,10 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
 }
 
 // Who is told what as the board changes by keys, as a screen reader hears
-// it: a letter taken moves the focus to the box it would drop into (the box,
-// not the board), the cursor's steps move it along, and a letter placed or
-// put back gives it back to the board; the slot emptied and the box filled
-// are told by name.
+// it: the focus stays on the board (a reader that followed it into the
+// table would read the whole row again at every step), and each move is
+// told by the board's notification, its text changed and then shown; the
+// slot emptied and the box filled are told by name.
 TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
 {
     namespace sr = screenreader;
@@ -267,22 +269,28 @@ TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
     sr::type(form, "g"); // what a reader has heard so far: the board as dealt
     sr::key(form, Qt::Key_Escape);
     (void)listening.told();
+    const auto said = [](const std::string& text) -> std::vector<std::string> {
+        return {"name parte " + text, "show parte " + text};
+    };
+    const auto then = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
     const struct {
         const char* what;
         std::function<void()> act;
         std::vector<std::string> told;
     } steps[] = {
-        {"G taken by its key",
-         [&] { sr::type(form, "g"); },
-         {"name lettera vuota", "focus casella Prima parola, casella 1"}},
-        {"Tab", [&] { sr::key(form, Qt::Key_Tab); }, {"focus casella Prima parola, casella 3"}},
-        {"down", [&] { sr::key(form, Qt::Key_Down); }, {"focus casella Seconda parola, casella 3"}},
-        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"name lettera G", "focus tavola Tavola"}},
+        {"G taken by its key", [&] { sr::type(form, "g"); },
+         then({"name lettera usata"}, said("G, prima parola, casella 1"))},
+        {"Tab", [&] { sr::key(form, Qt::Key_Tab); }, said("prima parola, casella 3, vuota")},
+        {"down", [&] { sr::key(form, Qt::Key_Down); }, said("seconda parola, casella 3, vuota")},
+        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, then({"name lettera G"}, said("G di nuovo nella vasca"))},
         {"Alt with G", [&] { QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier); }, {}},
-        {"G taken and placed",
-         [&] { sr::type(form, "g\r"); },
-         {"name lettera vuota", "focus casella Prima parola, casella 1", "name casella Prima parola, casella 1",
-          "status tavola Tavola", "focus tavola Tavola"}},
+        {"G taken and placed", [&] { sr::type(form, "g\r"); },
+         then(then({"name lettera usata"}, said("G, prima parola, casella 1")),
+              then({"name casella Prima parola, casella 1", "status tavola Tavola"},
+                   said("G, giusta. 5 lettere da sistemare")))},
     };
     for (const auto& step : steps) {
         step.act();
