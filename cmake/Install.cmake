@@ -89,9 +89,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PAROLIX_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beyond the libraries: the faces the game substitutes for its fonts, and the
-# platform plugins without which no Qt window opens.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+# Beyond the libraries: the faces the game substitutes for its fonts, the
+# platform plugins without which no Qt window opens, and Qt's translations,
+# which put Qt's own words ("Annulla") in Italian.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)
 

@@ -8,6 +8,7 @@
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +24,9 @@ inline constexpr const char* Caption = "Parolix Vers. 3.00";
 inline constexpr const char* Contact = "Parolix Team  -  " PAROLIX_CONTACT;
 inline constexpr const char* MadeIn = "Made in Italy";
 inline constexpr const char* Ok = "&OK";
+// The pictures, for screen readers.
+inline constexpr const char* EmblemName = "Emblema di Parolix: due carte con le lettere";
+inline constexpr const char* FlagName = "Bandiera italiana";
 } // namespace form3text
 
 namespace {
@@ -40,11 +44,21 @@ QLabel* pictureBox(QWidget* parent, const QPixmap& picture, const QRect& geometr
     box->setPixmap(picture);
     return box;
 }
+
+// The box is a dialog to a screen reader, which then reads its labels as it
+// opens; as a plain window only its title would be heard.
+QAccessibleInterface* aboutBoxReading(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("Form3")) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+}
 } // namespace
 
 Form3::Form3(QWidget* gameWindow, Platform& platform)
     : QWidget(nullptr, Qt::Dialog), game_(gameWindow), platform_(platform)
 {
+    static const bool readable = (QAccessible::installFactory(aboutBoxReading), true);
+    (void)readable;
     // Not a child of the game window: disabling that would disable the box.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toUnicode(form3text::Caption));
@@ -55,12 +69,14 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     setMouseTracking(true);
 
     Picture1 = pictureBox(this, Artwork::emblem(), twipRect(120, 120, 1410, 1770), QColor(192, 192, 192));
+    Picture1->setAccessibleName(toUnicode(form3text::EmblemName));
 
     createWebLink();
     createLabels();
 
     // The flag is drawn on the title-bar text colour, white.
     Picture2 = pictureBox(this, Artwork::flag(), twipRect(330, 2490, 960, 765), QColor(255, 255, 255));
+    Picture2->setAccessibleName(toUnicode(form3text::FlagName));
     Picture2->setMouseTracking(true);
     Picture2->installEventFilter(this);
 

@@ -5,17 +5,30 @@
 
 #include "session/Cp1252.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTranslator>
 
 void QtDialogs::message(const std::string& text, const std::string& title)
 {
+    message(text, title, {});
+}
+
+void QtDialogs::message(const std::string& text, const std::string& title, const std::string& spoken)
+{
     QMessageBox box(QMessageBox::Information, toUnicode(title), toUnicode(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    // A reader reads the box's text by the label's name, which shows nowhere.
+    if (QLabel* label = box.findChild<QLabel*>("qt_msgbox_label"); label && !spoken.empty())
+        label->setAccessibleName(toUnicode(text + "\n" + spoken));
     box.exec();
 }
 
@@ -81,4 +94,147 @@ std::string toCp1252(const QString& text)
         out += c < 0 ? '?' : static_cast<char>(c);
     }
     return out;
+}
+
+bool loadQtItalian()
+{
+    static QTranslator qtbase;
+    if (!qtbase.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    return QCoreApplication::installTranslator(&qtbase);
+}
+
+namespace {
+
+// A line edit as Qt reads it, but for its text attributes (and so without
+// Qt's private classes, which the rest mirrors).
+class TextBox : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
+public:
+    explicit TextBox(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    bool hidden() const { return edit()->echoMode() != QLineEdit::Normal; }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) return hidden() ? QString() : edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override
+    {
+        if (t == QAccessible::Value) edit()->setText(text);
+        else QAccessibleWidget::setText(t, text);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = edit()->isReadOnly();
+        s.editable = !s.readOnly;
+        s.passwordEdit = hidden();
+        s.selectable = true;
+        s.selected = edit()->hasSelectedText();
+        const Qt::ContextMenuPolicy menu = edit()->contextMenuPolicy();
+        s.hasPopup = menu != Qt::NoContextMenu && menu != Qt::PreventContextMenu;
+        return s;
+    }
+
+    // One run, without attributes, over the whole text.
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    QString text(int start, int end) const override
+    {
+        return hidden() ? QString() : edit()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index != 0 || !edit()->hasSelectedText()) return;
+        *start = edit()->selectionStart();
+        *end = edit()->selectionEnd();
+    }
+    void addSelection(int start, int end) override { edit()->setSelection(start, end - start); }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0) edit()->setSelection(start, end - start);
+    }
+    void removeSelection(int index) override
+    {
+        if (index == 0) edit()->deselect();
+    }
+    QRect characterRect(int offset) const override
+    {
+        // Where the character stands, near enough: from the text's left edge.
+        const QString shown = edit()->displayText();
+        if (offset < 0 || offset >= shown.size()) return {};
+        const QFontMetrics metrics = edit()->fontMetrics();
+        const QRect inside = edit()->contentsRect();
+        const QRect box(inside.x() + 2 + metrics.horizontalAdvance(shown.left(offset)),
+                        inside.y() + (inside.height() - metrics.height()) / 2,
+                        metrics.horizontalAdvance(shown.at(offset)), metrics.height());
+        return box.translated(edit()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint local = edit()->mapFromGlobal(point);
+        return edit()->rect().contains(local) ? edit()->cursorPositionAt(local) : -1;
+    }
+    void scrollToSubstring(int start, int end) override
+    {
+        edit()->setCursorPosition(end);
+        edit()->setCursorPosition(start);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        return hidden() ? none(start, end) : QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        return hidden() ? none(start, end) : QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        return hidden() ? none(start, end) : QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override
+    {
+        if (edit()->isReadOnly()) return;
+        edit()->setText(edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    static QString none(int* start, int* end)
+    {
+        *start = *end = -1;
+        return {};
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* textBoxReading(const QString& className, QObject* object)
+{
+    // Asked first with the object's own class: every line edit, any kind.
+    auto* edit = qobject_cast<QLineEdit*>(object);
+    if (!edit || className != QLatin1String(object->metaObject()->className())) return nullptr;
+    return new TextBox(edit);
+}
+
+void installTextBoxReading()
+{
+    QAccessible::installFactory(textBoxReading);
 }

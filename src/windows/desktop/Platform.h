@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 
+#include <QAccessibleInterface>
 #include <QCursor>
 #include <QString>
 #include <QUrl>
@@ -24,6 +25,13 @@ public:
     virtual ~Dialogs() = default;
     // Information icon and a single OK button; waits until it is closed.
     virtual void message(const std::string& text, const std::string& title) = 0;
+    // The same, and a screen reader reads `spoken` after the text, in the same
+    // breath: nothing of it shows.
+    virtual void message(const std::string& text, const std::string& title, const std::string& spoken)
+    {
+        (void)spoken;
+        message(text, title);
+    }
     // The text typed, or an empty text on Cancel.
     virtual std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
 };
@@ -31,6 +39,7 @@ public:
 class QtDialogs : public Dialogs {
 public:
     void message(const std::string& text, const std::string& title) override;
+    void message(const std::string& text, const std::string& title, const std::string& spoken) override;
     std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
 };
 
@@ -95,6 +104,19 @@ struct Platform {
     Sound& sound;
     std::function<void()> endProgram; // ends the program at once, no window unloads
 };
+
+// Qt's own words in Italian, as the game's: "Annulla" on the input boxes, a
+// text box's menu. Needs the QApplication; false when Qt's translations are
+// not installed (the words stay English then).
+bool loadQtItalian();
+
+// A text box is read whole by a screen reader. Qt's own reading of a line
+// edit reports its text attributes as empty runs, one a character, and Orca
+// then drops the last character ("ANONIM" for ANONIMO); this reading reports
+// one run over the whole text. Installed after the QApplication, it is asked
+// before Qt's own and serves the input boxes' line edits too.
+void installTextBoxReading();
+QAccessibleInterface* textBoxReading(const QString& className, QObject* object);
 
 // Text inside the game is one byte per character in code page 1252; Qt shows
 // and returns Unicode. These convert at that border, and upper-case the way

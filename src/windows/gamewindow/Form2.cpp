@@ -21,8 +21,10 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -383,7 +385,7 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
 
 void Form2::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
 {
-    if (List->isVisible()) List->hide();
+    if (List->isVisible()) List_Click();
     if (session_.DragSlot != 0) Picture2->move(toInt32(x - 15), toInt32(y - 25));
     else Picture2->hide();
 }
@@ -460,18 +462,58 @@ void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, dou
 bool Form2::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == List->viewport() && e->type() == QEvent::MouseButtonRelease) List_Click();
+    if (watched == List && e->type() == QEvent::KeyPress) return listKey(static_cast<QKeyEvent*>(e));
     return QMainWindow::eventFilter(watched, e);
 }
 
 void Form2::List_Click()
 {
+    const bool focused = List->hasFocus();
     List->hide();
+    if (focused) board_->setFocus();
+}
+
+// The list has the keys only while a screen reader reads it: the arrows go
+// from line to line, Esc, Enter and Space close it as a click does, and any
+// other key closes it and goes on to the board.
+bool Form2::listKey(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta: return false;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: List_Click(); return true;
+    default:
+        List_Click();
+        QCoreApplication::sendEvent(board_, e);
+        return true;
+    }
 }
 
 void Form2::fillList(const RecordLines& lines)
 {
     List->clear();
     for (const std::string& item : lines) List->addItem(toUnicode(item));
+    listed_ = lines;
+}
+
+void Form2::readRecordsAloud()
+{
+    if (!QAccessible::isActive()) return;
+    // Its name says every line, heard as it takes the focus.
+    List->setAccessibleName(toUnicode(form2text::recordsSpoken(listed_)));
+    List->setFocus();
 }
 
 void Form2::UpdateRecords()
@@ -485,6 +527,7 @@ void Form2::ShowRecords()
 {
     fillList(readRecordLines(platform_.files).value);
     showInFront(*List);
+    readRecordsAloud();
 }
 
 // ---------------------------------------------------------------- commands
@@ -529,7 +572,7 @@ void Form2::Form_Unload()
     List->move(0, List->y());
     UpdateRecords();
     ShowRecords();
-    leave(form2text::endMessage(session_), form2text::GameOverTitle);
+    leave(form2text::endMessage(session_), form2text::GameOverTitle, form2text::gameOverSpoken(session_, listed_));
 }
 
 bool Form2::stopGame()
@@ -540,9 +583,9 @@ bool Form2::stopGame()
     return true;
 }
 
-void Form2::leave(const std::string& message, const std::string& title)
+void Form2::leave(const std::string& message, const std::string& title, const std::string& spoken)
 {
-    platform_.dialogs.message(message, title);
+    platform_.dialogs.message(message, title, spoken);
     Timer1->stop();
     hide();
     emit unloaded();

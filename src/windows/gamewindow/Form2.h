@@ -96,9 +96,13 @@ private:
     // The game is over: nothing more is dealt. False when it already was.
     bool stopGame();
     // The last message, then the window goes and the launcher is in front.
-    void leave(const std::string& message, const std::string& title);
+    // A screen reader reads `spoken` with the message.
+    void leave(const std::string& message, const std::string& title, const std::string& spoken = {});
     void UpdateRecords();
     void fillList(const RecordLines& lines);
+    // While a screen reader listens, the shown list is read and takes the keys.
+    void readRecordsAloud();
+    bool listKey(QKeyEvent* e);
 
     void firstDeal();
     void showGenre();
@@ -117,4 +121,5 @@ private:
     std::unique_ptr<BoardKeys> keys_;
     FirstDeal* firstDeal_ = nullptr;
     bool unloaded_ = false;
+    RecordLines listed_; // what the records list shows
 };

@@ -23,6 +23,25 @@ std::string endMessage(const Session& s)
                    WrongLetter4, s.Words[row]});
 }
 
+std::string recordsSpoken(const std::vector<std::string>& lines)
+{
+    std::string out = "Tabella Records.";
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::string line;
+        for (char c : lines[i])
+            if (c != ' ' || (!line.empty() && line.back() != ' ')) line += c;
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        if (line.empty() || line == "0") continue;
+        out += (out.back() == '.' ? " " : ". ") + line;
+    }
+    return out;
+}
+
+std::string gameOverSpoken(const Session& s, const std::vector<std::string>& lines)
+{
+    return joined({"Partita finita. ", play::scoreCaption(s.Score), ". ", recordsSpoken(lines)});
+}
+
 std::string noWordListMessage(Error error)
 {
     return joined({"Impossibile leggere l'elenco delle parole \"", WordListFile, "\": ", errorReason(error), "."});

@@ -57,6 +57,14 @@ inline constexpr const char* ErrorTitle = "Parolix";
 // that belonged there and the word of its row.
 std::string endMessage(const Session& s);
 
+// The records list as a screen reader says it, its lines in order:
+// "Tabella Records. MARTA 120 Animali. ANONIMO 44 Animali"; the blanks of the
+// columns closed up, entries still empty (no name, no score) left out.
+std::string recordsSpoken(const std::vector<std::string>& lines);
+// What a reader says after the end message, before the window goes:
+// "Partita finita. Punti: 44. " and the records.
+std::string gameOverSpoken(const Session& s, const std::vector<std::string>& lines);
+
 // The word list could not be read for the next round.
 std::string noWordListMessage(Error error);
 

@@ -16,13 +16,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
+
+#include <utility>
 
 namespace {
 
-// Menu entries whose captions end in blanks, as some of the game's do, are
-// named for a screen reader without them: the caption on screen stays as it
-// is, the reader says no "spazio" after it.
+// Menu entries as a screen reader reads them: named without the blanks some
+// of the game's captions end in (the caption on screen stays as it is, the
+// reader says no "spazio" after it), and with their shortcut keys in the
+// form readers look for, "access key;;shortcut", which Qt's own entries
+// do not give.
 
 // The caption as a reader says it: no access-key marks, no blanks around.
 QString spoken(const QString& caption)
@@ -35,7 +40,17 @@ QString spoken(const QString& caption)
     return out.trimmed();
 }
 
-// An entry of a popup menu, as Qt's own but for its name.
+// The key as readers write it: "<Control>F4".
+QString readersKey(const QKeySequence& key)
+{
+    QString text = key.toString(QKeySequence::PortableText);
+    for (const auto& [qt, gtk] :
+         {std::pair{"Ctrl+", "<Control>"}, {"Shift+", "<Shift>"}, {"Alt+", "<Alt>"}, {"Meta+", "<Super>"}})
+        text.replace(QLatin1String(qt), QLatin1String(gtk));
+    return text;
+}
+
+// An entry of a popup menu, as Qt's own but for its name and keys.
 class MenuEntry : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     MenuEntry(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
@@ -88,7 +103,12 @@ public:
     {
         if (name == pressAction() && isValid() && action_->isEnabled()) action_->trigger();
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& name) const override
+    {
+        if (name != pressAction() || !isValid() || action_->isSeparator()) return {};
+        const QString mark = QKeySequence::mnemonic(action_->text()).toString(QKeySequence::PortableText);
+        return {mark.right(1).toLower(), QString(), readersKey(action_->shortcut())};
+    }
 
 private:
     QPointer<QMenu> menu_;
@@ -99,15 +119,14 @@ QAccessibleInterface* menuEntryFactory(const QString& className, QObject* object
 {
     if (className != QLatin1String("QAction")) return nullptr;
     auto* action = static_cast<QAction*>(object);
-    const QString caption = action->text();
-    if (caption.isEmpty() || caption == caption.trimmed() || action->menu()) return nullptr; // Qt's own says it well
+    if (action->text().isEmpty() || action->menu()) return nullptr; // Qt's own says these well
     for (QObject* o : action->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(o)) return new MenuEntry(menu, action);
     return nullptr;
 }
 
 // Makes it so for every menu of the program (once is enough).
-void nameMenuEntriesWithoutBlanks()
+void readMenuEntriesWell()
 {
     static const bool installed = (QAccessible::installFactory(menuEntryFactory), true);
     (void)installed;
@@ -130,7 +149,7 @@ QAction* entry(QMenu* menu, const char* caption, const QKeySequence& shortcut, c
 void Form2::createMenu()
 {
     using namespace form2text;
-    nameMenuEntriesWithoutBlanks(); // "Scelta altro Genere ", read without its blank
+    readMenuEntriesWell(); // "Scelta altro Genere ", read without its blank and with "F2"
     QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu(toUnicode(File));
@@ -156,6 +175,11 @@ void Form2::createMenu()
         auto* box = new Form3(this, platform_);
         box->Form_Load();
     });
+
+    // F10 opens the first menu, as on the GNOME desktop and as Orca's users
+    // expect; Alt goes on doing so too.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, [bar, file] { bar->setActiveAction(file->menuAction()); });
 
     // Named for screen readers as they show on the bar.
     bar->setAccessibleName(toUnicode(MenuBarName));

@@ -51,6 +51,8 @@ Parolix::Parolix(const QString& programFolder)
                 }}
 {
     files_.setOtherPlayerFolder(layout_.otherPlayerFolder);
+    loadQtItalian();
+    installTextBoxReading();
     installFontSubstitutions();
     QApplication::setWindowIcon(Artwork::windowIcon());
     // Desktops that match windows to their menu entry by id (Wayland) find
