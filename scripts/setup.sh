@@ -9,10 +9,11 @@
 #   setup.sh bench  that, and the window manager scripts/gamewindow.sh runs
 set -euo pipefail
 
-PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2)
+PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2 qt6-translations-l10n)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb xdotool clang
                desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
-               dbus at-spi2-core python3-pyatspi qt6-base-private-dev)
+               dbus at-spi2-core python3-pyatspi qt6-base-private-dev orca speech-dispatcher
+               speech-dispatcher-espeak-ng espeak-ng openbox)
 BENCH_PACKAGES=(openbox)
 
 wanted=("${PLAY_PACKAGES[@]}")

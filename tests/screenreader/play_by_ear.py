@@ -1,0 +1,330 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+"""Plays Parolix as a blind player does: Orca, in Italian, speaks through
+speech-dispatcher and espeak-ng into a null sound device, and this script
+presses only keys and checks what Orca says (the "SPEECH OUTPUT" lines of its
+debug log) against the wording in SAID. It learns the board from the
+accessibility tree, so a check that fails does not stop the game: every check
+is reported, then the verdict. Exits 77 only when Orca cannot start.
+    play_by_ear.py GAME WORD FOLDER     (FOLDER: the game's, for its records)"""
+
+import json
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+GAME, WORD, FOLDER = sys.argv[1], sys.argv[2], sys.argv[3]
+GENRE = "Animali"
+ORDINALS = ["Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta", "Settima"]
+HEARD_IN = 4  # seconds Orca has to say something; it takes a fraction of one
+
+# What Orca must say, as the player hears it ("…": anything between).
+SAID = {
+    "the name box, whole": "Giocatore testo. ANONIMO.",
+    "the board told": "{genre}. {words}. {rows} Vasca: {pool}. {score}.",
+    "a letter not in the pool": "Z non è nella vasca",
+    "Enter with an empty hand": "Nessuna lettera in mano",
+    "a letter taken": "{letter}, {place}",
+    "a letter taken in place of another": "{letter} al posto di {old}, {place}",
+    "a right letter": "{letter}, giusta. {left}",
+    "the congratulations": "Complimenti vivissimi, hai indovinato !!!",
+    "F10 opens the menu bar": "Opzioni",
+    "a menu entry with its shortcut key": "Scelta altro Genere F2",
+    "the records read": "Tabella Records. {lines}",
+    "the about box read": "Parolix Vers. 3.00 dialogo Parolix Team … Made in Italy",
+    "the input box in Italian": "Annulla pulsante",
+    "a wrong letter's message": "Mi dispiace, hai commesso un errore.",
+    "the game over with the score": "Partita finita. {score}.",
+}
+
+# Orca without its check for another Orca of this user (one in another test's
+# session would stop it), its debug log written line by line.
+ORCA = """
+import sys
+from orca import debug
+debug.debugLevel = debug.LEVEL_INFO
+debug.eventDebugLevel = debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[1], "w", buffering=1)
+from orca import orca
+manager = orca.getSettingsManager()
+manager.activate(sys.argv[2], {})
+sys.exit(orca.main())
+"""
+ITALIAN = {"family": {"name": "italian", "lang": "it", "dialect": "", "variant": None}}
+ORCA_SETTINGS = {
+    "general": {"enableTutorialMessages": False, "enableKeyEcho": False, "enableBraille": False,
+                "enableSound": False, "speechServerFactory": "speechdispatcherfactory",
+                "voices": {"default": ITALIAN, "uppercase": dict(ITALIAN, **{"average-pitch": 7.0}),
+                           "hyperlink": ITALIAN, "system": ITALIAN}},
+    "profiles": {"default": {"profile": ["Default", "default"]}},
+    "pronunciations": {},
+    "keybindings": {},
+}
+# espeak-ng speaking Italian into libao's null device.
+SPEECHD_CONF = """AudioOutputMethod "libao"
+DefaultModule espeak-ng
+DefaultLanguage "it"
+AddModule "espeak-ng" "sd_espeak-ng" "/etc/speech-dispatcher/modules/espeak-ng.conf"
+"""
+
+started = time.monotonic()
+results = []  # (check, passed, what was expected, what was heard)
+
+
+def said(check, **values):
+    return SAID[check].format(**values)
+
+
+def flat(text):
+    return " ".join(text.split())
+
+
+class Ear:
+    """Orca's debug log, read as it grows."""
+
+    def __init__(self, path):
+        self.path, self.offset, self.partial, self.pending, self.heard = path, 0, "", [], []
+
+    def poll(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as f:
+                f.seek(self.offset)
+                chunk = f.read()
+                self.offset = f.tell()
+        except FileNotFoundError:
+            return
+        lines = (self.partial + chunk).split("\n")
+        self.partial = lines.pop()
+        for line in lines:
+            # A text of several lines goes on over the following log lines.
+            if self.pending or "SPEECH OUTPUT: '" in line:
+                self.pending.append(line)
+                if m := re.search(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:\{'.*\}|None)?$",
+                                  " ".join(self.pending)):
+                    self.heard.append(m.group(1))
+                    print("  %5.1f s  Orca: %s" % (time.monotonic() - started, m.group(1)))
+                    self.pending = []
+                elif len(self.pending) > 20:
+                    self.pending = []
+
+    def since(self, mark):
+        return flat(" ".join(self.heard[mark:]))
+
+
+def until(test, seconds=HEARD_IN):
+    end = time.monotonic() + seconds
+    while True:
+        ear.poll()
+        try:
+            if found := test():
+                return found
+        except Exception:  # an object that went away while it was read
+            pass
+        if time.monotonic() > end:
+            return None
+        time.sleep(0.03)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+
+
+def in_order(parts, text):
+    at = 0
+    for part in parts:
+        at = text.find(part, at)
+        if at < 0:
+            return False
+        at += len(part)
+    return True
+
+
+def hear(check, press, expected=None, mark=None, **values):
+    """Presses the keys and waits until Orca has said the check's words (since
+    the mark: what it had heard before then, by default before the keys)."""
+    expected = flat(expected if expected is not None else said(check, **values))
+    mark = len(ear.heard) if mark is None else mark
+    if press:
+        keys(*press)
+    ok = bool(until(lambda: in_order(expected.split(" … "), ear.since(mark))))
+    results.append((check, ok, expected, ear.since(mark)))
+    print("%s: %s" % ("heard" if ok else "NOT HEARD", check))
+    return ok
+
+
+def find_all(node, test, depth=0):
+    hits = [node] if test(node) else []
+    for i in range(node.childCount if depth < 12 else 0):
+        hits += find_all(node.getChildAtIndex(i), test, depth + 1)
+    return hits
+
+
+def find(node, test):
+    hits = find_all(node, test)
+    return hits[0] if hits else None
+
+
+def is_letter(name):
+    return len(name or "") == 1 and name.isalpha()
+
+
+class Board:
+    """The board as the tree has it: the row's boxes, the pool, the score."""
+
+    def __init__(self, app):
+        frame = find(app, lambda n: n.getRoleName() == "frame" and n.name.startswith("Parolix   ("))
+        table = find(frame, lambda n: n.getRoleName() == "table")
+        pool = find(frame, lambda n: n.name == "Vasca")
+        self.cells = [c for c in find_all(table, lambda n: n.getRoleName() == "table cell")]
+        self.boxes = [c.name for c in self.cells]
+        self.pool = [pool.getChildAtIndex(i).name for i in range(pool.childCount)]
+        self.score = find(frame, lambda n: n.getRoleName() == "label" and n.name.startswith("Punti:")).name
+        focused = [i for i, c in enumerate(self.cells) if c.getState().contains(pyatspi.STATE_FOCUSED)]
+        empty = [i for i, b in enumerate(self.boxes) if not is_letter(b)]
+        self.cursor = focused[0] if focused else (empty[0] if empty else None)
+        self.empty = empty
+
+    def told(self):
+        rows = "%s parola, %d lettere: %s." % (ORDINALS[0], len(self.boxes), ", ".join(
+            b if is_letter(b) else "vuota" for b in self.boxes))
+        return said("the board told", genre=GENRE, words="1 parola", rows=rows,
+                    pool=", ".join(p for p in self.pool if is_letter(p)), score=self.score)
+
+    def place(self, column):
+        return "%s parola, casella %d" % (ORDINALS[0].lower(), column + 1)
+
+
+def board_now(app, dealt=True):
+    """The board once the tree shows it (dealt: with its empty boxes)."""
+    return until(lambda: (b := Board(app)) and len(b.boxes) == len(WORD) and (b.empty or not dealt) and b)
+
+
+def records_said():
+    name = [f for f in os.listdir(FOLDER) if f.lower() == "lexorda.sco"]
+    with open(os.path.join(FOLDER, name[0]), encoding="cp1252", newline="") as f:
+        lines = [flat(line) for line in f.read().split("\r\n") if line.strip() and flat(line) != "0"]
+    return said("the records read", lines=". ".join(lines))
+
+
+def left_said(board, after):
+    n = len(board.empty) - after
+    return "%d %s da sistemare" % (n, "lettera" if n == 1 else "lettere")
+
+
+def play_board(app, first):
+    """Places every letter of the board, the first one after a change of mind."""
+    board = board_now(app)
+    while board.empty:
+        column = board.cursor
+        letter = WORD[column]
+        if first:
+            other = next(p for p in board.pool if is_letter(p) and p != letter)
+            hear("a letter taken", [other.lower()], letter=other, place=board.place(column))
+            hear("a letter taken in place of another", [letter.lower()], letter=letter, old=other,
+                 place=board.place(column))
+            first = False
+        else:
+            hear("a letter taken", [letter.lower()], letter=letter, place=board.place(column))
+        if len(board.empty) == 1:
+            hear("the congratulations", ["Return"])
+            return
+        hear("a right letter", ["Return"], letter=letter, left=left_said(board, 1))
+        until(lambda: Board(app).boxes[column] == letter)
+        board = board_now(app)
+
+
+def play(app, launched):
+    hear("the name box, whole", [], mark=launched)
+    keys("Tab")
+    mark = len(ear.heard)
+    keys("Return")  # the first genre
+    board = board_now(app)
+    hear("the board told", [], board.told(), mark)
+    hear("a letter not in the pool", ["z"])
+    hear("Enter with an empty hand", ["Return"])
+    hear("the board told", ["F5"], board.told())
+    play_board(app, first=True)
+
+    mark = len(ear.heard)
+    keys("Return")  # closes the congratulations: the next board
+    board = board_now(app)
+    hear("the board told", [], board.told(), mark)
+    hear("F10 opens the menu bar", ["F10"])
+    hear("a menu entry with its shortcut key", ["Down", "Down"])
+    hear("the records read", ["Up", "Return"], records_said())
+    keys("Escape")  # the list goes, the board has the keyboard again
+    hear("the about box read", ["F6"])
+    keys("Return")
+    hear("the input box in Italian", ["F3", "Tab", "Tab"])
+    keys("Escape")  # the name stays as it was
+
+    board = board_now(app)
+    column = board.cursor
+    wrong = next(p for p in board.pool if is_letter(p) and p != WORD[column])
+    hear("a letter taken", [wrong.lower()], letter=wrong, place=board.place(column))
+    mark = len(ear.heard)
+    keys("Return")
+    hear("a wrong letter's message", [], mark=mark)
+    hear("the game over with the score", [], mark=mark, score=board.score)
+    hear("the records read", [], records_said(), mark)
+    keys("Return")
+
+
+def start(what, argv):
+    return subprocess.Popen(argv, stdout=open(os.path.join(home, what + ".log"), "w"), stderr=subprocess.STDOUT)
+
+
+if __name__ == "__main__":
+    GLib.log_set_handler("dbind", GLib.LogLevelFlags.LEVEL_WARNING, lambda *_: None)  # the bus's chatter
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # and stop, below, what was started
+    home = os.path.join(FOLDER, "home")
+    for d in ("orca", "speechd"):
+        os.makedirs(os.path.join(home, d), exist_ok=True)
+    with open(os.path.join(home, "orca", "user-settings.conf"), "w") as f:
+        json.dump(ORCA_SETTINGS, f)
+    with open(os.path.join(home, "speechd", "speechd.conf"), "w") as f:
+        f.write(SPEECHD_CONF)
+    with open(os.path.join(home, ".libao"), "w") as f:
+        f.write("default_driver=null\n")
+    socket = os.path.join(home, "speechd.sock")
+    os.environ.update(HOME=home, LANGUAGE="it", SPEECHD_ADDRESS="unix_socket:" + socket)
+    children = []
+    try:
+        children.append(start("speechd", ["speech-dispatcher", "-s", "-t", "0", "-l", "2", "-L", home, "-C",
+                                           os.path.join(home, "speechd"), "-c", "unix_socket", "-S", socket]))
+        ear = Ear(os.path.join(home, "orca-debug.txt"))
+        children.append(start("orca", ["/usr/bin/python3", "-c", ORCA, ear.path, os.path.join(home, "orca")]))
+        if not until(lambda: "Lettore schermo attivo." in ear.heard, 20):
+            print("SKIPPED: Orca does not start here (its log: %s)" % ear.path)
+            sys.exit(77)
+        print("Orca speaks after %.1f s" % (time.monotonic() - started))
+        launched = len(ear.heard)
+        children.append(start("game", [GAME]))
+        desktop = pyatspi.Registry.getDesktop(0)
+        app = until(lambda: [a for a in desktop if a and a.name == "parolix"][0], 10)
+        if not app or not until(lambda: "Parolix cornice." in ear.heard, 10):
+            sys.exit("FAIL: the launcher is not heard")
+        play(app, launched)
+    finally:
+        for c in reversed(children):
+            c.terminate()
+        for c in reversed(children):
+            try:
+                c.wait(5)
+            except subprocess.TimeoutExpired:
+                c.kill()
+                c.wait()
+    missed = [r for r in results if not r[1]]
+    for check, _, expected, heard in missed:
+        print("NOT HEARD: %s\n  expected: %s\n  heard:    %s" % (check, expected, heard or "(nothing)"))
+    print("%d of %d checks heard in %.1f s" % (len(results) - len(missed), len(results), time.monotonic() - started))
+    print("FAIL" if missed else "PASS")
+    sys.exit(1 if missed else 0)
