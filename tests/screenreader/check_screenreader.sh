@@ -33,8 +33,12 @@ if [ "${3:-}" != "--inside" ]; then
   [ "$mode" = tree ] || printf 'MARTA      120     Animali\r\nLUCA       30      Animali\r\n' >"$work/LexOrda.Sco"
   export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
   dbus-run-session -- true 2>/dev/null || { echo "SKIPPED: no D-Bus session bus can start here"; exit 77; }
+  # A signal here goes on to the inside, whose trap stops what it started.
+  dbus-run-session -- bash "$0" "$work/parolix" "$mode" --inside &
+  session=$!
+  trap 'kill -TERM $(pgrep -P "$session" -x bash) 2>/dev/null; wait "$session"; exit 143' TERM INT HUP
   rc=0
-  dbus-run-session -- bash "$0" "$work/parolix" "$mode" --inside || rc=$?
+  wait "$session" || rc=$?
   exit "$rc"
 fi
 

@@ -318,7 +318,7 @@ if __name__ == "__main__":
             c.terminate()
         for c in reversed(children):
             try:
-                c.wait(5)
+                c.wait(3)
             except subprocess.TimeoutExpired:
                 c.kill()
                 c.wait()
