@@ -24,7 +24,7 @@ from gi.repository import GLib
 GAME, WORD, FOLDER = sys.argv[1], sys.argv[2], sys.argv[3]
 GENRE = "Animali"
 ORDINALS = ["Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta", "Settima"]
-HEARD_IN = 4  # seconds Orca has to say something; it takes a fraction of one
+HEARD_IN = 5  # seconds Orca has to say something; it takes a fraction of one
 
 # What Orca must say, as the player hears it ("…": anything between).
 SAID = {
@@ -39,6 +39,7 @@ SAID = {
     "F10 opens the menu bar": "Opzioni",
     "a menu entry with its shortcut key": "Scelta altro Genere F2",
     "the records read": "Tabella Records. {lines}",
+    "the records in flat review": "TABELLA RECORDS … MARTA 120 Animali",
     "the about box read": "Parolix Vers. 3.00 dialogo Parolix Team … Made in Italy",
     "the input box in Italian": "Annulla pulsante",
     "a wrong letter's message": "Mi dispiace, hai commesso un errore.",
@@ -107,7 +108,7 @@ class Ear:
             # A text of several lines goes on over the following log lines.
             if self.pending or "SPEECH OUTPUT: '" in line:
                 self.pending.append(line)
-                if m := re.search(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:\{'.*\}|None)?$",
+                if m := re.search(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:\[?\{'.*\}\]?|None)?$",
                                   " ".join(self.pending)):
                     self.heard.append(m.group(1))
                     print("  %5.1f s  Orca: %s" % (time.monotonic() - started, m.group(1)))
@@ -183,7 +184,7 @@ class Board:
         frame = find(app, lambda n: n.getRoleName() == "frame" and n.name.startswith("Parolix   ("))
         table = find(frame, lambda n: n.getRoleName() == "table")
         pool = find(frame, lambda n: n.name == "Vasca")
-        self.cells = [c for c in find_all(table, lambda n: n.getRoleName() == "table cell")]
+        self.cells = find_all(table, lambda n: n.getRoleName() == "table cell")
         self.boxes = [c.name for c in self.cells]
         self.pool = [pool.getChildAtIndex(i).name for i in range(pool.childCount)]
         self.score = find(frame, lambda n: n.getRoleName() == "label" and n.name.startswith("Punti:")).name
@@ -202,9 +203,9 @@ class Board:
         return "%s parola, casella %d" % (ORDINALS[0].lower(), column + 1)
 
 
-def board_now(app, dealt=True):
-    """The board once the tree shows it (dealt: with its empty boxes)."""
-    return until(lambda: (b := Board(app)) and len(b.boxes) == len(WORD) and (b.empty or not dealt) and b)
+def board_now(app):
+    """The board once the tree shows it dealt, with its empty boxes."""
+    return until(lambda: (b := Board(app)) and len(b.boxes) == len(WORD) and b.empty and b)
 
 
 def records_said():
@@ -260,6 +261,7 @@ def play(app, launched):
     hear("F10 opens the menu bar", ["F10"])
     hear("a menu entry with its shortcut key", ["Down", "Down"])
     hear("the records read", ["Up", "Return"], records_said())
+    hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
     keys("Escape")  # the list goes, the board has the keyboard again
     hear("the about box read", ["F6"])
     keys("Return")
