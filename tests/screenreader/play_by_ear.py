@@ -41,6 +41,7 @@ SAID = {
     "the records read": "Tabella Records. {lines}",
     "the records in flat review": "TABELLA RECORDS … MARTA 120 Animali",
     "the about box read": "Parolix Vers. 3.00 dialogo Parolix Team … Made in Italy",
+    "the input box opens": "LexOrda dialogo.",
     "the input box in Italian": "Annulla pulsante",
     "a wrong letter's message": "Mi dispiace, hai commesso un errore.",
     "the game over with the score": "Partita finita. {score}.",
@@ -138,6 +139,13 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
 
+def back_on_board(press):
+    """Presses the keys that close a box and waits until the board is heard again."""
+    mark = len(ear.heard)
+    keys(*press)
+    until(lambda: "Tavola pannello." in ear.since(mark))
+
+
 def in_order(parts, text):
     at = 0
     for part in parts:
@@ -181,7 +189,7 @@ class Board:
     """The board as the tree has it: the row's boxes, the pool, the score."""
 
     def __init__(self, app):
-        frame = find(app, lambda n: n.getRoleName() == "frame" and n.name.startswith("Parolix   ("))
+        frame = find(app, lambda n: n.getRoleName() == "frame" and n.name.startswith("Parolix ") and "(" in n.name)
         table = find(frame, lambda n: n.getRoleName() == "table")
         pool = find(frame, lambda n: n.name == "Vasca")
         self.cells = find_all(table, lambda n: n.getRoleName() == "table cell")
@@ -264,9 +272,10 @@ def play(app, launched):
     hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
     keys("Escape")  # the list goes, the board has the keyboard again
     hear("the about box read", ["F6"])
-    keys("Return")
-    hear("the input box in Italian", ["F3", "Tab", "Tab"])
-    keys("Escape")  # the name stays as it was
+    back_on_board(["Return"])
+    hear("the input box opens", ["F3"])
+    hear("the input box in Italian", ["Tab", "Tab"])
+    back_on_board(["shift+Tab", "shift+Tab", "Return"])  # back in the text box: the name stays
 
     board = board_now(app)
     column = board.cursor
