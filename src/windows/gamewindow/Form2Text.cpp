@@ -39,7 +39,8 @@ std::string recordsSpoken(const std::vector<std::string>& lines)
 
 std::string gameOverSpoken(const Session& s, const std::vector<std::string>& lines)
 {
-    return joined({"Partita finita. ", play::scoreCaption(s.Score), ". ", recordsSpoken(lines)});
+    // "Fine partita" says the first half already.
+    return joined({s.lost() ? "Partita finita. " : "", play::scoreCaption(s.Score), ". ", recordsSpoken(lines)});
 }
 
 std::string noWordListMessage(Error error)

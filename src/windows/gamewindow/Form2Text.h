@@ -62,7 +62,8 @@ std::string endMessage(const Session& s);
 // columns closed up, entries still empty (no name, no score) left out.
 std::string recordsSpoken(const std::vector<std::string>& lines);
 // What a reader says after the end message, before the window goes:
-// "Partita finita. Punti: 44. " and the records.
+// "Partita finita. Punti: 44. " and the records (after "Fine partita" the
+// score and the records).
 std::string gameOverSpoken(const Session& s, const std::vector<std::string>& lines);
 
 // The word list could not be read for the next round.
