@@ -191,7 +191,7 @@ class Board:
     def __init__(self, app):
         frame = find(app, lambda n: n.getRoleName() == "frame" and n.name.startswith("Parolix ") and "(" in n.name)
         table = find(frame, lambda n: n.getRoleName() == "table")
-        pool = find(frame, lambda n: n.name == "Vasca")
+        pool = find(frame, lambda n: n.name == "Vasca" and n.childCount > 0)  # not its label
         self.cells = find_all(table, lambda n: n.getRoleName() == "table cell")
         self.boxes = [c.name for c in self.cells]
         self.pool = [pool.getChildAtIndex(i).name for i in range(pool.childCount)]
