@@ -218,7 +218,7 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
     };
     const Step steps[] = {
         {"the deal",
-         [&] { QTest::qWaitFor([&] { return !told.isEmpty(); }, 2000); },
+         [&] { (void)QTest::qWaitFor([&] { return !told.isEmpty(); }, 2000); },
          {gatto + "vuota, A, vuota, T, vuota" + cane + "C, vuota, vuota, vuota. Vasca: G, T, O, A, N, E. Punti: 0."}},
         {"a letter not in the pool", [&] { sr::type(form, "z"); }, {"Z non \u00e8 nella vasca"}},
         {"Enter with an empty hand", [&] { sr::key(form, Qt::Key_Return); }, {"Nessuna lettera in mano"}},
@@ -235,7 +235,7 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
         {"the last letters, the congratulations and the next board",
          [&] {
              sr::type(form, "g\ro\ra\rn\re\r");
-             QTest::qWaitFor([&] { return told.size() > 10; }, 2000);
+             (void)QTest::qWaitFor([&] { return told.size() > 10; }, 2000);
          },
          {"G, prima parola, casella 1", "G, giusta. 4 lettere da sistemare", "O, prima parola, casella 5",
           "O, giusta. 3 lettere da sistemare", "A, seconda parola, casella 2", "A, giusta. 2 lettere da sistemare",
