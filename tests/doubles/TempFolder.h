@@ -9,6 +9,7 @@
 #include <iterator>
 #include <stdlib.h>
 #include <string>
+#include <vector>
 
 struct TempFolder {
     std::filesystem::path path;
@@ -31,3 +32,13 @@ struct TempFolder {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
+
+// A records file as the game writes it: ten lines ending in CR LF, these
+// entries first, then empty ones.
+inline std::string tenLines(std::vector<std::string> entries)
+{
+    std::string text;
+    entries.resize(10, std::string(11, ' ') + "0" + std::string(7, ' '));
+    for (const std::string& e : entries) text += e + "\r\n";
+    return text;
+}

@@ -139,18 +139,6 @@ TEST(KillDuringSave, FilesWrittenInPlaceAreAlwaysWhole)
     killDuringSaves(true, 100);
 }
 
-namespace {
-
-std::string tenLines(std::vector<std::string> entries)
-{
-    std::string text;
-    entries.resize(10, std::string(11, ' ') + "0" + std::string(7, ' '));
-    for (const std::string& e : entries) text += e + "\r\n";
-    return text;
-}
-
-} // namespace
-
 // A save written in place that stopped after its journal was whole: every
 // read takes the journal for the file, through a link to it too, and the
 // next save first copies it over the file (the file itself, its links kept)

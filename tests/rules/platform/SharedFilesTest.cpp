@@ -301,15 +301,6 @@ std::string shownRecords(const fs::path& folder)
     return text;
 }
 
-// Ten lines as the game writes them: these entries, then empty ones.
-std::string tenLines(std::vector<std::string> entries)
-{
-    std::string text;
-    entries.resize(10, std::string(11, ' ') + "0" + std::string(7, ' '));
-    for (const std::string& e : entries) text += e + "\r\n";
-    return text;
-}
-
 } // namespace
 
 // The rule for links in a folder that anyone may write, at its edges: in a
