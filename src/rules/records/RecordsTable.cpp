@@ -42,11 +42,12 @@ RecordEntry parseRecordLine(std::string_view line)
     e.name = std::string(line.substr(0, NameWidth));
     if (line.size() > ScoreColumn) e.score = toInt32(LeadingNumber(line.substr(ScoreColumn)));
     if (line.size() > GenreColumn) e.genre = std::string(line.substr(GenreColumn));
-    // A score wider than its columns runs into the genre's, so the line
-    // written anew from the three fields would hold another number. Such a
-    // line is written back as it stands.
+    // Every line is written anew from its three fields, the score rounded to
+    // a whole number ("7.6" becomes 8). A score wider than its columns runs
+    // into the genre's, so its line written anew would read back as another
+    // whole number: such a line is written back as it stands.
     const auto number = [](std::string_view l) {
-        return l.size() > ScoreColumn ? LeadingNumber(l.substr(ScoreColumn)) : 0.0;
+        return roundHalfEven(l.size() > ScoreColumn ? LeadingNumber(l.substr(ScoreColumn)) : 0.0);
     };
     if (number(formatRecordLine(e.name, e.score, e.genre)) != number(line)) e.kept = std::string(line);
     return e;

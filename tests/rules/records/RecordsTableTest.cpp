@@ -89,9 +89,10 @@ TEST(RecordLine, ReadBack)
     }
 }
 
-// A score is written back as the same number: one the fixed columns hold is
-// written anew in them, a wider one keeps its line as it stood (its digits
-// run into the genre's columns), moving with its entry.
+// A score is written back as the same whole number: one the fixed columns
+// hold is written anew in them (rounded, halves to even), a wider one keeps
+// its line as it stood (its digits run into the genre's columns), moving
+// with its entry.
 TEST(UpdateRecords, EveryScoreIsWrittenBackAsTheSameNumber)
 {
     const struct {
@@ -105,6 +106,9 @@ TEST(UpdateRecords, EveryScoreIsWrittenBackAsTheSameNumber)
         {"OTTO       99999999Animali", "OTTO       99999999Animali"},
         {"ESADEC     &HFF    Sport", "ESADEC     255     Sport"},
         {"SPAZI       4 2    Fiori", "SPAZI      42      Fiori"},
+        // Rounded to a whole number, halves to the even one.
+        {"DECIMI     7.6     Frutti", "DECIMI     8       Frutti"},
+        {"META       2.5     Frutti", "META       2       Frutti"},
     };
     MemoryFiles files;
     std::string file;
@@ -113,14 +117,12 @@ TEST(UpdateRecords, EveryScoreIsWrittenBackAsTheSameNumber)
     Session s;
     fillGenreTables(s);
     s.PlayerName = "NUOVO";
-    s.Score = 300; // above the last four
+    s.Score = 300; // above the last six
     RecordsTable table;
     ASSERT_TRUE(table.UpdateRecords(s, files).ok());
     std::vector<std::string> want;
     for (const auto& c : cases) want.emplace_back(c.written);
     want.insert(want.begin() + 3, "NUOVO      300     Animali");
-    want.emplace_back(EmptyEntry);
-    want.emplace_back(EmptyEntry);
     EXPECT_EQ(fileLines(files), want);
 }
 
