@@ -7,11 +7,23 @@
 #include <fstream>
 #include <sstream>
 
-double FakeClock::secondsSinceMidnight()
+namespace {
+double nextOf(std::deque<double>& times)
 {
-    double t = times.front();
+    const double t = times.front();
     if (times.size() > 1) times.pop_front();
     return t;
+}
+} // namespace
+
+double FakeClock::secondsSinceMidnight()
+{
+    return nextOf(times);
+}
+
+double FakeClock::steadySeconds()
+{
+    return nextOf(steady);
 }
 
 double ScriptedRandom::next()

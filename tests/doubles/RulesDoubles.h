@@ -15,11 +15,14 @@
 #include <string>
 #include <vector>
 
-// Returns the scripted times in turn, then keeps the last one.
+// Returns the scripted times in turn, then keeps the last one: the time of
+// day and, apart from it, the steady clock.
 class FakeClock : public Clock {
 public:
     std::deque<double> times{0.0};
+    std::deque<double> steady{0.0};
     double secondsSinceMidnight() override;
+    double steadySeconds() override;
 };
 
 // Returns the scripted draws in turn; when they run out, a fixed sequence.

@@ -68,7 +68,7 @@ TEST_F(Launcher, AboutBoxDisablesTheGameUntilOk)
 
     // The game's clock goes on counting meanwhile.
     double elapsed = s.ElapsedSeconds;
-    fp.clock.times = {s.StartTime + 7.0};
+    fp.clock.steady = {s.RoundStart + 7.0};
     EXPECT_TRUE(QTest::qWaitFor([&] { return s.ElapsedSeconds != elapsed; }, 2500));
     EXPECT_EQ(s.ElapsedSeconds, 7.0);
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -242,19 +243,36 @@ TEST_F(GameWindow, ClockShowsTheMinutesAndSecondsOfTheRound)
 {
     scriptCatAndDog();
     open();
-    fp.clock.times = {s.StartTime + 127.6};
+    fp.clock.steady = {s.RoundStart + 127.6};
     form->Timer1_Timer();
     EXPECT_EQ(s.ElapsedSeconds, 127);
     EXPECT_EQ(form->Label2->text(), QString("Min. 2  Sec. 7"));
-    // Across midnight the clock keeps counting.
-    s.StartTime = 86395.8;
-    fp.clock.times = {5.3};
-    form->Timer1_Timer();
-    EXPECT_EQ(s.ElapsedSeconds, 9);
-    EXPECT_EQ(form->Label2->text(), QString("Min. 0  Sec. 9"));
+    // The round is timed on the steady clock, whatever the time of day does
+    // meanwhile.
+    const struct {
+        const char* what;
+        double dayStart, dayNow, seconds;
+        const char* caption;
+    } cases[] = {
+        {"4.2 s before midnight to 5.3 s after it", 86395.8, 5.3, 9.5, "Min. 0  Sec. 9"},
+        {"across midnight after 13 hours", 80000, 80000 + 46800.5 - 86400, 46800.5, "Min. 780  Sec. 0"},
+        {"daylight saving falls back an hour, ten minutes in", 9000, 9000 + 600.2 - 3600, 600.2, "Min. 10  Sec. 0"},
+        {"daylight saving springs forward", 7000, 7000 + 65 + 3600, 65, "Min. 1  Sec. 5"},
+        {"the clock set back a day by hand", 40000, 40000 + 30 - 86400, 30, "Min. 0  Sec. 30"},
+        {"a time server sets it back 2 s", 40000, 40000 + 1.5 - 2, 1.5, "Min. 0  Sec. 1"},
+    };
+    for (const auto& c : cases) {
+        s.StartTime = c.dayStart;
+        s.RoundStart = 5000;
+        fp.clock.times = {c.dayNow};
+        fp.clock.steady = {5000 + c.seconds};
+        form->Timer1_Timer();
+        EXPECT_EQ(s.ElapsedSeconds, std::floor(c.seconds)) << c.what;
+        EXPECT_EQ(form->Label2->text(), QString(c.caption)) << c.what;
+    }
     // The timer itself ticks about once a second.
-    s.StartTime = 100;
-    fp.clock.times = {159.5};
+    s.RoundStart = 100;
+    fp.clock.steady = {159.5};
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->Label2->text() == "Min. 0  Sec. 59"; }, 2500));
 }
 

@@ -94,7 +94,7 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
         ASSERT_TRUE(fp.dialogs.shown.empty());
     }
     EXPECT_EQ(s.Score, 40);
-    fp.clock.times = {s.StartTime + 12.4};
+    fp.clock.steady = {s.RoundStart + 12.4};
     form->Timer1_Timer(); // twelve seconds into the round
     ASSERT_EQ(s.ElapsedSeconds, 12);
 

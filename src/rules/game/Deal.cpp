@@ -108,5 +108,6 @@ Result<bool> Dealer::deal(Session& s)
     }
     s.PoolRemaining = s.PoolLetters;
     s.StartTime = clock.secondsSinceMidnight();
+    s.RoundStart = clock.steadySeconds();
     return {true};
 }

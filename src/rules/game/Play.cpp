@@ -120,24 +120,10 @@ std::string scoreCaption(int32_t score)
 
 } // namespace play
 
-namespace {
-constexpr double SecondsPerDay = 86400;
-constexpr double HalfADay = SecondsPerDay / 2;
-} // namespace
-
-double elapsedSeconds(double now, double startTime)
+double elapsedSeconds(double now, double start)
 {
-    double e = std::floor(now - startTime);
-    if (!std::isfinite(e)) return 0;
-    // A clock set back a little (by hand, by a time server) would read as
-    // nearly a whole day: no time has passed. Only a step back of more than
-    // half a day is midnight, where the time of day starts again from 0.
-    if (e < 0 && e >= -HalfADay) return 0;
-    if (e < 0) {
-        e = std::fmod(e, SecondsPerDay) + SecondsPerDay;
-        if (e >= SecondsPerDay) e -= SecondsPerDay;
-    }
-    return e;
+    const double e = std::floor(now - start);
+    return std::isfinite(e) && e > 0 ? e : 0;
 }
 
 std::string clockCaption(double elapsedSeconds)

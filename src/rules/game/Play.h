@@ -80,10 +80,10 @@ std::string scoreCaption(int32_t score);
 // The round clock: whole seconds since the deal and the caption of the clock
 // label ("Min. 2  Sec. 7").
 
-// Whole seconds from startTime to now, both in seconds since midnight. A round
-// that runs across midnight keeps counting instead of going negative; a
-// system clock set back by up to half a day reads as no time passed.
-double elapsedSeconds(double now, double startTime);
+// Whole seconds from start to now, both read from the steady clock, so a
+// round that runs across midnight or a change of the system clock keeps
+// counting as the seconds really passed. Never negative.
+double elapsedSeconds(double now, double start);
 
 // "Min." and the minutes, "  Sec." and the seconds, each with its sign place.
 std::string clockCaption(double elapsedSeconds);

@@ -45,3 +45,9 @@ void MixingRandom::reseed(double seed)
     uint64_t mix = state_ ^ (static_cast<uint64_t>(bits) * 0xD6E8FEB86659FD93ull);
     state_ = splitmix(mix);
 }
+
+double SystemClock::steadySeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// Time of day, as the game clock and the random generator's seed use it.
+// The time of day, as the random generator's seed and the round's start
+// use it, and a steady count of seconds that the round's length is measured
+// on.
 
 #include <cstdint>
 
@@ -11,11 +13,16 @@ public:
     virtual ~Clock() = default;
     // Seconds since local midnight, with fractions.
     virtual double secondsSinceMidnight() = 0;
+    // Seconds since some moment of no meaning, with fractions. Never set
+    // back or forward: midnight, a daylight-saving change, a time server or
+    // the player setting the clock leave it alone.
+    virtual double steadySeconds() = 0;
 };
 
 class SystemClock : public Clock {
 public:
     double secondsSinceMidnight() override;
+    double steadySeconds() override;
 };
 
 // Uniform numbers in [0, 1) with reseeding from a number.

@@ -27,7 +27,8 @@ struct Session {
     int16_t LetterBudget = 0;
 
     double StartTime = 0;      // seconds since midnight
-    double ElapsedSeconds = 0; // whole seconds since StartTime
+    double RoundStart = 0;     // the steady clock's seconds at the same moment
+    double ElapsedSeconds = 0; // whole seconds since then, on the steady clock
 
     // The board of the current round. Slot 0 of Words/BoxRows is always empty.
     int16_t WordCount = 0;

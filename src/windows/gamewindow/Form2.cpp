@@ -264,6 +264,7 @@ void Form2::Form_Load()
     session_.openDealGate(); // for the maximized size
     showMaximized();
     session_.StartTime = platform_.clock.secondsSinceMidnight();
+    session_.RoundStart = platform_.clock.steadySeconds();
     Picture2->resize(TileSize);
     setWindowTitle(toUnicode(form2text::CaptionStart + session_.PlayerName + form2text::CaptionEnd));
 }
@@ -353,7 +354,7 @@ void Form2::showScore()
 
 void Form2::Timer1_Timer()
 {
-    session_.ElapsedSeconds = elapsedSeconds(platform_.clock.secondsSinceMidnight(), session_.StartTime);
+    session_.ElapsedSeconds = elapsedSeconds(platform_.clock.steadySeconds(), session_.RoundStart);
     Label2->setText(toUnicode(clockCaption(session_.ElapsedSeconds)));
 }
 

@@ -307,8 +307,10 @@ TEST_F(DealTest, StartTimeIsTakenAtTheEndOfTheDeal)
                                              "Animali",
                                              "ORSO"});
     clock.times = {100.0, 100.0, 100.0, 100.0, 100.0, 123.5};
+    clock.steady = {7.25};
     ASSERT_TRUE(dealer.deal(s).ok());
     EXPECT_DOUBLE_EQ(s.StartTime, 123.5);
+    EXPECT_DOUBLE_EQ(s.RoundStart, 7.25);
 }
 
 TEST(DealWithRealGenerator, BoardsStayConsistentOverManyDealsWithAFrozenClock)

@@ -3,6 +3,7 @@
 
 #include "game/Play.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,24 +128,17 @@ TEST(Clock, Captions)
         EXPECT_EQ(clockCaption(seconds), caption) << seconds;
 }
 
-TEST(Clock, ElapsedWholeSecondsMidnightAndStepsBack)
+TEST(Clock, ElapsedWholeSeconds)
 {
     const struct {
         double now, start, elapsed;
     } cases[] = {
         {1012.9, 1000.5, 12},
         {1000.9, 1000.5, 0},
-        // Started 4.2 s before midnight, now 5.3 s after it: 9.5 s.
-        {5.3, 86395.8, 9},
-        {0, 86399.99, 0},
-        // The system clock set back (by hand, by a time server): no time
-        // passed, up to half a day back.
+        {1000.5 + 13 * 3600 + 0.2, 1000.5, 13 * 3600},
+        // A steady clock never goes back; should it seem to, no time passed.
         {1000.0, 1000.5, 0},
-        {1000.0, 4600.0, 0},
-        {1000.0, 44200.0, 0},
-        // Further back than half a day, only midnight explains it.
-        {1000.0, 44201.0, 43199},
     };
     for (const auto& c : cases) EXPECT_EQ(elapsedSeconds(c.now, c.start), c.elapsed) << c.now << " " << c.start;
-    EXPECT_GE(elapsedSeconds(1e300, -1e300), 0);
+    EXPECT_EQ(elapsedSeconds(std::nan(""), 0), 0);
 }
