@@ -51,6 +51,8 @@ TEST(SaveMessages, EachReasonInItsOwnWords)
         {Error::DiskFull, "il disco \xE8 pieno"},
         {Error::FileTooLarge, "il file \xE8 danneggiato (troppo grande)"},
         {Error::ForeignLink, "il file \xE8 un collegamento simbolico di un altro utente"},
+        {Error::NotAFolder, "nel percorso della cartella c'\xE8 un file al posto di una cartella"},
+        {Error::Unwritable, "il file o la cartella non sono accessibili (sola lettura o in uso)"},
     };
     for (const auto& [error, reason] : cases)
         EXPECT_EQ(form2text::recordsSaveFailedMessage(error),

@@ -15,6 +15,10 @@
 #include "launcher/Parolix.h"
 #include "platform/FileLayout.h"
 
+#include "game/Deal.h"
+#include "gamewindow/Form2Text.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +27,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 // The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
 TEST_F(Launcher, LayoutCaptionsAndTiles)
@@ -134,7 +140,7 @@ TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
         {Error::Unreadable, "file illeggibile"},
         {Error::FileTooLarge, "file troppo grande"},
         {Error::TooShort, "file vuoto o troppo corto"},
-        {Error::NotAMetafile, "non e' un metafile di Windows"},
+        {Error::NotAMetafile, "non \xE8 un metafile di Windows"},
         {Error::BadHeader, "intestazione del metafile non valida"},
         {Error::BadSize, "dimensioni dell'immagine non valide"},
         {Error::ImageTooLarge, "immagine troppo grande"},
@@ -238,6 +244,67 @@ TEST(Startup, TheCommandLinesAnswerFailsWhenItCannotBeWritten)
         EXPECT_NE(run(line, closed, nullptr, &complaint), 0);
         std::fclose(closed);
     }
+}
+
+// A copy whose word list is there as anything but a folder stays portable; a
+// word list that is a pipe or a device is told at once, never waited on. A
+// file where the player's folder should be is told as such.
+TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
+{
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> make;
+        bool portable;
+        Error read;
+    } cases[] = {
+        {"a plain file",
+         [](const auto& p) {
+             std::ofstream(p) << "\x10"
+                                 "Animali\r\nGATTO\r\n";
+         },
+         true, Error::None},
+        {"a pipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, true, Error::NotAFile},
+        {"a link to /dev/zero", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }, true,
+         Error::NotAFile},
+        {"a link to /dev/null", [](const auto& p) { std::filesystem::create_symlink("/dev/null", p); }, true,
+         Error::NotAFile},
+        {"a link that leads nowhere", [](const auto& p) { std::filesystem::create_symlink("gone", p); }, true,
+         Error::NotFound},
+        {"a folder", [](const auto& p) { std::filesystem::create_directory(p); }, false, Error::NotFound},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder t;
+        c.make(t.path / "LEXORDA.dat");
+        const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+        EXPECT_EQ(l.portable, c.portable);
+        EXPECT_EQ(l.dataFolder == t.path.string(), c.portable);
+        DiskFiles files(l.dataFolder, l.playerFolder);
+        GenreWords words;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(readSection(files, "Animali", words).error, c.read);
+        EXPECT_LT(timer.elapsed(), 1000);
+    }
+    EXPECT_EQ(form2text::noWordListMessage(Error::NotAFile),
+              "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": non \xE8 un file ordinario (\xE8 una pipe o "
+              "un dispositivo).");
+
+    // HOME or XDG_DATA_HOME a file: the saves say what is wrong.
+    TempFolder t;
+    t.write("dati", "");
+    const char* was = std::getenv("XDG_DATA_HOME");
+    const std::string saved = was ? was : "";
+    ::setenv("XDG_DATA_HOME", (t.path / "dati").c_str(), 1);
+    const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+    if (was) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_DATA_HOME");
+    DiskFiles files(l.dataFolder, l.playerFolder);
+    const Error e = writePlayerName(files, "MARIO");
+    EXPECT_EQ(e, Error::NotAFolder);
+    EXPECT_EQ(settingsSaveFailedMessage(e), "Impossibile salvare il nome del giocatore (LexOrda.ini): nel percorso "
+                                            "della cartella c'\xE8 un file al posto di una cartella. Il nome vale "
+                                            "solo fino alla chiusura del gioco.");
 }
 
 // The hand over tiles and the link, kept over captions, the name box and the

@@ -30,6 +30,7 @@ std::string lowered(std::string s)
 
 Error writeFailure(int err)
 {
+    if (err == ENOTDIR) return Error::NotAFolder;
     return err == ENOSPC || err == EDQUOT ? Error::DiskFull : Error::Unwritable;
 }
 

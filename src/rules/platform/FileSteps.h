@@ -22,7 +22,8 @@ struct FileCloser {
 
 std::string lowered(std::string s);
 
-// A write that failed for want of room, blocks or inodes, or of quota, says so.
+// A write that failed for want of room, blocks or inodes, or of quota, says
+// so; so does one that found a file where a folder of its path should be.
 Error writeFailure(int err);
 
 // The rule the kernel applies to links when fs.protected_symlinks is on:

@@ -40,6 +40,14 @@ Error followable(const fs::path& p)
     return Error::None;
 }
 
+// An open file that is a plain file, not a pipe or a device: None, or why not.
+Error plainFile(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return Error::Unreadable;
+    return S_ISREG(st.st_mode) ? Error::None : Error::NotAFile;
+}
+
 // The entry of this folder whose name matches in any case, or an empty path.
 fs::path findIn(const std::string& folder, const std::string& name)
 {
@@ -160,7 +168,22 @@ bool DiskFiles::makePlayerFolder() const
         if (fs::is_directory(made, ec)) continue;
         if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return false; // errno tells why
     }
-    return fs::is_directory(player_, ec);
+    if (fs::is_directory(player_, ec)) return true;
+    errno = ENOTDIR; // something that is no folder stands in the way
+    return false;
+}
+
+bool holdsEntry(const std::string& folder, const std::string& name)
+{
+    const fs::path p = findIn(folder, name);
+    if (p.empty()) {
+        // findIn passes over a link that leads nowhere under its exact name.
+        struct stat st {};
+        return ::lstat((fs::path(folder) / name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    }
+    struct stat st {};
+    if (::stat(p.c_str(), &st) == 0) return !S_ISDIR(st.st_mode);
+    return true; // there, though it cannot be looked into
 }
 
 bool DiskFiles::exists(const std::string& name)
@@ -174,7 +197,14 @@ bool DiskFiles::exists(const std::string& name)
 Error DiskFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine,
                            FileKind kind)
 {
-    if (!exists(name)) return Error::NotFound;
+    if (!exists(name)) {
+        // A pipe or a device would never end, or never begin: it is not read.
+        const fs::path p = resolve(name);
+        struct stat st {};
+        if (name.empty() || name[0] == '.' || ::stat(p.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+            return Error::NotFound;
+        return Error::NotAFile;
+    }
     const fs::path path = resolve(name);
     if (const Error e = followable(path); e != Error::None) return e;
     if (kind == FileKind::Own) {
@@ -190,9 +220,11 @@ Error DiskFiles::readLines(const std::string& name, const std::function<bool(std
         const FileCloser closer{lock};
         return readOwnFile(path, line, maxLine);
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting, in case a pipe took the file's place meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Error::Unreadable;
     const FileCloser closer{fd};
+    if (const Error e = plainFile(fd); e != Error::None) return e;
     // Whole, in one read: whether it is UTF-8 is a question about every
     // byte, and then the bytes are at hand for the lines.
     std::string head;
@@ -210,9 +242,10 @@ Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std:
     int fd = -1;
     if (::stat(real.c_str(), &target) == 0 && trustedJournal(journalOf(real), target.st_uid))
         fd = ::open(journalOf(real).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Error::Unreadable;
     const FileCloser closer{fd};
+    if (const Error e = plainFile(fd); e != Error::None) return e;
     std::string head;
     if (!readCapped(fd, OwnFileMax, head)) return Error::Unreadable;
     return splitOwnFile(head, line, maxLine);

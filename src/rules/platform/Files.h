@@ -144,3 +144,7 @@ Error splitOwnFile(std::string_view head, const std::function<bool(std::string_v
 // The text has the shape the game gives its own files: not empty, and every
 // line ended by CR LF, the last one too.
 bool inGameShape(std::string_view text);
+
+// The folder holds an entry of this name, in any case, that is anything but
+// a folder: a file, a pipe, a device, a link (even one that leads nowhere).
+bool holdsEntry(const std::string& folder, const std::string& name);

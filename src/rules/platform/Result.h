@@ -18,6 +18,8 @@ enum class [[nodiscard]] Error{
     Busy,        // another copy of the game kept the file locked too long
     DiskFull,    // no room left on the disk, or no free inodes, or the quota used up
     ForeignLink, // a link another user planted in a shared folder such as /tmp
+    NotAFile,    // a pipe, a device or a socket of that name
+    NotAFolder,  // a file stands where a folder of the path should be
     // Pictures.
     FileTooLarge, // larger than any picture of ours, or a settings or
                   // records file far past what the game ever writes

@@ -29,7 +29,9 @@ FileLayout fileLayoutFor(const QString& programFolder)
 {
     LayoutFacts facts;
     facts.programFolder = onDisk(QDir::cleanPath(programFolder));
-    facts.programHoldsWordList = DiskFiles(facts.programFolder).exists(WordListFile);
+    // Whatever kind of file it is: one that cannot be read is told when a
+    // game begins, and the copy stays portable.
+    facts.programHoldsWordList = holdsEntry(facts.programFolder, WordListFile);
     // access() also says no for a read-only mount, which the mode bits hide.
     facts.programWritable = ::access(facts.programFolder.c_str(), W_OK) == 0;
     facts.installedDataFolder = onDisk(QDir::cleanPath(programFolder + "/../share/parolix"));

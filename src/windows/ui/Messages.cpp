@@ -25,9 +25,11 @@ const char* errorReason(Error error)
     case Error::Busy: return "il file o la cartella non sono accessibili (sola lettura o in uso)";
     case Error::DiskFull: return "il disco \xE8 pieno";
     case Error::ForeignLink: return "il file \xE8 un collegamento simbolico di un altro utente";
+    case Error::NotAFile: return "non \xE8 un file ordinario (\xE8 una pipe o un dispositivo)";
+    case Error::NotAFolder: return "nel percorso della cartella c'\xE8 un file al posto di una cartella";
     case Error::FileTooLarge: return "file troppo grande";
     case Error::TooShort: return "file vuoto o troppo corto";
-    case Error::NotAMetafile: return "non e' un metafile di Windows";
+    case Error::NotAMetafile: return "non \xE8 un metafile di Windows";
     case Error::BadHeader: return "intestazione del metafile non valida";
     case Error::BadSize: return "dimensioni dell'immagine non valide";
     case Error::ImageTooLarge: return "immagine troppo grande";
@@ -65,7 +67,8 @@ std::string saveFailureReason(Error error)
 {
     switch (error) {
     case Error::DiskFull:
-    case Error::ForeignLink: return errorReason(error);
+    case Error::ForeignLink:
+    case Error::NotAFolder: return errorReason(error);
     // Far larger than the game ever writes: not merely large, damaged.
     case Error::FileTooLarge: return "il file \xE8 danneggiato (troppo grande)";
     default: return errorReason(Error::Unwritable);

@@ -151,7 +151,7 @@ TEST(DiskFiles, AFailedRewriteKeepsTheOldFile)
     t.write("LexOrda.Sco", "old\r\n");
     // A folder that cannot be made: its parent is a file.
     DiskFiles f((t.path / "LexOrda.Sco" / "sub").string());
-    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::Unwritable);
+    EXPECT_EQ(f.rewrite("LexOrda.Sco", {"new"}), Error::NotAFolder);
     DiskFiles g(t.path.string());
     EXPECT_EQ(t.read("LexOrda.Sco"), "old\r\n");
     EXPECT_EQ(linesOf(g, "LexOrda.Sco"), std::vector<std::string>{"old"});
@@ -191,12 +191,16 @@ TEST(DiskFiles, ThePlayersFolderIsReadFirstAndTakesEveryWrite)
     std::ifstream shipped(data / "LEXORDA.SCO");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(shipped), {}), "SHIPPED    5       Fiori\r\n");
 
-    // A player's folder that cannot be made fails the writes, not the reads.
+    // A player's folder that cannot be made, for a file in the way (HOME
+    // or XDG_DATA_HOME a file, or the folder itself), fails the writes, not
+    // the reads, and says why.
     t.write("blocker", "");
-    DiskFiles g(data.string(), (t.path / "blocker" / "parolix").string());
-    EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), Error::Unwritable);
-    EXPECT_EQ(g.touch("LexOrda.new"), Error::Unwritable);
-    EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"});
+    for (const fs::path& blocked : {t.path / "blocker" / "parolix", t.path / "blocker"}) {
+        DiskFiles g(data.string(), blocked.string());
+        EXPECT_EQ(g.rewrite("LexOrda.ini", {"Nome=X"}), Error::NotAFolder) << blocked;
+        EXPECT_EQ(g.touch("LexOrda.new"), Error::NotAFolder) << blocked;
+        EXPECT_EQ(linesOf(g, "LexOrda.ini"), std::vector<std::string>{"Nome=DATA"}) << blocked;
+    }
 }
 
 // A portable copy whose folder was read-only for a while, then writable,
