@@ -91,7 +91,7 @@ void placeOneRightLetter(Form2& game, const Session& s)
             const size_t slot = s.PoolRemaining.find(word[col - 1]);
             if (slot == std::string::npos) continue;
             const Point from = board::poolPoint(static_cast<int>(slot) + 1);
-            const Point to = board::targetPoint(row, col, game.ScaleWidth());
+            const Point to = board::boxPoint(s, row, col, game.ScaleWidth());
             QWidget* client = game.clientArea();
             QTest::mousePress(client, Qt::LeftButton, {}, QPoint(from.x + 8, from.y - 40));
             QTest::mouseMove(client, QPoint(to.x + 8, to.y - 40));

@@ -55,7 +55,7 @@ struct BareBoard {
         QKeyEvent e(QEvent::KeyPress, k, m, text, autoRepeat);
         return keys.keyPress(&e);
     }
-    Point boxMiddle(int row, int column) const { return board::middle(board::targetPoint(row, column, board.width())); }
+    Point boxMiddle(int row, int column) const { return board::middle(board::boxPoint(s, row, column, board.width())); }
 };
 
 } // namespace
@@ -79,7 +79,7 @@ TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
     EXPECT_TRUE(b.keys.carrying());
     EXPECT_EQ(b.keys.cursor(), (Cell{1, 1}));
     EXPECT_EQ(b.moves.back(), b.boxMiddle(1, 1));
-    EXPECT_EQ(b.board.markedFrame(), board::cursorFrame(board::targetPoint(1, 1, b.board.width())));
+    EXPECT_EQ(b.board.markedFrame(), board::cursorFrame(board::boxPoint(b.s, 1, 1, b.board.width())));
 
     EXPECT_TRUE(b.key(Qt::Key_Down)); // nearest empty box below
     EXPECT_TRUE(b.key(Qt::Key_Tab));

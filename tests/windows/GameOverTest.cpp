@@ -41,7 +41,7 @@ TEST_F(GameOver, AWrongLetterShowsTheRecordsThenNamesTheLetterAndTheWord)
     watchEndMessage();
     carry(1, 1, 1); // G, right: 8 points
     QColor barDuringMessage;
-    const Point b = board::targetPoint(1, 5, form->ScaleWidth());
+    const Point b = board::boxPoint(s, 1, 5, form->ScaleWidth());
     auto previous = fp.dialogs.onShow;
     fp.dialogs.onShow = [&](const ScriptedDialogs::Shown& m) {
         previous(m);

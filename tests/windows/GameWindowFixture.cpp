@@ -101,7 +101,7 @@ QPoint GameWindow::inSlot(int slot)
 
 QPoint GameWindow::inBox(int row, int column) const
 {
-    const Point p = board::targetPoint(row, column, form->ScaleWidth());
+    const Point p = board::boxPoint(s, row, column, form->ScaleWidth());
     return {p.x + 8, p.y - 40};
 }
 

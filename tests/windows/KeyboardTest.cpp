@@ -38,7 +38,7 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
     const QImage board = game()->boardImage().copy();
     auto marks = [&](int row, int column) { // the cursor box, with the tile over it
         if (!form) return false;
-        const Point ref = board::targetPoint(row, column, game()->ScaleWidth()), m = board::middle(ref);
+        const Point ref = board::boxPoint(s, row, column, game()->ScaleWidth()), m = board::middle(ref);
         return game()->keys().cursor() == Cell{row, column} && game()->Picture2->isVisible() &&
                game()->Picture2->pos() == QPoint(m.x - 15, m.y - 25) &&
                game()->clientArea()->markedFrame() == board::cursorFrame(ref);
@@ -114,7 +114,7 @@ TEST_F(GameWindow, EachBoardKeyDoesItsOwnThing)
         EXPECT_EQ(at, step.to) << QKeySequence(step.key).toString().toStdString() << " gave " << at.row << ","
                                << at.column;
         EXPECT_EQ(game()->clientArea()->markedFrame(),
-                  board::cursorFrame(board::targetPoint(step.to.row, step.to.column, game()->ScaleWidth())));
+                  board::cursorFrame(board::boxPoint(s, step.to.row, step.to.column, game()->ScaleWidth())));
     }
     // Space, keypad Enter and Return each drop the letter in hand.
     key(form, Qt::Key_Space);

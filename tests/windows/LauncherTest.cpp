@@ -464,7 +464,7 @@ TEST_F(Launcher, SnapshotOfAGameInProgress)
         size_t slot = s.PoolRemaining.find(word[i - 1]);
         ASSERT_NE(slot, std::string::npos);
         Point from = board::poolPoint(static_cast<int>(slot) + 1);
-        Point to = board::targetPoint(1, i, width);
+        Point to = board::boxPoint(s, 1, i, width);
         QTest::mousePress(client, Qt::LeftButton, {}, QPoint(from.x + 8, from.y - 40));
         QTest::mouseMove(client, QPoint(to.x + 8, to.y - 40));
         QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(to.x + 8, to.y - 40));

@@ -28,7 +28,7 @@ TEST_F(GameWindow, OpensWithExactlyOneDealWhateverEventsFollow)
     // The rows stand at the right edge of the maximized client area.
     const int width = form->ScaleWidth();
     EXPECT_EQ(width, client()->width());
-    const Point box1 = board::targetPoint(1, 1, width);
+    const Point box1 = board::boxPoint(s, 1, 1, width);
     EXPECT_EQ(pixel(box1.x + 21, box1.y - 20), Grey);
     EXPECT_EQ(pixel(box1.x + 22, box1.y - 19), DarkBlue);
     const QImage before = form->boardImage().copy();
@@ -106,12 +106,12 @@ TEST_F(GameWindow, DrawsTheLetterPoolInRowsOfTen)
     // Three rows of empty grey boxes on the right, without letters.
     const int width = form->ScaleWidth();
     for (int row = 1; row <= 3; ++row) {
-        const Point p = board::targetPoint(row, 1, width);
+        const Point p = board::boxPoint(s, row, 1, width);
         EXPECT_EQ(pixel(p.x - 5, p.y - 60), Grey) << row;
         EXPECT_EQ(pixel(p.x - 6, p.y - 61), DarkBlue) << row;
         EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41})) << row;
     }
-    const Point last = board::targetPoint(3, 7, width);
+    const Point last = board::boxPoint(s, 3, 7, width);
     EXPECT_EQ(pixel(last.x + 21, last.y - 20), Grey);
     EXPECT_EQ(pixel(last.x + 40, last.y - 40), White); // GIRAFFA has seven boxes
     saveSnapshot(form, "game-pool-23-slots");
@@ -125,17 +125,17 @@ TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
     ASSERT_EQ(s.BoxRows[2], "C   ");
     ASSERT_EQ(s.PoolLetters, "G T O ANE");
     const int width = form->ScaleWidth();
-    const Point help = board::targetPoint(1, 2, width);
+    const Point help = board::boxPoint(s, 1, 2, width);
     EXPECT_EQ(pixel(help.x - 5, help.y - 60), Cyan);
     EXPECT_EQ(pixel(help.x + 21, help.y - 20), Cyan);
     EXPECT_EQ(pixel(help.x - 6, help.y - 61), DarkCyan);
     EXPECT_EQ(pixel(help.x + 22, help.y - 19), DarkCyan);
     EXPECT_TRUE(hasInk({help.x - 5, help.y - 60, 27, 41}));
     EXPECT_TRUE(inkInsideBox(help));
-    const Point empty = board::targetPoint(1, 1, width);
+    const Point empty = board::boxPoint(s, 1, 1, width);
     EXPECT_EQ(pixel(empty.x + 21, empty.y - 20), Grey);
     EXPECT_FALSE(hasInk({empty.x - 5, empty.y - 60, 27, 41}));
-    EXPECT_EQ(pixel(board::targetPoint(2, 1, width).x, 150), Cyan);
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), Cyan);
     // The help letters' pool slots are empty yellow tiles.
     for (int slot : {2, 4, 6}) {
         const Point p = board::poolPoint(slot);
@@ -146,22 +146,35 @@ TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
     saveSnapshot(form, "game-help-letters");
 }
 
-TEST_F(GameWindow, LongWordsRunPastTheRightEdgeWithoutWrapping)
+// A word of more than ten letters starts further left, so that its last box
+// ends at the window's right edge, where the mouse places its last letter.
+TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
 {
-    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RINOCERONTE"}}});
+    const std::string word = "MICROORGANISMO"; // 14 letters
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {word}}});
     s.HelpPercent = 2;
     fp.random.draws = {0.0};
     open();
-    ASSERT_EQ(s.Words[1], "RINOCERONTE");
+    ASSERT_EQ(s.Words[1], word);
     const int width = form->ScaleWidth();
-    // The tenth box's outline ends 8 pixels left of the edge; the eleventh
-    // box starts 5 pixels left of it.
-    EXPECT_EQ(pixel(width - 8, 100), DarkBlue);
-    EXPECT_EQ(pixel(width - 7, 100), White);
-    EXPECT_EQ(pixel(width - 5, 100), Grey);
-    EXPECT_EQ(pixel(width - 6, 100), DarkBlue);
+    // The last box's outline is the client area's last column, its fill
+    // just left of it; the first box starts 30 * 14 - 307 pixels further left
+    // than a short word's.
+    EXPECT_EQ(pixel(width - 1, 100), DarkBlue);
+    EXPECT_EQ(pixel(width - 2, 100), Grey);
+    const int left = width - 300 - (30 * 14 - 307) - 6;
+    EXPECT_EQ(pixel(left, 100), DarkBlue);
+    EXPECT_EQ(pixel(left - 1, 100), White);
     // Nothing on a second line.
-    EXPECT_EQ(pixel(board::targetPoint(2, 1, width).x, 150), White);
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), White);
+    // The last letter, carried by the mouse into the last box, is placed.
+    const size_t slot = s.PoolRemaining.find(word.back());
+    ASSERT_NE(slot, std::string::npos);
+    carry(static_cast<int>(slot) + 1, 1, 14);
+    EXPECT_EQ(s.BoxRows[1].back(), word.back());
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_TRUE(inkInsideBox(board::boxPoint(s, 1, 14, width)));
+    saveSnapshot(form, "game-long-word");
 }
 
 TEST_F(GameWindow, AGenreWithoutWordsStillShowsItsNameAndPicture)
@@ -311,7 +324,7 @@ TEST_F(GameWindowLook, ALongRoundOfSevenWords)
     openWithRealRandom(7, &pictures);
     ASSERT_TRUE(form);
     EXPECT_EQ(s.WordCount, 7);
-    const Point last = board::targetPoint(7, 1, form->ScaleWidth());
+    const Point last = board::boxPoint(s, 7, 1, form->ScaleWidth());
     EXPECT_NE(pixel(last.x, last.y - 40), White);
     saveSnapshot(form, "game-long-round");
 }

@@ -18,7 +18,7 @@ TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
     EXPECT_EQ(s.BoardState, 0);
     EXPECT_EQ(s.DragSlot, 0);
 
-    const Point b = board::targetPoint(1, 1, form->ScaleWidth());
+    const Point b = board::boxPoint(s, 1, 1, form->ScaleWidth());
     // The dark-red bar just under the box, hollow in its middle row.
     EXPECT_EQ(pixel(b.x - 5, b.y - 18), DarkRed);
     EXPECT_EQ(pixel(b.x + 20, b.y - 16), DarkRed);
@@ -32,7 +32,7 @@ TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
     EXPECT_EQ(pixel(b.x + 22, b.y - 19), Magenta);
     EXPECT_TRUE(inkInsideBox(b));
     // A help letter's box keeps its dark-cyan outline and has no bar.
-    const Point h = board::targetPoint(1, 2, form->ScaleWidth());
+    const Point h = board::boxPoint(s, 1, 2, form->ScaleWidth());
     EXPECT_EQ(pixel(h.x - 6, h.y - 61), DarkCyan);
     EXPECT_EQ(pixel(h.x + 5, h.y - 18), White);
     // The pool slot is an empty tile now.
@@ -124,7 +124,7 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
     EXPECT_EQ(s.Words[1], "GATTO");
     EXPECT_EQ(s.BoxRows[1], "G    ");
     EXPECT_EQ(s.WordCount, 1);
-    EXPECT_EQ(pixel(board::targetPoint(2, 1, form->ScaleWidth()).x, 150), White); // old row 2 gone
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, form->ScaleWidth()).x, 150), White); // old row 2 gone
     EXPECT_FALSE(form->Picture2->isVisible());
     EXPECT_EQ(form->Picture2->pos(), QPoint(0, 126));
     EXPECT_EQ(client()->cursor().shape(), Qt::ArrowCursor);

@@ -5,6 +5,7 @@
 
 #include "session/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace board {
@@ -16,13 +17,27 @@ int poolSlotAt(double x, double y)
     return s < 1 ? 0 : toInt16(s);
 }
 
-Cell targetCellAt(double x, double y, int clientWidth)
+int rowShift(int rowBoxes, int clientWidth)
 {
-    if (!(x > clientWidth - TargetMargin && y > TargetTop)) return {};
+    // The last box's outline ends 22 pixels right of its reference point;
+    // the client area's last column is clientWidth - 1.
+    const long long past = CellWidth * static_cast<long long>(rowBoxes) - TargetMargin - 7;
+    // The first box's outline, 6 pixels left of its reference point, stays
+    // right of the pool area.
+    const long long room = static_cast<long long>(clientWidth) - TargetMargin - PoolRight - 6;
+    return static_cast<int>(std::clamp(past, 0LL, std::max(room, 0LL)));
+}
+
+Cell targetCellAt(double x, double y, int clientWidth, const std::function<int(int row)>& rowBoxes)
+{
+    if (!(y > TargetTop)) return {};
     // The row is Y - 20 rounded half to even, then divided whole by 50.
     long long r = static_cast<long long>(roundHalfEven(y - 20)) / CellHeight;
-    double col = std::floor((x - (clientWidth - TargetMargin)) / CellWidth) + 1;
-    return {saturate16(r), toInt16(col)};
+    const int row = saturate16(r);
+    const double left = clientWidth - TargetMargin - rowShift(row >= 1 ? rowBoxes(row) : 0, clientWidth);
+    if (!(x > left)) return {};
+    double col = std::floor((x - left) / CellWidth) + 1;
+    return {row, toInt16(col)};
 }
 
 } // namespace board
@@ -39,6 +54,16 @@ int boxesInRow(const Session& s, int row)
 {
     if (row < 0 || row >= static_cast<int>(s.Words.size())) return 0;
     return static_cast<int>(s.Words[static_cast<size_t>(row)].size());
+}
+
+Point boxPoint(const Session& s, int row, int column, int clientWidth)
+{
+    return targetPoint(row, column, clientWidth, boxesInRow(s, row));
+}
+
+Cell cellAt(const Session& s, double x, double y, int clientWidth)
+{
+    return targetCellAt(x, y, clientWidth, [&s](int row) { return boxesInRow(s, row); });
 }
 
 bool boxExists(const Session& s, Cell box)

@@ -8,6 +8,8 @@
 
 #include "session/Session.h"
 
+#include <functional>
+
 // Where every letter cell of the board lies, in pixels of the game window's
 // client area. Drawing and hit tests both use these, so they always agree.
 
@@ -42,10 +44,19 @@ inline Point poolPoint(int s)
     return {5 + CellWidth * ((s - 1) % PoolColumns), 190 + CellHeight * ((s - 1) / PoolColumns)};
 }
 
-// Reference point of letter i of word j, for a client area this wide.
-inline Point targetPoint(int j, int i, int clientWidth)
+// How far left of its usual place a row of this many boxes starts. A row of
+// up to ten boxes fits and stays in place (0); a longer one would run past
+// the client area's right edge, so it starts as far left as puts its last
+// box flush with that edge, though never over the pool area: a row longer
+// than the room right of the pool still starts beside it (the keys reach
+// its boxes past the edge).
+int rowShift(int rowBoxes, int clientWidth);
+
+// Reference point of letter i of word j, for a client area this wide and a
+// row of this many boxes.
+inline Point targetPoint(int j, int i, int clientWidth, int rowBoxes)
 {
-    return {clientWidth - TargetMargin + CellWidth * (i - 1), 80 + CellHeight * j};
+    return {clientWidth - TargetMargin - rowShift(rowBoxes, clientWidth) + CellWidth * (i - 1), 80 + CellHeight * j};
 }
 
 // The parts of a cell around its reference point.
@@ -83,8 +94,9 @@ inline constexpr int CursorFrameWidth = 3;
 int poolSlotAt(double x, double y);
 
 // The target cell under (x, y): row and column, or row 0 outside the target
-// area. The cell need not hold a box; callers check the row and column.
-Cell targetCellAt(double x, double y, int clientWidth);
+// area, for rows of the boxes rowBoxes(row) gives. The cell need not hold a
+// box; callers check the row and column.
+Cell targetCellAt(double x, double y, int clientWidth, const std::function<int(int row)>& rowBoxes);
 
 } // namespace board
 
@@ -95,6 +107,11 @@ int rowsInPlay(const Session& s);
 
 // The boxes of a row: its word's letters; none outside the arrays.
 int boxesInRow(const Session& s, int row);
+
+// Where box (row, column) of this round lies, and the target cell under
+// (x, y): the board's geometry with each row as long as its word.
+Point boxPoint(const Session& s, int row, int column, int clientWidth);
+Cell cellAt(const Session& s, double x, double y, int clientWidth);
 
 // Box (row, column) belongs to a word in play.
 bool boxExists(const Session& s, Cell box);

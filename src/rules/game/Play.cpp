@@ -31,7 +31,7 @@ Press press(Session& s, double x, double y, int clientWidth)
         }
         return Press::PickUp;
     }
-    const Cell cell = board::targetCellAt(x, y, clientWidth);
+    const Cell cell = board::cellAt(s, x, y, clientWidth);
     if (cell.row == 0) return Press::Elsewhere;
     s.TargetRow = static_cast<int16_t>(cell.row);
     s.TargetColumn = static_cast<int16_t>(cell.column);
@@ -44,7 +44,7 @@ Press press(Session& s, double x, double y, int clientWidth)
 
 Drop dropTest(Session& s, double x, double y, int clientWidth)
 {
-    const Cell cell = board::targetCellAt(x, y, clientWidth);
+    const Cell cell = board::cellAt(s, x, y, clientWidth);
     if (cell.row == 0) return Drop::Outside;
     s.TargetRow = static_cast<int16_t>(cell.row);
     if (s.TargetRow > board::rowsInPlay(s)) return Drop::Outside;

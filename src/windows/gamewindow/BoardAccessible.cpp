@@ -434,7 +434,7 @@ public:
     // first row and the label apart.
     QRect rect() const override
     {
-        const Point p = board::targetPoint(row_, column_, board_->boardWidth());
+        const Point p = board::boxPoint(session(), row_, column_, board_->boardWidth());
         Box b = board::outlineBox(p);
         b.bottom = p.y - 12;
         return board_->onScreen(b);

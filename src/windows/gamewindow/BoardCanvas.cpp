@@ -105,7 +105,7 @@ void BoardCanvas::drawTargetRows(const Session& s)
     for (int j = 1; j <= board::rowsInPlay(s); ++j) {
         const std::string& word = s.Words[static_cast<size_t>(j)];
         for (size_t i = 1; i <= word.size(); ++i) {
-            const Point pt = board::targetPoint(j, static_cast<int>(i), clientWidth);
+            const Point pt = board::boxPoint(s, j, static_cast<int>(i), clientWidth);
             const bool empty = board::boxEmpty(s, {j, static_cast<int>(i)});
             drawCell(pt, empty ? EmptyFill : HelpFill, empty ? EmptyOutline : HelpOutline);
             const Point at = board::letterPos(pt);
@@ -115,9 +115,9 @@ void BoardCanvas::drawTargetRows(const Session& s)
     }
 }
 
-void BoardCanvas::drawPlacedLetter(int row, int column, char letter)
+void BoardCanvas::drawPlacedLetter(const Session& s, int row, int column, char letter)
 {
-    const Point b = board::targetPoint(row, column, width());
+    const Point b = board::boxPoint(s, row, column, width());
     outlineBox(board::placedBar(b), paletteColour(PlacedBar));
     fillBox(board::fillBox(b), paletteColour(PlacedFill));
     outlineBox(board::outlineBox(b), paletteColour(PlacedOutline));

@@ -60,7 +60,7 @@ class BoardCanvas : public QWidget {
     // is now; help letters show in their cyan boxes.
     void drawTargetRows(const Session& s);
     // A letter the player put into box (row, column), with the bar under it.
-    void drawPlacedLetter(int row, int column, char letter);
+    void drawPlacedLetter(const Session& s, int row, int column, char letter);
     // Prints the text at the text position and moves it to the next line.
     void printLine(const std::string& text) { print(text, true); }
     void setTextPosition(double x, double y);

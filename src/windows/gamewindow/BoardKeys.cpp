@@ -108,7 +108,7 @@ void BoardKeys::moveTo(Cell box)
         board_.unmarkBox();
         return;
     }
-    const Point ref = board::targetPoint(box.row, box.column, board_.width());
+    const Point ref = board::boxPoint(session_, box.row, box.column, board_.width());
     board_.markBox(ref);
     const Point at = board::middle(ref);
     actions_.move(at);
@@ -118,7 +118,7 @@ void BoardKeys::moveTo(Cell box)
 void BoardKeys::drop()
 {
     if (cursor_.row == 0) return putBack();
-    const Point at = board::middle(board::targetPoint(cursor_.row, cursor_.column, board_.width()));
+    const Point at = board::middle(board::boxPoint(session_, cursor_.row, cursor_.column, board_.width()));
     // Every release ends the drag; the box is no longer marked while the
     // release shows its messages (congratulations, the end of the game).
     board_.unmarkBox();

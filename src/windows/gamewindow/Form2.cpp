@@ -412,7 +412,7 @@ void Form2::dropCarried(double x, double y)
         return;
     }
     const char letter = board::carriedLetter(session_);
-    board_->drawPlacedLetter(session_.TargetRow, session_.TargetColumn, letter);
+    board_->drawPlacedLetter(session_, session_.TargetRow, session_.TargetColumn, letter);
     board_->drawEmptyPoolSlot(session_.DragSlot);
     announceBoardChange(*board_);
     if (r == play::Release::Wrong) {

@@ -39,3 +39,44 @@ TEST(Board, BoxesExistAndAreEmptyOnlyInsideTheRowsInPlay)
     EXPECT_FALSE(board::carrying(s));
     EXPECT_EQ(board::carriedLetter(s), ' ');
 }
+
+// A row of up to ten boxes keeps its place; a longer one starts further left
+// so that its last box ends at the client area's right edge, though never
+// over the pool. Every box's middle hits that box, and nothing beside a row
+// does.
+TEST(Board, LongRowsEndAtTheRightEdgeAndEveryBoxHitsItself)
+{
+    const struct {
+        int letters, width;
+        int firstX; // the first box's reference point
+    } cases[] = {
+        {1, 1024, 1024 - 300},  {10, 1024, 1024 - 300},  {11, 1024, 1024 - 300 - 23},
+        {20, 1024, 1024 - 593}, {64, 2219, 2219 - 1913}, {64, 7680, 7680 - 1913},
+        {64, 1920, 306},        {25, 1024, 306}, // longer than the room beside the pool: they start beside it
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.letters) + " letters, " + std::to_string(c.width) + " px");
+        Session s;
+        s.WordCount = 3;
+        s.Words[1] = s.BoxRows[1] = "CANE";
+        s.Words[2] = std::string(static_cast<size_t>(c.letters), 'A');
+        s.BoxRows[2] = std::string(static_cast<size_t>(c.letters), ' ');
+        s.Words[3] = s.BoxRows[3] = "GATTO";
+        EXPECT_EQ(board::boxPoint(s, 2, 1, c.width).x, c.firstX);
+        const Box last = board::outlineBox(board::boxPoint(s, 2, c.letters, c.width));
+        if (c.letters <= 10) EXPECT_EQ(last.right, c.width - 300 + 30 * (c.letters - 1) + 22);
+        else if (c.firstX > 306) EXPECT_EQ(last.right, c.width - 1);
+        EXPECT_GE(board::outlineBox(board::boxPoint(s, 2, 1, c.width)).left, board::PoolRight);
+        // The short rows around it keep their places.
+        EXPECT_EQ(board::boxPoint(s, 1, 1, c.width), (Point{c.width - 300, 130}));
+        EXPECT_EQ(board::boxPoint(s, 3, 5, c.width), (Point{c.width - 300 + 120, 230}));
+        for (int row = 1; row <= 3; ++row)
+            for (int column = 1; column <= board::boxesInRow(s, row); ++column) {
+                const Point m = board::middle(board::boxPoint(s, row, column, c.width));
+                EXPECT_EQ(board::cellAt(s, m.x, m.y, c.width), (Cell{row, column})) << row << "," << column;
+            }
+        const Point before = board::boxPoint(s, 2, 1, c.width);
+        EXPECT_FALSE(board::boxExists(s, board::cellAt(s, before.x - 10, before.y - 40, c.width)));
+        EXPECT_FALSE(board::boxExists(s, board::cellAt(s, c.width - 300 - 10, 130 - 40, c.width)));
+    }
+}
