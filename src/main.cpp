@@ -16,5 +16,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Parolix game(QCoreApplication::applicationDirPath());
     game.start();
+    game.keepScoresAtSessionEnd();
     return app.exec();
 }

@@ -147,6 +147,36 @@ TEST_F(GameOver, ARecordsFileThatCannotBeSavedIsReportedAndTheGameStillEnds)
     EXPECT_EQ(unloadedSignals, 1);
 }
 
+// The session ends with a game open: the score is saved and the window goes,
+// with no message for a player who may have left; a save that fails says
+// why on the log, and a second end does nothing more.
+TEST_F(GameOver, TheSessionsEndSavesTheScoreWithoutAMessage)
+{
+    for (bool failing : {false, true}) {
+        SCOPED_TRACE(failing ? "the save fails" : "the save works");
+        scriptCatAndDog();
+        unloadedSignals = 0;
+        s.Score = 0; // as the launcher leaves it for a new game
+        open();
+        carry(1, 1, 1);
+        ASSERT_EQ(s.Score, 8);
+        fp.files.content["LexOrda.Sco"] = "OLD        5       Frutti\r\n";
+        fp.files.failWrites = failing;
+        testing::internal::CaptureStderr();
+        form->endUnattended();
+        form->endUnattended();
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(fp.dialogs.shown.empty());
+        EXPECT_EQ(unloadedSignals, 1);
+        EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28),
+                  failing ? "OLD        5       Frutti\r\n" : "TESTER     8       Animali\r\n");
+        EXPECT_EQ(log.find("Impossibile salvare la tabella dei record") != std::string::npos, failing) << log;
+        settle();
+        EXPECT_TRUE(form.isNull());
+        fp.files.failWrites = false;
+    }
+}
+
 // A full disk is told as such, not as a file in use.
 TEST_F(GameOver, AFullDiskIsToldAsSuch)
 {
@@ -230,10 +260,17 @@ TEST_F(GameOver, AWordListGoneBeforeTheNextRoundClosesTheWindowCleanly)
     open();
     carry(1, 1, 1);
     fp.files.content.clear(); // the file goes away during the round
-    carry(2, 1, 2);           // completes the board: the next deal cannot read it
+    bool listShown = false;
+    fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) { listShown = form && form->List->isVisible(); };
+    carry(2, 1, 2); // completes the board: the next deal cannot read it
     ASSERT_EQ(fp.dialogs.shown.size(), 2u);
     EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
     EXPECT_EQ(fp.dialogs.shown[1].text, "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": file non trovato.");
+    // The round played counts: its score is in the records, shown behind
+    // the message.
+    EXPECT_TRUE(listShown);
+    EXPECT_GT(s.Score, 0);
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 20), formatRecordLine("TESTER", s.Score, "Animali").substr(0, 20));
     EXPECT_EQ(unloadedSignals, 1);
     settle();
     EXPECT_TRUE(form.isNull());

@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
+
 #include <functional>
 
 // When the game window deals its first round. Window managers send the
@@ -277,6 +279,7 @@ void Form2::Form_Resize()
         showGenre();
         closeWithoutGame(form2text::noWordListMessage(dealt.error));
     } else if (dealt.value) {
+        ++roundsDealt_;
         drawDeal();
     }
 }
@@ -303,6 +306,12 @@ void Form2::changeEvent(QEvent* e)
 void Form2::closeWithoutGame(const std::string& message)
 {
     if (!stopGame()) return;
+    // The word list failed after rounds were played: their score counts.
+    if (roundsDealt_ > 0) {
+        List->move(0, List->y());
+        UpdateRecords();
+        ShowRecords();
+    }
     leave(message, form2text::ErrorTitle);
     deleteLater();
 }
@@ -574,6 +583,20 @@ void Form2::Form_Unload()
     UpdateRecords();
     ShowRecords();
     leave(form2text::endMessage(session_), form2text::GameOverTitle, form2text::gameOverSpoken(session_, listed_));
+}
+
+void Form2::endUnattended()
+{
+    if (!stopGame()) return;
+    const Result<RecordLines> lines = records_.UpdateRecords(session_, platform_.files);
+    // No one may be there to read a message: the reason goes to the log.
+    if (!lines.ok())
+        std::fprintf(stderr, "parolix: %s\n",
+                     toUnicode(form2text::recordsSaveFailedMessage(lines.error)).toLocal8Bit().constData());
+    Timer1->stop();
+    hide();
+    emit unloaded();
+    deleteLater();
 }
 
 bool Form2::stopGame()

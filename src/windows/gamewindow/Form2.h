@@ -44,6 +44,11 @@ public:
     void Nome_Click();      // asks the player's name
     void Difficolt_Click(); // asks the help percentage
 
+    // The desktop session ends, or the program is told to stop: the game
+    // ends as Indietro ends it, its score entered into the records and
+    // saved, but no message waits for a player who may be gone.
+    void endUnattended();
+
     // Event handlers, under the names the game has always used. Coordinates
     // are pixels of the client area.
     void Form_Resize();   // deals a round while the deal gate is open
@@ -122,4 +127,5 @@ private:
     FirstDeal* firstDeal_ = nullptr;
     bool unloaded_ = false;
     RecordLines listed_; // what the records list shows
+    int roundsDealt_ = 0;
 };

@@ -11,12 +11,28 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSessionManager>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
+
+// The signal handler only writes the signal's number here; the event loop
+// reads it and does the work.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void wakeTheEventLoop(int signal)
+{
+    const int saved = errno;
+    const unsigned char byte = static_cast<unsigned char>(signal);
+    (void)!::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
 
 std::string onDisk(const QString& path)
 {
@@ -66,6 +82,36 @@ Parolix::Parolix(const QString& programFolder)
 }
 
 Parolix::~Parolix() = default;
+
+void Parolix::keepScoresAtSessionEnd()
+{
+#if QT_CONFIG(sessionmanager)
+    // The session manager asks for the data to be saved before a logout or
+    // a shutdown: the game's score is that data.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this](QSessionManager&) { endOpenGame(); });
+#endif
+    if (signalNotifier_ || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    signalNotifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [this] {
+        unsigned char byte = 0;
+        while (::read(signalPipe[0], &byte, 1) == 1) {
+        }
+        endOpenGame();
+        std::fflush(nullptr);
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = wakeTheEventLoop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
+
+void Parolix::endOpenGame()
+{
+    if (!launcher_) return;
+    if (Form2* game = launcher_->gameWindow()) game->endUnattended();
+}
 
 Form1& Parolix::start()
 {

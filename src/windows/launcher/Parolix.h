@@ -12,6 +12,7 @@
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 
+#include <QSocketNotifier>
 #include <QString>
 
 #include <cstdio>
@@ -33,6 +34,11 @@ public:
     // Loads and shows the launcher, as the game opens.
     Form1& start();
 
+    // From now on the end of the desktop session, SIGTERM and SIGHUP end an
+    // open game with its score saved, as the game window's endUnattended
+    // does; the signals then end the program.
+    void keepScoresAtSessionEnd();
+
     const FileLayout& layout() const { return layout_; }
     Session& session() { return session_; }
 
@@ -50,6 +56,8 @@ private:
     Session session_;
     RecordsTable records_;
     std::unique_ptr<Form1> launcher_;
+    std::unique_ptr<QSocketNotifier> signalNotifier_;
+    void endOpenGame();
 };
 
 // The answers to --help, --version and a wrong argument, written to the

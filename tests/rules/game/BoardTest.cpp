@@ -65,7 +65,9 @@ TEST(Board, LongRowsEndAtTheRightEdgeAndEveryBoxHitsItself)
         EXPECT_EQ(board::boxPoint(s, 2, 1, c.width).x, c.firstX);
         const Box last = board::outlineBox(board::boxPoint(s, 2, c.letters, c.width));
         if (c.letters <= 10) EXPECT_EQ(last.right, c.width - 300 + 30 * (c.letters - 1) + 22);
-        else if (c.firstX > 306) EXPECT_EQ(last.right, c.width - 1);
+        else if (c.firstX > 306) {
+            EXPECT_EQ(last.right, c.width - 1);
+        }
         EXPECT_GE(board::outlineBox(board::boxPoint(s, 2, 1, c.width)).left, board::PoolRight);
         // The short rows around it keep their places.
         EXPECT_EQ(board::boxPoint(s, 1, 1, c.width), (Point{c.width - 300, 130}));
