@@ -307,6 +307,50 @@ TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
                                             "solo fino alla chiusura del gioco.");
 }
 
+// A web address a packager set, longer than the label drawn for it, is read
+// whole: the launcher's label grows to the right, the about box's about its
+// centre; neither leaves its window.
+TEST_F(Launcher, ALongWebAddressWidensItsLabel)
+{
+    open();
+    const QRect drawn = launcher->Label4->geometry();
+    const int window = launcher->width();
+    const QRect about(184, 138, 157, 21); // the about box's, in its window of 431 pixels
+    const struct {
+        QRect place;
+        Qt::Alignment align;
+        int windowWidth, letters;
+    } cases[] = {
+        {drawn, Qt::AlignLeft, window, 10},  {drawn, Qt::AlignLeft, window, 40}, {drawn, Qt::AlignLeft, window, 70},
+        {drawn, Qt::AlignLeft, window, 300}, {about, Qt::AlignHCenter, 431, 10}, {about, Qt::AlignHCenter, 431, 40},
+        {about, Qt::AlignHCenter, 431, 300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.letters);
+        LinkLabel label(launcher.get());
+        label.setFont(launcher->Label4->font());
+        label.setAlignment(c.align | Qt::AlignTop);
+        label.setText("www." + QString(c.letters, QLatin1Char('w')) + ".it");
+        placeWhole(label, c.place, c.windowWidth);
+        const QRect got = label.geometry();
+        const int need = label.fontMetrics().horizontalAdvance(label.text()) + 4;
+        EXPECT_EQ(got.top(), c.place.top());
+        EXPECT_EQ(got.height(), c.place.height());
+        EXPECT_GE(got.left(), 0);
+        EXPECT_LT(got.right(), c.windowWidth);
+        if (need <= c.place.width()) EXPECT_EQ(got, c.place);
+        else if (need <= c.windowWidth) EXPECT_GE(got.width(), need);
+        else EXPECT_EQ(got.width(), c.windowWidth);
+        // Grown as the label is aligned, as long as the window has room.
+        if (c.align == Qt::AlignLeft && got.right() < c.windowWidth - 1) {
+            EXPECT_EQ(got.left(), c.place.left());
+        }
+        if (c.align == Qt::AlignHCenter && got.left() > 0 && got.right() < c.windowWidth - 1) {
+            EXPECT_LE(std::abs(got.center().x() - c.place.center().x()), 1);
+        }
+    }
+}
+
 // The hand over tiles and the link, kept over captions, the name box and the
 // buttons, the arrow over the bare background and when a tile is clicked.
 TEST_F(Launcher, PointerFeedback)

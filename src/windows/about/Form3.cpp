@@ -88,13 +88,10 @@ void Form3::createWebLink()
     auto* web = new LinkLabel(this);
     web->setText(toUnicode(WebSiteText));
     web->setFont(gameFont("Tahoma", 12, true, true));
-    QRect webRect = twipRect(2760, 2070, 2355, 315);
+    web->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The address must be read whole: a wider text widens the label about
     // its centre.
-    int need = web->fontMetrics().horizontalAdvance(web->text()) + 4;
-    if (need > webRect.width())
-        webRect.adjust(-(need - webRect.width() + 1) / 2, 0, (need - webRect.width() + 1) / 2, 0);
-    web->setGeometry(webRect);
+    placeWhole(*web, twipRect(2760, 2070, 2355, 315), width());
     setColours(web, {{QPalette::WindowText, QColor(0, 0, 255)}});
     connect(web, &LinkLabel::mouseMoved, this, [this] { Label1_MouseMove(0); });
     Label1[0] = web;

@@ -209,9 +209,10 @@ void Form1::createWebLink()
 {
     Label4 = new LinkLabel(this);
     Label4->setText(toUnicode(WebSiteText));
-    Label4->setGeometry(twipRect(2670, 5880, 2145, 255));
     Label4->setFont(gameFont("Tahoma", 9.75, false, true));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The address must be read whole: a longer one widens the label.
+    placeWhole(*Label4, twipRect(2670, 5880, 2145, 255), width());
     setColours(Label4, {{QPalette::WindowText, QColor(0, 0, 255)}});
     Label4->setToolTip(toUnicode(form1text::WebSiteTip));
     connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);

@@ -65,6 +65,21 @@ QPixmap flag()
 }
 } // namespace Artwork
 
+void placeWhole(QLabel& label, QRect place, int windowWidth)
+{
+    const int need = label.fontMetrics().horizontalAdvance(label.text()) + 4;
+    if (need > place.width()) {
+        const int more = need - place.width();
+        if (label.alignment() & Qt::AlignHCenter) place.adjust(-(more + 1) / 2, 0, (more + 1) / 2, 0);
+        else place.setRight(place.right() + more);
+    }
+    // Within the window: pushed back from its right edge, then cut at both.
+    if (place.right() >= windowWidth) place.moveRight(windowWidth - 1);
+    if (place.left() < 0) place.setLeft(0);
+    if (place.right() >= windowWidth) place.setRight(windowWidth - 1);
+    label.setGeometry(place);
+}
+
 namespace {
 
 // To a screen reader the label is a link, named by its address; its action

@@ -177,6 +177,11 @@ private:
     bool pressed_ = false;
 };
 
+// Gives the label the place `place`, widened as far as its whole text
+// needs: about its centre for a centred label, else to the right first; it
+// stays within a window this wide. Set the text and font first.
+void placeWhole(QLabel& label, QRect place, int windowWidth);
+
 // A label that reports clicks and every mouse move over it, for the web
 // address labels of the launcher and of the about box.
 class LinkLabel : public ClickReporter<QLabel> {
