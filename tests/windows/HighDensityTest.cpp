@@ -8,6 +8,7 @@
 
 #include <QProcess>
 #include <QScreen>
+#include <fstream>
 
 TEST_F(GameWindow, TheBoardIsDrawnForTheScreensPixels)
 {
@@ -72,4 +73,50 @@ TEST_F(GameWindow, TheBoardIsDrawnForTheScreensPixels)
     EXPECT_EQ(form->boardImage().copy(row2), sharp);
     form->clientArea()->redrawAt(1);
     EXPECT_EQ(form->boardImage(), before);
+}
+
+namespace {
+// The most memory the process has held so far, in bytes.
+long long peakMemory()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
+    return 0;
+}
+} // namespace
+
+// A game on a screen of 7680 x 4320: the board keeps what it drew, not an
+// image of the whole area. The window's own backing store (what Qt paints
+// into, 4 bytes a pixel) is the only screen-sized memory; the board and all
+// else of the game stay within 100 MB.
+TEST_F(GameWindow, TheBoardOfAHugeScreenTakesLittleMemory)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    if (screen != QSize(7680, 4320)) {
+        TempFolder folder;
+        folder.write("screen.json", R"({"screens": [{"name": "huge", "width": 7680, "height": 4320}]})");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM",
+                   QString::fromStdString("offscreen:configfile=" + (folder.path / "screen.json").string()));
+        QProcess huge;
+        huge.setProcessEnvironment(env);
+        huge.setProcessChannelMode(QProcess::MergedChannels);
+        huge.start(QCoreApplication::applicationFilePath(),
+                   {"--gtest_filter=GameWindow.TheBoardOfAHugeScreenTakesLittleMemory"});
+        ASSERT_TRUE(huge.waitForFinished(60000));
+        const std::string said = huge.readAll().toStdString();
+        ASSERT_EQ(huge.exitCode(), 0) << said;
+        EXPECT_NE(said.find("[  PASSED  ] 1 test"), std::string::npos) << said;
+        return;
+    }
+    const long long before = peakMemory();
+    scriptCatAndDog();
+    open();
+    carry(1, 1, 1);
+    form->repaint();
+    const long long backingStore = 4LL * form->width() * form->height();
+    const long long grown = peakMemory() - before;
+    std::printf("peak memory grew by %lld MB, %lld MB of it the backing store\n", grown >> 20, backingStore >> 20);
+    EXPECT_LT(grown - backingStore, 100LL << 20);
 }

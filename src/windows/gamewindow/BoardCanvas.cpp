@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 
 namespace {
 
@@ -41,34 +40,44 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent)
 
 void BoardCanvas::growImage()
 {
-    const double ratio = devicePixelRatioF();
-    if (!image_.isNull() && image_.devicePixelRatio() != ratio) return redrawAt(ratio);
-    const QSize want = (QSizeF(size()) * ratio).toSize().expandedTo(image_.size()).expandedTo(QSize(1, 1));
-    if (want == image_.size() && image_.devicePixelRatio() == ratio) return;
-    QImage bigger(want, QImage::Format_RGB32);
-    bigger.setDevicePixelRatio(ratio);
-    bigger.fill(Qt::white);
-    if (!image_.isNull()) {
-        QPainter p(&bigger);
-        p.drawImage(0, 0, image_);
-    }
-    image_ = std::move(bigger);
+    if (ratio_ != devicePixelRatioF()) redrawAt(devicePixelRatioF());
+    const QSize want = drawnArea_.expandedTo(size()).expandedTo(QSize(1, 1));
+    if (want == drawnArea_) return;
+    drawnArea_ = want;
+    image_ = QImage();
 }
 
 void BoardCanvas::redrawAt(double ratio)
 {
-    const QSizeF drawn = image_.isNull() ? QSizeF() : image_.deviceIndependentSize();
-    QImage fresh((QSizeF(size()).expandedTo(drawn) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    fresh.setDevicePixelRatio(ratio);
-    fresh.fill(Qt::white);
-    {
-        QPainter p(&fresh);
-        const QImage& picture = picture_.at(ratio);
-        if (!picture.isNull()) p.drawImage(0, 0, picture);
-        for (const Stroke& s : strokes_) paint(p, s);
-    }
-    image_ = std::move(fresh);
+    ratio_ = ratio;
+    drawnArea_ = drawnArea_.expandedTo(size()).expandedTo(QSize(1, 1));
+    image_ = QImage();
     update();
+}
+
+const QImage& BoardCanvas::image() const
+{
+    if (image_.isNull() && ratio_ > 0) {
+        QImage fresh((QSizeF(drawnArea_) * ratio_).toSize(), QImage::Format_RGB32);
+        fresh.setDevicePixelRatio(ratio_);
+        fresh.fill(Qt::white);
+        QPainter p(&fresh);
+        paintBoard(p, QRect(QPoint(0, 0), drawnArea_));
+        image_ = std::move(fresh);
+    }
+    return image_;
+}
+
+void BoardCanvas::paintBoard(QPainter& p, const QRect& area) const
+{
+    p.save();
+    p.setClipRect(area & QRect(QPoint(0, 0), drawnArea_));
+    const QImage& picture = picture_.at(ratio_);
+    if (!picture.isNull() && area.intersects(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize())))
+        p.drawImage(0, 0, picture);
+    for (const Stroke& s : strokes_)
+        if (s.box.intersects(area)) paint(p, s);
+    p.restore();
 }
 
 void BoardCanvas::showPicture(const QImage& picture, RatioPicture::Draw again)
@@ -76,11 +85,7 @@ void BoardCanvas::showPicture(const QImage& picture, RatioPicture::Draw again)
     picture_ = RatioPicture(picture, std::move(again));
     strokes_.clear();
     growImage();
-    image_.fill(Qt::white);
-    if (!picture.isNull()) {
-        QPainter p(&image_);
-        p.drawImage(0, 0, picture);
-    }
+    image_ = QImage();
     update();
 }
 
@@ -135,11 +140,8 @@ void BoardCanvas::setTextPosition(double x, double y)
 void BoardCanvas::draw(std::initializer_list<Stroke> strokes)
 {
     growImage();
-    QPainter p(&image_);
-    for (const Stroke& s : strokes) {
-        paint(p, s);
-        strokes_.push_back(s);
-    }
+    strokes_.insert(strokes_.end(), strokes);
+    image_ = QImage();
 }
 
 void BoardCanvas::paint(QPainter& p, const Stroke& s) const
@@ -178,9 +180,12 @@ void BoardCanvas::print(const std::string& text, bool lineBreak)
 {
     const QString t = toUnicode(text);
     const QFontMetricsF fm(font_);
-    if (!t.isEmpty()) draw({{QRect(), foreColor_, QPointF(CurrentX, CurrentY + fm.ascent()), t}});
     const double advance = fm.horizontalAdvance(t);
-    update(QRectF(CurrentX, CurrentY, advance + 2, fm.height() + 2).toAlignedRect());
+    // The letters' box, with room for what a glyph draws past its advance.
+    const QRect box =
+        QRectF(CurrentX - fm.height(), CurrentY - 2, advance + 2 * fm.height(), fm.height() + 4).toAlignedRect();
+    if (!t.isEmpty()) draw({{box, foreColor_, QPointF(CurrentX, CurrentY + fm.ascent()), t}});
+    update(box);
     if (lineBreak) {
         CurrentX = 0;
         CurrentY += fm.height();
@@ -205,16 +210,11 @@ void BoardCanvas::unmarkBox()
 void BoardCanvas::paintEvent(QPaintEvent* e)
 {
     // Moved to a screen of another density, or its scale changed.
-    if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) redrawAt(devicePixelRatioF());
+    if (ratio_ != 0 && ratio_ != devicePixelRatioF()) redrawAt(devicePixelRatioF());
     QPainter p(this);
-    // What is not drawn yet is white, as the image would be there.
-    const QRect drawn = image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
-    const QRect r = e->rect() & drawn;
-    if (!r.isEmpty()) {
-        const double ratio = image_.devicePixelRatio();
-        p.drawImage(r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
-    }
-    for (const QRect& blank : QRegion(e->rect()).subtracted(drawn)) p.fillRect(blank, Qt::white);
+    // What is not drawn yet is white.
+    p.fillRect(e->rect(), Qt::white);
+    if (ratio_ != 0) paintBoard(p, e->rect());
     if (mark_) {
         // Red stands out from the white board and from every cell colour.
         const int w = board::CursorFrameWidth;

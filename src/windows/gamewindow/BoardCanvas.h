@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// The board: the game window's client area. What is drawn on it goes into an
-// image the size of the area, so it survives dialogs and the drag tile, and
-// stays where the deal drew it when the window changes size. The image has a
-// pixel for every pixel of the screen (on a high-density screen several to
-// each of the board's), while every board coordinate stays in the board's
-// own pixels. On a screen of another density the board is drawn anew, from
-// the picture and every cell and letter drawn since. Cells are drawn around
+// The board: the game window's client area. What is drawn on it is kept as
+// the picture and the list of every cell and letter drawn since, and painted
+// from them, so it survives dialogs and the drag tile, and stays where the
+// deal drew it when the window changes size. Painting draws for every pixel
+// of the screen (on a high-density screen several to each of the board's),
+// while every board coordinate stays in the board's own pixels. No image of
+// the whole area is kept: on a screen of 7680 x 4320 one would take 130 MB,
+// where the list takes a few kilobytes. Cells are drawn around
 // their reference points (game/Board.h); letters are printed at a
 // text position that moves on as it prints. Beside it, the two little
 // widgets that lie on it: the drag tile and the genre picture.
@@ -35,17 +36,17 @@ class BoardCanvas : public QWidget {
     Q_OBJECT // named for the factory of its accessible objects
         public : explicit BoardCanvas(QWidget* parent = nullptr);
 
-    // In screen pixels; its devicePixelRatio maps them onto the board's.
-    const QImage& image() const { return image_; }
-    // Makes sure the image covers the whole area, keeping what is drawn.
-    // Done before each drawing rather than at each size change: until the
-    // first round is drawn the board is plain white, and painting shows it
-    // so without a screen-sized image (which costs the window its first
-    // appearance).
+    // The board as painted, in screen pixels; its devicePixelRatio maps them
+    // onto the board's. Made when asked for (the window itself never asks).
+    const QImage& image() const;
+    // Makes the drawn area cover the whole client area, keeping what is
+    // drawn. Done before each drawing rather than at each size change, so
+    // that what lies past the edge of the area a round was drawn in stays
+    // cut off there when the window grows.
     void growImage();
-    // The board drawn anew for a screen of this device pixel ratio, as it
-    // stands: the picture drawn for that ratio, then every cell and letter in
-    // the order they came. Painting does it when the screen's ratio changes.
+    // The board for a screen of this device pixel ratio, as it stands: the
+    // picture drawn for that ratio, then every cell and letter in the order
+    // they came. Painting does it when the screen's ratio changes.
     void redrawAt(double ratio);
 
     // The genre picture at the top-left corner, at its own size, on white:
@@ -93,6 +94,8 @@ private:
     };
     void draw(std::initializer_list<Stroke> strokes);
     void paint(QPainter& p, const Stroke& s) const;
+    // The picture and the strokes that fall in this part of the board.
+    void paintBoard(QPainter& p, const QRect& area) const;
 
     void fillBox(const Box& b, QColor colour);
     void outlineBox(const Box& b, QColor colour);
@@ -101,11 +104,13 @@ private:
     // start of the next line.
     void print(const std::string& text, bool lineBreak);
 
-    QImage image_;
-    RatioPicture picture_;
-    std::vector<Stroke> strokes_; // since the picture
-    QFont font_;                  // every letter on the board
-    QColor foreColor_{255, 0, 0}; // until the first pool tile sets the ink
+    QSize drawnArea_;              // what the board covers, grown to the client area at each drawing
+    double ratio_ = 0;             // the device pixel ratio the board is painted for
+    mutable QImage image_;         // made by image(), dropped at the next change
+    mutable RatioPicture picture_; // drawn anew for another ratio when painted
+    std::vector<Stroke> strokes_;  // since the picture
+    QFont font_;                   // every letter on the board
+    QColor foreColor_{255, 0, 0};  // until the first pool tile sets the ink
     double CurrentX = 0, CurrentY = 0;
     std::optional<Box> mark_;
 };
