@@ -120,3 +120,35 @@ TEST_F(GameWindow, TheBoardOfAHugeScreenTakesLittleMemory)
     std::printf("peak memory grew by %lld MB, %lld MB of it the backing store\n", grown >> 20, backingStore >> 20);
     EXPECT_LT(grown - backingStore, 100LL << 20);
 }
+
+// On a screen of 640 x 480 the game window fits, frame and all, whether
+// maximized or as the game sizes it before maximizing.
+TEST_F(GameWindow, TheWindowFitsASmallScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (screen.size() != QSize(640, 480)) {
+        TempFolder folder;
+        folder.write("screen.json", R"({"screens": [{"name": "small", "width": 640, "height": 480}]})");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM",
+                   QString::fromStdString("offscreen:configfile=" + (folder.path / "screen.json").string()));
+        QProcess small;
+        small.setProcessEnvironment(env);
+        small.setProcessChannelMode(QProcess::MergedChannels);
+        small.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=GameWindow.TheWindowFitsASmallScreen"});
+        ASSERT_TRUE(small.waitForFinished(60000));
+        const std::string said = small.readAll().toStdString();
+        ASSERT_EQ(small.exitCode(), 0) << said;
+        EXPECT_NE(said.find("[  PASSED  ] 1 test"), std::string::npos) << said;
+        return;
+    }
+    scriptCatAndDog();
+    open();
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_TRUE(screen.contains(form->frameGeometry())) << form->frameGeometry().height();
+    form->showNormal();
+    QTest::qWait(50);
+    const QRect normal = form->frameGeometry();
+    EXPECT_TRUE(screen.contains(normal)) << normal.width() << " x " << normal.height();
+    EXPECT_EQ(normal.size(), QSize(640, 480 - 33)); // 500 twips left free below
+}

@@ -301,6 +301,18 @@ void Form2::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+    // Restored from maximized: the size the game gives the window is its
+    // outer size, frame and title bar included, so that it fits the
+    // screen's free area (640 x 480 too). The frame is known by now.
+    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+        QTimer::singleShot(0, this, [this] {
+            if (windowState() != Qt::WindowNoState) return;
+            const QRect area = screen()->availableGeometry();
+            const QSize frame = frameGeometry().size() - size();
+            const QSize most(area.width() - frame.width(), area.height() - px(BottomMarginTwips) - frame.height());
+            if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
+            if (!area.contains(frameGeometry())) move(area.topLeft());
+        });
 }
 
 void Form2::closeWithoutGame(const std::string& message)
