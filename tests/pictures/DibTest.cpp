@@ -104,7 +104,7 @@ TEST(Dib, DecodesEachDepthAndRefusesWhatItCannotRead)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         // An exact-size copy, so that a read past the end is a read past the heap block.
-        const std::vector<uint8_t> exact(c.dib.begin(), c.dib.end());
+        const std::vector<uint8_t> exact = storedDib(c.dib);
         const QImage image = wmf::decodeDib(reinterpret_cast<const char*>(exact.data()), exact.size());
         if (c.size.isEmpty()) {
             EXPECT_TRUE(image.isNull());

@@ -5,10 +5,14 @@
 // Builds small Windows Metafiles, and the bitmaps they carry, in memory for
 // the player's tests: records come from libUEMF's writer (or are made by hand
 // to lie), the header from U_WMRHEADER_set with its sizes filled in at the end.
+// libUEMF writes, and reads the bitmaps it is given, in the CPU's own byte
+// order; files are little-endian, so on a big-endian CPU what libUEMF wrote
+// is turned round, with libUEMF's own swap, as the file is put together.
 
 #include <uwmf.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +22,9 @@
 // A device-independent bitmap: a 40-byte info header (or longer, padded with
 // zeros), bit-field masks when given (inside a header of 52 bytes or more),
 // the palette as 0xRRGGBB entries, and the rows exactly as given, padding and
-// order included. A negative height means top row first.
+// order included. A negative height means top row first. Its numbers are in
+// the CPU's order, as libUEMF's writer wants them; storedDib gives the bytes
+// of a file.
 inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits, const std::vector<uint32_t>& palette,
                                     const std::vector<uint8_t>& rows, uint32_t compression = 0,
                                     const std::vector<uint32_t>& masks = {}, uint32_t headerSize = 40)
@@ -30,7 +36,8 @@ inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits
     put32(0, headerSize);
     put32(4, static_cast<uint32_t>(width));
     put32(8, static_cast<uint32_t>(height));
-    out[12] = 1; // planes
+    const uint16_t planes = 1;
+    std::memcpy(out.data() + 12, &planes, 2);
     std::memcpy(out.data() + 14, &bits, 2);
     put32(16, compression);
     put32(32, static_cast<uint32_t>(palette.size()));
@@ -38,6 +45,41 @@ inline std::vector<uint8_t> makeDib(int32_t width, int32_t height, uint16_t bits
     for (uint32_t rgb : palette) out.insert(out.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
     out.insert(out.end(), rows.begin(), rows.end());
     return out;
+}
+
+constexpr bool kBigEndian = std::endian::native == std::endian::big;
+
+inline void reverseBytes(uint8_t* p, size_t n)
+{
+    std::reverse(p, p + n);
+}
+
+// A bitmap from makeDib as a file holds it: little-endian header fields and masks.
+inline std::vector<uint8_t> storedDib(std::vector<uint8_t> dib)
+{
+    if (!kBigEndian || dib.size() < 40) return dib;
+    uint32_t headerSize = 0, compression = 0;
+    std::memcpy(&headerSize, dib.data(), 4);
+    std::memcpy(&compression, dib.data() + 16, 4);
+    for (size_t at : {0, 4, 8, 16, 20, 24, 28, 32, 36}) reverseBytes(dib.data() + at, 4);
+    reverseBytes(dib.data() + 12, 2);
+    reverseBytes(dib.data() + 14, 2);
+    const size_t masksAt = headerSize >= 52 ? 40 : headerSize;
+    if (compression == 3)
+        for (size_t at = masksAt; at < masksAt + 12 && at + 4 <= dib.size(); at += 4) reverseBytes(dib.data() + at, 4);
+    return dib;
+}
+
+// Little-endian fields, written byte by byte.
+inline void putLe16(uint8_t* at, uint16_t v)
+{
+    at[0] = uint8_t(v);
+    at[1] = uint8_t(v >> 8);
+}
+inline void putLe32(uint8_t* at, uint32_t v)
+{
+    putLe16(at, uint16_t(v));
+    putLe16(at + 2, uint16_t(v >> 16));
 }
 
 class WmfBuilder {
@@ -66,6 +108,7 @@ public:
         std::memcpy(&words, record, 4);
         const uint8_t type = static_cast<uint8_t>(record[4]);
         if (type >= U_WMR_CREATEPALETTE || type == U_WMR_DIBCREATEPATTERNBRUSH) ++objects_;
+        if (kBigEndian) toLittleEndian(record, words * 2);
         take(record, words * 2, records_);
         return *this;
     }
@@ -109,18 +152,46 @@ public:
         out.insert(out.end(), records_.begin(), records_.end());
         if (withEnd) {
             char* end = U_WMREOF_set();
+            if (kBigEndian) U_wmf_endian(end, U_SIZE_WMREOF, 1, 1);
             out.insert(out.end(), end, end + U_SIZE_WMREOF);
             std::free(end);
         }
         const size_t at = placeable_ ? U_SIZE_WMRPLACEABLE : 0;
-        const uint32_t words = static_cast<uint32_t>(out.size() / 2);
-        const uint16_t objects = static_cast<uint16_t>(objects_);
-        std::memcpy(out.data() + at + offsetof(U_WMRHEADER, Sizew), &words, 4);
-        std::memcpy(out.data() + at + offsetof(U_WMRHEADER, nObjects), &objects, 2);
+        if (kBigEndian) {
+            // The placeable prefix: key, handle, rectangle, units, reserved,
+            // checksum; the header: two bytes, then words and two longs.
+            if (placeable_)
+                for (auto [field, n] :
+                     {std::pair{0, 4}, {4, 2}, {6, 2}, {8, 2}, {10, 2}, {12, 2}, {14, 2}, {16, 4}, {20, 2}})
+                    reverseBytes(out.data() + field, n);
+            for (auto [field, n] : {std::pair{2, 2}, {4, 2}, {10, 2}, {12, 4}, {16, 2}})
+                reverseBytes(out.data() + at + field, n);
+        }
+        putLe32(out.data() + at + offsetof(U_WMRHEADER, Sizew), static_cast<uint32_t>(out.size() / 2));
+        putLe16(out.data() + at + offsetof(U_WMRHEADER, nObjects), static_cast<uint16_t>(objects_));
         return out;
     }
 
 private:
+    // libUEMF's swap, which leaves a RestoreDC's level and a TextOut's point
+    // unswapped: those are turned round here.
+    static void toLittleEndian(char* record, size_t size)
+    {
+        auto* bytes = reinterpret_cast<uint8_t*>(record);
+        const uint8_t type = bytes[4];
+        if (type == U_WMR_TEXTOUT) {
+            int16_t length = 0;
+            std::memcpy(&length, record + 6, 2);
+            const size_t at = 8 + size_t(length + (length & 1));
+            // The size, the length and the point; the function is two bytes.
+            for (auto [field, n] : {std::pair<size_t, size_t>{0, 4}, {6, 2}, {at, 2}, {at + 2, 2}})
+                reverseBytes(bytes + field, n);
+            return;
+        }
+        U_wmf_endian(record, size, 1, 1);
+        if (type == U_WMR_RESTOREDC) reverseBytes(bytes + 6, 2);
+    }
+
     static void take(char* record, size_t size, std::vector<uint8_t>& to)
     {
         to.insert(to.end(), record, record + size);

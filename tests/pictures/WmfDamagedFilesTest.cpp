@@ -53,7 +53,7 @@ TEST(WmfPlayer, RefusesRecordSizesThatLie)
     // arithmetic, then one running past the end of the file.
     for (uint32_t words : {0u, 1u, 0xFFFFFFFFu, 0x80000003u, 40u}) {
         std::vector<uint8_t> liar = record(0, U_WMR_RECTANGLE, {0, 0, 100, 100});
-        std::memcpy(liar.data(), &words, 4);
+        putLe32(liar.data(), words);
         WmfBuilder b = square();
         b.raw(liar);
         EXPECT_FALSE(render(b.bytes(words != 40)).ok) << words << " words";

@@ -262,8 +262,9 @@ std::vector<uint8_t> fourColourDib()
     put32(0, 40);
     put32(4, 2);
     put32(8, 2);
-    dib[12] = 1;                                                 // planes
-    dib[14] = 24;                                                // bits
+    const uint16_t planes = 1, bits = 24;
+    std::memcpy(dib.data() + 12, &planes, 2);
+    std::memcpy(dib.data() + 14, &bits, 2);
     const uint8_t rows[16] = {255, 0, 0,   255, 255, 255, 0, 0,  // bottom: blue, white (BGR), padding
                               0,   0, 255, 0,   255, 0,   0, 0}; // top: red, green
     std::memcpy(dib.data() + 40, rows, 16);
@@ -317,8 +318,9 @@ TEST(WmfPlayer, StretchesDeviceIndependentBitmaps)
     std::memcpy(indexed.data(), &headerSize, 4);
     std::memcpy(indexed.data() + 4, &width, 4);
     std::memcpy(indexed.data() + 8, &height, 4);
-    indexed[12] = 1;
-    indexed[14] = 8;
+    const uint16_t planes = 1, bits = 8;
+    std::memcpy(indexed.data() + 12, &planes, 2);
+    std::memcpy(indexed.data() + 14, &bits, 2);
     std::memcpy(indexed.data() + 32, &colours, 4);
     const uint8_t palette[16] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0}; // red green blue white
     std::memcpy(indexed.data() + 40, palette, 16);

@@ -82,9 +82,8 @@ inline WmfBuilder& redNoPen(WmfBuilder& b)
 inline std::vector<uint8_t> record(uint32_t sizeInBytes, uint16_t function, const std::vector<uint16_t>& words = {})
 {
     std::vector<uint8_t> out(6);
-    const uint32_t sizeWords = sizeInBytes / 2;
-    std::memcpy(out.data(), &sizeWords, 4);
-    std::memcpy(out.data() + 4, &function, 2);
+    putLe32(out.data(), sizeInBytes / 2);
+    putLe16(out.data() + 4, function);
     for (uint16_t w : words) {
         out.push_back(uint8_t(w & 0xFF));
         out.push_back(uint8_t(w >> 8));

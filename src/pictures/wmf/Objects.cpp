@@ -16,12 +16,14 @@ constexpr size_t kMaxSavedStates = 256; // SaveDC nesting kept; deeper saves are
 
 } // namespace
 
-Pen penFrom(const U_PEN& p)
+Pen penFrom(const char* raw)
 {
+    // Style, width (x, then an unused y) and colour.
+    const uint16_t style = u16At(raw);
     Pen pen;
-    pen.color = colorOf(p.Color);
-    pen.width = p.Widthw[0];
-    switch (p.Style & U_PS_STYLE_MASK) {
+    pen.width = u16At(raw + 2);
+    pen.color = colorAt(raw + 6);
+    switch (style & U_PS_STYLE_MASK) {
     case U_PS_DASH: pen.style = Qt::DashLine; break;
     case U_PS_DOT: pen.style = Qt::DotLine; break;
     case U_PS_DASHDOT: pen.style = Qt::DashDotLine; break;
@@ -29,12 +31,12 @@ Pen penFrom(const U_PEN& p)
     case U_PS_NULL: pen.style = Qt::NoPen; break;
     default: pen.style = Qt::SolidLine; break;
     }
-    switch (p.Style & U_PS_ENDCAP_MASK) {
+    switch (style & U_PS_ENDCAP_MASK) {
     case U_PS_ENDCAP_SQUARE: pen.cap = Qt::SquareCap; break;
     case U_PS_ENDCAP_FLAT: pen.cap = Qt::FlatCap; break;
     default: pen.cap = Qt::RoundCap; break;
     }
-    switch (p.Style & U_PS_JOIN_MASK) {
+    switch (style & U_PS_JOIN_MASK) {
     case U_PS_JOIN_BEVEL: pen.join = Qt::BevelJoin; break;
     case U_PS_JOIN_MITER: pen.join = Qt::MiterJoin; break;
     default: pen.join = Qt::RoundJoin; break;
@@ -42,14 +44,15 @@ Pen penFrom(const U_PEN& p)
     return pen;
 }
 
-Brush brushFrom(const U_WLOGBRUSH& b)
+Brush brushFrom(const char* raw)
 {
+    // Style, colour and hatch.
     Brush brush;
-    brush.color = colorOf(b.Color);
-    switch (b.Style) {
+    brush.color = colorAt(raw + 2);
+    switch (u16At(raw)) {
     case U_BS_SOLID: brush.style = Qt::SolidPattern; break;
     case U_BS_HATCHED:
-        switch (b.Hatch) {
+        switch (u16At(raw + 6)) {
         case U_HS_HORIZONTAL: brush.style = Qt::HorPattern; break;
         case U_HS_VERTICAL: brush.style = Qt::VerPattern; break;
         case U_HS_FDIAGONAL: brush.style = Qt::FDiagPattern; break;

@@ -51,8 +51,9 @@ struct Placeholder {};
 
 using GdiObject = std::variant<std::monostate, Pen, Brush, Font, Placeholder>;
 
-Pen penFrom(const U_PEN& p);
-Brush brushFrom(const U_WLOGBRUSH& b);
+// A pen's or a brush's body in a create record.
+Pen penFrom(const char* raw);
+Brush brushFrom(const char* raw);
 // A font record's body, available bytes of it; the face name is read from at
 // most its 32 bytes.
 Font fontFrom(const char* raw, size_t available);

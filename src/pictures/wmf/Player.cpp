@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace wmf {
 
@@ -36,51 +35,31 @@ void Player::play(const Record& r)
 
 bool Player::setState(const Record& r)
 {
-    const char* d = r.data;
-    U_POINT16 a;
-    U_COLORREF color;
-    uint16_t value = 0;
+    // Every field is read from the record's bytes, which hold at least the
+    // record's smallest size (play checked it); parameters start at byte 6.
+    const char* d = r.data + U_SIZE_METARECORD;
+    const uint16_t value = u16At(d);
     switch (r.type) {
-    case U_WMR_SETBKCOLOR:
-        U_WMRSETBKCOLOR_get(d, &color);
-        dc_.backColor = colorOf(color);
-        return true;
-    case U_WMR_SETTEXTCOLOR:
-        U_WMRSETTEXTCOLOR_get(d, &color);
-        dc_.textColor = colorOf(color);
-        return true;
+    case U_WMR_SETBKCOLOR: dc_.backColor = colorAt(d); return true;
+    case U_WMR_SETTEXTCOLOR: dc_.textColor = colorAt(d); return true;
     case U_WMR_SETBKMODE:
-        U_WMRSETBKMODE_get(d, &value);
         if (value == U_TRANSPARENT || value == U_OPAQUE) dc_.opaqueBack = value == U_OPAQUE;
         return true;
     case U_WMR_SETPOLYFILLMODE:
-        U_WMRSETPOLYFILLMODE_get(d, &value);
         if (value == U_ALTERNATE || value == U_WINDING)
             dc_.fillRule = value == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
         return true;
-    case U_WMR_SETTEXTALIGN:
-        U_WMRSETTEXTALIGN_get(d, &value);
-        dc_.textAlign = value;
-        return true;
-    case U_WMR_SETWINDOWORG:
-        U_WMRSETWINDOWORG_get(d, &a);
-        dc_.windowOrigin = pointOf(a);
-        return true;
-    case U_WMR_SETWINDOWEXT:
-        U_WMRSETWINDOWEXT_get(d, &a);
-        if (a.x != 0 && a.y != 0) dc_.windowExtent = QSizeF(a.x, a.y); // an empty window maps nothing
-        return true;
-    case U_WMR_MOVETO:
-        U_WMRMOVETO_get(d, &a);
-        dc_.position = pointOf(a);
-        return true;
-    case U_WMR_SAVEDC: saved_.save(dc_); return true;
-    case U_WMR_RESTOREDC: {
-        int16_t which = 0;
-        U_WMRRESTOREDC_get(d, &which);
-        saved_.restore(which, dc_);
+    case U_WMR_SETTEXTALIGN: dc_.textAlign = value; return true;
+    case U_WMR_SETWINDOWORG: dc_.windowOrigin = yxAt(d); return true;
+    case U_WMR_SETWINDOWEXT: {
+        const QPointF extent = yxAt(d);
+        if (extent.x() != 0 && extent.y() != 0)
+            dc_.windowExtent = QSizeF(extent.x(), extent.y()); // an empty window maps nothing
         return true;
     }
+    case U_WMR_MOVETO: dc_.position = yxAt(d); return true;
+    case U_WMR_SAVEDC: saved_.save(dc_); return true;
+    case U_WMR_RESTOREDC: saved_.restore(s16At(d), dc_); return true;
     default: return false;
     }
 }
@@ -89,12 +68,11 @@ bool Player::drawLine(const Record& r)
 {
     switch (r.type) {
     case U_WMR_LINETO: {
-        U_POINT16 a;
-        U_WMRLINETO_get(r.data, &a);
+        const QPointF to = yxAt(r.data + U_SIZE_METARECORD);
         QPainterPath line(dc_.position);
-        line.lineTo(pointOf(a));
+        line.lineTo(to);
         drawing_.drawPath(line, false);
-        dc_.position = pointOf(a);
+        dc_.position = to;
         return true;
     }
     case U_WMR_POLYGON: polygon(r, true); return true;
@@ -106,40 +84,27 @@ bool Player::drawLine(const Record& r)
 
 bool Player::drawFigure(const Record& r)
 {
-    const char* d = r.data;
-    U_POINT16 a, b;
-    U_RECT16 box;
+    // Rectangles and ellipses give their box; a rounded rectangle first the
+    // corner's height and width; arcs, pies and chords first the points
+    // where they end and start.
+    const char* d = r.data + U_SIZE_METARECORD;
     QPainterPath path;
     bool filled = true;
     switch (r.type) {
-    case U_WMR_RECTANGLE:
-        U_WMRRECTANGLE_get(d, &box);
-        path.addRect(rectOf(box));
-        break;
+    case U_WMR_RECTANGLE: path.addRect(boxAt(d)); break;
     case U_WMR_ROUNDRECT: {
-        int16_t w = 0, h = 0;
-        U_WMRROUNDRECT_get(d, &w, &h, &box);
-        const QRectF rect = rectOf(box);
-        path.addRoundedRect(rect, std::min(std::abs(w) / 2.0, rect.width() / 2),
-                            std::min(std::abs(h) / 2.0, rect.height() / 2));
+        const QSizeF corner = heightWidthAt(d);
+        const QRectF rect = boxAt(d + 4);
+        path.addRoundedRect(rect, std::min(std::abs(corner.width()) / 2.0, rect.width() / 2),
+                            std::min(std::abs(corner.height()) / 2.0, rect.height() / 2));
         break;
     }
-    case U_WMR_ELLIPSE:
-        U_WMRELLIPSE_get(d, &box);
-        path.addEllipse(rectOf(box));
-        break;
+    case U_WMR_ELLIPSE: path.addEllipse(boxAt(d)); break;
     case U_WMR_ARC:
-        U_WMRARC_get(d, &a, &b, &box);
-        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
-        filled = false;
-        break;
     case U_WMR_PIE:
-        U_WMRPIE_get(d, &a, &b, &box);
-        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
-        break;
     case U_WMR_CHORD:
-        U_WMRCHORD_get(d, &a, &b, &box);
-        path = arcPath(rectOf(box), pointOf(a), pointOf(b), r.type);
+        path = arcPath(boxAt(d + 8), yxAt(d + 4), yxAt(d), r.type);
+        filled = r.type != U_WMR_ARC;
         break;
     default: return false;
     }
@@ -156,10 +121,9 @@ bool Player::drawTextOrBitmap(const Record& r)
     case U_WMR_DIBSTRETCHBLT: dibBlt(r, true); return true;
     case U_WMR_DIBBITBLT: dibBlt(r, false); return true;
     case U_WMR_PATBLT: {
-        U_POINT16 a, b;
-        uint32_t rop = 0;
-        U_WMRPATBLT_get(r.data, &a, &b, &rop);
-        drawing_.fillBlock(QRectF(pointOf(a), QSizeF(b.x, b.y)).normalized(), rop);
+        // Raster operation, height and width, y and x.
+        const char* d = r.data + U_SIZE_METARECORD;
+        drawing_.fillBlock(QRectF(yxAt(d + 8), heightWidthAt(d + 4)).normalized(), u32At(d));
         return true;
     }
     default: return false;
@@ -168,31 +132,12 @@ bool Player::drawTextOrBitmap(const Record& r)
 
 bool Player::keepObject(const Record& r)
 {
-    const char* d = r.data;
-    uint16_t value = 0;
+    const char* d = r.data + U_SIZE_METARECORD;
     switch (r.type) {
-    case U_WMR_SELECTOBJECT:
-        U_WMRSELECTOBJECT_get(d, &value);
-        dc_.select(objects_.find(value));
-        return true;
-    case U_WMR_DELETEOBJECT:
-        U_WMRDELETEOBJECT_get(d, &value);
-        objects_.remove(value);
-        return true;
-    case U_WMR_CREATEPENINDIRECT: {
-        U_PEN pen;
-        U_WMRCREATEPENINDIRECT_get(d, &pen);
-        objects_.add(penFrom(pen));
-        return true;
-    }
-    case U_WMR_CREATEBRUSHINDIRECT: {
-        const char* raw = nullptr;
-        U_WLOGBRUSH brush;
-        U_WMRCREATEBRUSHINDIRECT_get(d, &raw);
-        std::memcpy(&brush, raw, U_SIZE_WLOGBRUSH);
-        objects_.add(brushFrom(brush));
-        return true;
-    }
+    case U_WMR_SELECTOBJECT: dc_.select(objects_.find(u16At(d))); return true;
+    case U_WMR_DELETEOBJECT: objects_.remove(u16At(d)); return true;
+    case U_WMR_CREATEPENINDIRECT: objects_.add(penFrom(d)); return true;
+    case U_WMR_CREATEBRUSHINDIRECT: objects_.add(brushFrom(d)); return true;
     case U_WMR_CREATEFONTINDIRECT: createFont(r); return true;
     case U_WMR_DIBCREATEPATTERNBRUSH: createPatternBrush(r); return true;
     default: return false;
@@ -228,11 +173,10 @@ QPainterPath Player::arcPath(const QRectF& box, QPointF from, QPointF to, uint8_
 
 void Player::polygon(const Record& r, bool closed)
 {
-    uint16_t count = 0;
-    const char* data = nullptr;
-    const int got = closed ? U_WMRPOLYGON_get(r.data, &count, &data) : U_WMRPOLYLINE_get(r.data, &count, &data);
-    // libUEMF checks the points against the record; so do we, to be sure.
-    if (!got || count < 2 || !r.holds(8, uint64_t(count) * 4) || !canvas_.countPoints(count)) return;
+    // The number of points, then x and y of each.
+    const uint16_t count = u16At(r.data + 6);
+    const char* data = r.data + 8;
+    if (count < 2 || !r.holds(8, uint64_t(count) * 4) || !canvas_.countPoints(count)) return;
     QPolygonF points;
     points.reserve(count);
     for (int i = 0; i < count; ++i) points.append(QPointF(s16At(data + 4 * i), s16At(data + 4 * i + 2)));
@@ -252,10 +196,7 @@ void Player::polyPolygon(const Record& r)
     for (int i = 0; i < polygons; ++i) total += u16At(r.data + 8 + 2 * i);
     const uint64_t pointsAt = 8 + uint64_t(polygons) * 2;
     if (!r.holds(pointsAt, total * 4) || !canvas_.countPoints(qint64(total))) return;
-    uint16_t n = 0;
-    const uint16_t* counts = nullptr;
-    const char* points = nullptr;
-    if (!U_WMRPOLYPOLYGON_get(r.data, &n, &counts, &points) || points != r.data + pointsAt) return;
+    const char* points = r.data + pointsAt;
     QPainterPath path;
     uint64_t next = 0;
     for (int i = 0; i < polygons; ++i) {
@@ -278,11 +219,8 @@ void Player::textOut(const Record& r)
     // Length, the string padded to an even size, then y and x.
     const int16_t length = s16At(r.data + 6);
     if (length < 0 || !r.holds(8, uint64_t(length + (length & 1)) + 4)) return;
-    U_POINT16 at;
-    int16_t n = 0;
-    const char* text = nullptr;
-    if (!U_WMRTEXTOUT_get(r.data, &at, &n, &text)) return;
-    drawing_.drawText(pointOf(at), fromCp1252(text, length), {}, nullptr, nullptr);
+    const QPointF at = yxAt(r.data + 8 + length + (length & 1));
+    drawing_.drawText(at, fromCp1252(r.data + 8, length), {}, nullptr, nullptr);
 }
 
 void Player::extTextOut(const Record& r)
@@ -293,22 +231,15 @@ void Player::extTextOut(const Record& r)
     const bool hasRect = options & (U_ETO_OPAQUE | U_ETO_CLIPPED);
     const uint64_t textAt = U_SIZE_WMREXTTEXTOUT + (hasRect ? U_SIZE_RECT16 : 0);
     if (length < 0 || !r.holds(textAt, uint64_t(length))) return;
-    U_POINT16 at;
-    int16_t n = 0;
-    uint16_t opts = 0;
-    const char* text = nullptr;
-    const int16_t* dx = nullptr;
-    U_RECT16 box;
-    if (!U_WMREXTTEXTOUT_get(r.data, &at, &n, &opts, &text, &dx, &box)) return;
     std::vector<double> advances;
     const uint64_t dxAt = textAt + uint64_t(length + (length & 1));
     if (length > 0 && r.holds(dxAt, uint64_t(length) * 2)) {
         advances.reserve(length);
         for (int i = 0; i < length; ++i) advances.push_back(s16At(r.data + dxAt + 2 * i));
     }
-    const QRectF rect = rectOf(box);
-    drawing_.drawText(pointOf(at), fromCp1252(text, length), advances, (options & U_ETO_OPAQUE) ? &rect : nullptr,
-                      (options & U_ETO_CLIPPED) ? &rect : nullptr);
+    const QRectF rect = hasRect ? rectAt(r.data + U_SIZE_WMREXTTEXTOUT) : QRectF();
+    drawing_.drawText(yxAt(r.data + 6), fromCp1252(r.data + textAt, length), advances,
+                      (options & U_ETO_OPAQUE) ? &rect : nullptr, (options & U_ETO_CLIPPED) ? &rect : nullptr);
 }
 
 void Player::stretchDib(const Record& r)
@@ -317,48 +248,43 @@ void Player::stretchDib(const Record& r)
     if (!r.holds(dibAt, 40)) return;
     const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt); // every byte checked against the record
     if (dib.isNull() || u16At(r.data + 10) != U_DIB_RGB_COLORS) return;
-    U_POINT16 dst, cDst, src, cSrc;
-    uint16_t usage = 0;
-    uint32_t rop = 0;
-    const char* raw = nullptr;
-    if (!U_WMRSTRETCHDIB_get(r.data, &dst, &cDst, &src, &cSrc, &usage, &rop, &raw)) return;
-    drawing_.drawBitmap(dib, QRectF(pointOf(dst), QSizeF(cDst.x, cDst.y)), QRectF(pointOf(src), QSizeF(cSrc.x, cSrc.y)),
-                        s32At(raw + 8) > 0);
+    // Raster operation, colour usage, then source height, width, y, x and
+    // the same of the destination, before the bitmap.
+    const char* d = r.data + U_SIZE_METARECORD;
+    drawing_.drawBitmap(dib, QRectF(yxAt(d + 18), heightWidthAt(d + 14)), QRectF(yxAt(d + 10), heightWidthAt(d + 6)),
+                        s32At(r.data + dibAt + 8) > 0);
 }
 
 void Player::dibBlt(const Record& r, bool stretch)
 {
+    // Raster operation; a stretch gives the source's height and width, y and
+    // x, a plain blit its y and x alone; one unused word when no bitmap
+    // follows; then the destination's height and width, y and x.
     const auto xb = static_cast<uint8_t>(r.data[5]);
     const bool hasBitmap = !U_TEST_NOPXB(r.size, xb);
-    U_POINT16 dst, cDst, src, cSrc;
-    uint32_t rop = 0;
-    const char* raw = nullptr;
+    const char* d = r.data + U_SIZE_METARECORD;
+    const int src = 4;
+    const int dst = (stretch ? 12 : 8) + (hasBitmap ? 0 : 2);
+    const QRectF to(yxAt(d + dst + 4), heightWidthAt(d + dst));
     if (!hasBitmap) {
         if (r.size < (stretch ? U_SIZE_WMRDIBSTRETCHBLT_NOPX : U_SIZE_WMRDIBBITBLT_NOPX)) return;
-        const int got = stretch ? U_WMRDIBSTRETCHBLT_get(r.data, &dst, &cDst, &src, &cSrc, &rop, &raw)
-                                : U_WMRDIBBITBLT_get(r.data, &dst, &cDst, &src, &rop, &raw);
-        if (got) drawing_.fillBlock(QRectF(pointOf(dst), QSizeF(cDst.x, cDst.y)).normalized(), rop);
+        drawing_.fillBlock(to.normalized(), u32At(d));
         return;
     }
     const uint64_t dibAt = stretch ? offsetof(U_WMRDIBSTRETCHBLT_PX, dib) : offsetof(U_WMRDIBBITBLT_PX, dib);
     if (!r.holds(dibAt, 40)) return;
     const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt);
     if (dib.isNull()) return;
-    const int got = stretch ? U_WMRDIBSTRETCHBLT_get(r.data, &dst, &cDst, &src, &cSrc, &rop, &raw)
-                            : U_WMRDIBBITBLT_get(r.data, &dst, &cDst, &src, &rop, &raw);
-    if (!got || !raw) return;
-    if (!stretch) cSrc = cDst; // a plain blit copies the same size
-    drawing_.drawBitmap(dib, QRectF(pointOf(dst), QSizeF(cDst.x, cDst.y)), QRectF(pointOf(src), QSizeF(cSrc.x, cSrc.y)),
-                        s32At(raw + 8) > 0);
+    // A plain blit copies the same size.
+    const QRectF from(yxAt(d + (stretch ? src + 4 : src)), stretch ? heightWidthAt(d + src) : to.size());
+    drawing_.drawBitmap(dib, to, from, s32At(r.data + dibAt + 8) > 0);
 }
 
 void Player::createFont(const Record& r)
 {
-    // libUEMF refuses a face name running past the 32 bytes a font holds;
-    // fontFrom reads at most those 32, so such a font is still made.
-    const char* raw = nullptr;
-    if (!U_WMRCREATEFONTINDIRECT_get(r.data, &raw)) raw = r.data + U_SIZE_METARECORD;
-    objects_.add(fontFrom(raw, r.size - U_SIZE_METARECORD));
+    // fontFrom reads at most the 32 bytes a face name holds, so a font whose
+    // name runs on is still made.
+    objects_.add(fontFrom(r.data + U_SIZE_METARECORD, r.size - U_SIZE_METARECORD));
 }
 
 void Player::createPatternBrush(const Record& r)

@@ -5,10 +5,7 @@
 
 #include "session/Cp1252.h"
 
-#include <bit>
 #include <cmath>
-
-static_assert(std::endian::native == std::endian::little, "metafile fields are read in host byte order");
 
 namespace wmf {
 
@@ -28,10 +25,9 @@ RecordReader::Step RecordReader::next(Record& record)
 {
     const auto left = static_cast<uint64_t>(end_ - pos_);
     if (left < U_SIZE_METARECORD) return Step::Truncated;
-    const size_t size = U_WMRRECSAFE_get(pos_, end_);
-    // libUEMF compares in int; the 64-bit check also catches sizes that wrap.
-    const uint64_t declared = uint64_t(u32At(pos_)) * 2;
-    if (size == 0 || declared != size || declared > left) return Step::Damaged;
+    // The size in 16-bit words, counted in 64 bits so that no size wraps.
+    const uint64_t size = uint64_t(u32At(pos_)) * 2;
+    if (size < U_SIZE_METARECORD || size > left) return Step::Damaged;
     record = Record{pos_, static_cast<uint32_t>(size), static_cast<uint8_t>(pos_[4])};
     pos_ += size;
     return record.type == U_WMR_EOF ? Step::End : Step::Record;
@@ -99,14 +95,11 @@ bool firstWindowExtent(const char* begin, const char* end, QRectF& window)
     Record record;
     while (reader.next(record) == RecordReader::Step::Record) {
         if (record.type == U_WMR_SETWINDOWORG && record.size >= U_SIZE_WMRSETWINDOWORG) {
-            U_POINT16 p;
-            U_WMRSETWINDOWORG_get(record.data, &p);
-            origin = pointOf(p);
+            origin = yxAt(record.data + U_SIZE_METARECORD);
         } else if (record.type == U_WMR_SETWINDOWEXT && record.size >= U_SIZE_WMRSETWINDOWEXT) {
-            U_POINT16 p;
-            U_WMRSETWINDOWEXT_get(record.data, &p);
-            if (p.x == 0 || p.y == 0) continue;
-            window = QRectF(origin, QSizeF(p.x, p.y));
+            const QPointF extent = yxAt(record.data + U_SIZE_METARECORD);
+            if (extent.x() == 0 || extent.y() == 0) continue;
+            window = QRectF(origin, QSizeF(extent.x(), extent.y()));
             return true;
         }
     }
@@ -126,29 +119,30 @@ Result<Frame> readFrame(const std::vector<uint8_t>& bytes)
     if (bytes.size() < U_SIZE_WMRHEADER) return fail(Error::TooShort);
     const auto* begin = reinterpret_cast<const char*>(bytes.data());
     const char* end = begin + bytes.size();
-    // The placeable prefix is read here and the header after it by libUEMF:
-    // given both at once, it wants more bytes than a picture with no records has.
-    U_WMRPLACEABLE placeable{};
+    // An optional placeable prefix: key, handle, the picture's rectangle
+    // (left, top, right, bottom) and the logical units per inch.
     const bool isPlaceable = u32At(begin) == 0x9AC6CDD7;
     const size_t headerAt = isPlaceable ? U_SIZE_WMRPLACEABLE : 0;
     if (bytes.size() < headerAt + U_SIZE_WMRHEADER) return fail(Error::Truncated);
-    if (isPlaceable) std::memcpy(&placeable, begin, U_SIZE_WMRPLACEABLE);
     const Error notOurs = isPlaceable ? Error::BadHeader : Error::NotAMetafile;
-    U_WMRPLACEABLE none{};
-    U_WMRHEADER header{};
-    if (wmfheader_get(begin + headerAt, end, &none, &header) <= 0) return fail(notOurs);
-    // Disk or memory metafile, nine-word header, Windows 2 or 3 format.
-    if ((header.iType != 1 && header.iType != 2) || header.xb != 0 || header.Size16w != U_SIZE_WMRHEADER / 2 ||
-        (header.version != 0x0100 && header.version != 0x0300))
+    // The header: a disk or memory metafile (a byte, then a zero byte), of
+    // nine words, in the Windows 2 or 3 format, then its size and the number
+    // of objects it makes.
+    const char* header = begin + headerAt;
+    const auto kind = static_cast<uint8_t>(header[0]);
+    const uint16_t version = u16At(header + 4);
+    if ((kind != 1 && kind != 2) || header[1] != 0 || u16At(header + 2) != U_SIZE_WMRHEADER / 2 ||
+        (version != 0x0100 && version != 0x0300))
         return fail(notOurs);
     frame.recordsStart = headerAt + U_SIZE_WMRHEADER;
-    frame.objects = header.nObjects;
+    frame.objects = u16At(header + 10);
 
     if (isPlaceable) {
-        if (placeable.Inch == 0) return fail(Error::BadSize);
-        frame.window = rectOf(placeable.Dst);
-        const double width = std::round(frame.window.width() * 96.0 / placeable.Inch);
-        const double height = std::round(frame.window.height() * 96.0 / placeable.Inch);
+        const uint16_t inch = u16At(begin + 14);
+        if (inch == 0) return fail(Error::BadSize);
+        frame.window = rectAt(begin + 6);
+        const double width = std::round(frame.window.width() * 96.0 / inch);
+        const double height = std::round(frame.window.height() * 96.0 / inch);
         if (width < 1 || height < 1) return fail(Error::BadSize);
         if (width > kMaxSide || height > kMaxSide) return fail(Error::ImageTooLarge);
         frame.size = QSize(static_cast<int>(width), static_cast<int>(height));

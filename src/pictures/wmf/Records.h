@@ -17,7 +17,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace wmf {
@@ -26,29 +25,50 @@ namespace wmf {
 // only stops files that would cost unbounded memory.
 constexpr int kMaxSide = 4096;
 
-// Little-endian fields at offsets already checked to lie inside the data.
-template <typename T> T fieldAt(const char* p)
+// Little-endian fields at offsets already checked to lie inside the data,
+// put together byte by byte: the same numbers on any CPU.
+inline uint16_t u16At(const char* p)
 {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return static_cast<uint16_t>(b[0] | b[1] << 8);
 }
-constexpr auto u16At = fieldAt<uint16_t>;
-constexpr auto s16At = fieldAt<int16_t>;
-constexpr auto u32At = fieldAt<uint32_t>;
-constexpr auto s32At = fieldAt<int32_t>;
-
-inline QColor colorOf(const U_COLORREF& c)
+inline int16_t s16At(const char* p)
 {
-    return QColor(c.Red, c.Green, c.Blue);
+    return static_cast<int16_t>(u16At(p));
 }
-inline QPointF pointOf(const U_POINT16& p)
+inline uint32_t u32At(const char* p)
 {
-    return QPointF(p.x, p.y);
+    return u16At(p) | uint32_t(u16At(p + 2)) << 16;
 }
-inline QRectF rectOf(const U_RECT16& r)
+inline int32_t s32At(const char* p)
 {
-    return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom)).normalized();
+    return static_cast<int32_t>(u32At(p));
+}
+// A point as records keep it: y, then x.
+inline QPointF yxAt(const char* p)
+{
+    return QPointF(s16At(p + 2), s16At(p));
+}
+// A size as records keep it: height, then width.
+inline QSizeF heightWidthAt(const char* p)
+{
+    return QSizeF(s16At(p + 2), s16At(p));
+}
+// A rectangle as drawing records keep it: bottom, right, top, left.
+inline QRectF boxAt(const char* p)
+{
+    return QRectF(QPointF(s16At(p + 6), s16At(p + 4)), QPointF(s16At(p + 2), s16At(p))).normalized();
+}
+// A rectangle as a structure keeps it: left, top, right, bottom.
+inline QRectF rectAt(const char* p)
+{
+    return QRectF(QPointF(s16At(p), s16At(p + 2)), QPointF(s16At(p + 4), s16At(p + 6))).normalized();
+}
+// Red, green and blue bytes, then one unused.
+inline QColor colorAt(const char* p)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return QColor(b[0], b[1], b[2]);
 }
 
 // Code page 1252, the text of the metafiles we meet; stops at a zero byte.
