@@ -95,7 +95,7 @@ Error finishInterruptedSave(const fs::path& target, uid_t owner)
 Error followLink(const fs::path& named, fs::path& target)
 {
     target = named;
-    struct stat linkStat {};
+    struct stat linkStat = {};
     if (::lstat(named.c_str(), &linkStat) != 0 || !S_ISLNK(linkStat.st_mode)) return Error::None;
     if (!linkMayBeFollowed(named, linkStat)) return Error::ForeignLink;
     // Read by hand, so a link to a file not made yet leads to it too.
@@ -110,7 +110,7 @@ Error followLink(const fs::path& named, fs::path& target)
 // made read-only by the player, with no save of another copy left unfinished.
 Error checkOld(const fs::path& target, std::optional<struct stat>& old)
 {
-    struct stat st {};
+    struct stat st = {};
     if (::stat(target.c_str(), &st) != 0) return errno == ENOENT ? Error::None : Error::Unwritable;
     old = st;
     if (!S_ISREG(st.st_mode)) return Error::Unwritable;
@@ -132,7 +132,7 @@ bool settleOwnership(int fd, const std::optional<struct stat>& old, int& err)
         return false;
     }
     bool inPlace = false;
-    struct stat made {};
+    struct stat made = {};
     if (::fstat(fd, &made) != 0 || made.st_uid != old->st_uid || made.st_gid != old->st_gid)
         inPlace = ::fchown(fd, old->st_uid, old->st_gid) != 0;
     inPlace = inPlace || old->st_nlink > 1;

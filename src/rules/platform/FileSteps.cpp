@@ -37,7 +37,7 @@ Error writeFailure(int err)
 bool linkMayBeFollowed(const fs::path& link, const struct stat& linkStat)
 {
     if (linkStat.st_uid == ::geteuid()) return true;
-    struct stat folder {};
+    struct stat folder = {};
     const fs::path parent = link.parent_path();
     if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) return false;
     return !sharedSticky(folder) || folder.st_uid == linkStat.st_uid;
@@ -50,8 +50,7 @@ fs::path journalOf(const fs::path& target)
 
 bool trustedJournal(const fs::path& journal, uid_t targetOwner)
 {
-    struct stat j {
-    }, folder{};
+    struct stat j = {}, folder = {};
     if (::lstat(journal.c_str(), &j) != 0 || !S_ISREG(j.st_mode)) return false;
     if (::stat(journal.parent_path().c_str(), &folder) != 0) return false;
     return !sharedSticky(folder) || j.st_uid == ::geteuid() || j.st_uid == targetOwner || j.st_uid == folder.st_uid;

@@ -35,7 +35,7 @@ bool caseEqual(const std::string& a, const std::string& b)
 // ForeignLink for a link the kernel's rule would not follow, else None.
 Error followable(const fs::path& p)
 {
-    struct stat st {};
+    struct stat st = {};
     if (::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && !linkMayBeFollowed(p, st)) return Error::ForeignLink;
     return Error::None;
 }
@@ -127,8 +127,7 @@ namespace {
 // anything else that is not a file does not count).
 bool savedLater(const fs::path& a, const fs::path& b)
 {
-    struct stat sa {
-    }, sb{};
+    struct stat sa = {}, sb = {};
     if (::stat(a.c_str(), &sa) != 0 || !S_ISREG(sa.st_mode)) return false;
     if (::stat(b.c_str(), &sb) != 0 || !S_ISREG(sb.st_mode)) return true;
     return sa.st_mtim.tv_sec != sb.st_mtim.tv_sec ? sa.st_mtim.tv_sec > sb.st_mtim.tv_sec
@@ -238,7 +237,7 @@ Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std:
     // whole text in the journal: that is the file's content.
     std::error_code ec;
     const fs::path real = fs::is_symlink(path, ec) ? fs::weakly_canonical(path, ec) : path;
-    struct stat target {};
+    struct stat target = {};
     int fd = -1;
     if (::stat(real.c_str(), &target) == 0 && trustedJournal(journalOf(real), target.st_uid))
         fd = ::open(journalOf(real).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);

@@ -33,8 +33,10 @@ class QKeyEvent;
 class QMouseEvent;
 
 class BoardCanvas : public QWidget {
-    Q_OBJECT // named for the factory of its accessible objects
-        public : explicit BoardCanvas(QWidget* parent = nullptr);
+    // Named for the factory of its accessible objects.
+    Q_OBJECT
+public:
+    explicit BoardCanvas(QWidget* parent = nullptr);
 
     // The board as painted, in screen pixels; its devicePixelRatio maps them
     // onto the board's. Made when asked for (the window itself never asks).

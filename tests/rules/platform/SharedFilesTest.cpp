@@ -82,7 +82,7 @@ std::string head(const fs::path& p, size_t n)
 
 struct stat statOf(const fs::path& p)
 {
-    struct stat st {};
+    struct stat st = {};
     ::stat(p.c_str(), &st);
     return st;
 }
