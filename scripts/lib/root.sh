@@ -1,0 +1,70 @@
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+# Clean Debian roots for the checks that need a release or a machine of
+# their own (debian.sh, s390x.sh), sourced by them. `root_begin NAME` makes
+# the temporary folder ($root_work, the root in $root) and the trap that
+# removes it whatever happens; `root_make SUITE [MMDEBSTRAP_ARGS...]` fills
+# it from Debian's archive; `root_run COMMAND...` runs inside it with /proc,
+# /sys, /dev and a fresh /tmp and /dev/shm mounted in a mount namespace of
+# its own, so the mounts end with the command even when it is killed.
+
+root_mirror="${PAROLIX_MIRROR:-http://deb.debian.org/debian}"
+root_script="$(basename "$0")"
+
+root_fail() { echo "$root_script: $*" >&2; exit 1; }
+
+root_begin() {
+  [ "$(id -u)" -eq 0 ] || root_fail "needs root (it makes and mounts a Debian root)"
+  command -v mmdebstrap >/dev/null || root_fail "mmdebstrap is missing (apt-get install mmdebstrap)"
+  command -v unshare >/dev/null && command -v curl >/dev/null || root_fail "unshare and curl are needed"
+  root_work="$(mktemp -d "/tmp/parolix-$1.XXXXXX")"
+  root="$root_work/root"
+  trap root_end EXIT
+  trap 'exit 130' INT TERM HUP
+}
+
+root_end() {
+  local status=$?
+  # Nothing should be mounted any more; should anything be, it comes down
+  # first, and the removal never crosses into another file system.
+  findmnt -rn -o TARGET | grep -F "$root_work/" | sort -r | while read -r m; do umount -l "$m" || true; done
+  rm -rf --one-file-system "$root_work"
+  exit "$status"
+}
+
+root_make() { # suite, mmdebstrap arguments...
+  local suite="$1"; shift
+  curl -fsS -o /dev/null --max-time 30 "$root_mirror/dists/$suite/InRelease" 2>/dev/null ||
+    root_fail "Debian $suite cannot be reached at $root_mirror"
+  mmdebstrap --quiet --variant=apt "$@" "$suite" "$root" "$root_mirror" >"$root_work/mmdebstrap.log" 2>&1 || {
+    tail -n 20 "$root_work/mmdebstrap.log" >&2
+    root_fail "mmdebstrap could not make the Debian $suite root"
+  }
+  cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+}
+
+# The committed HEAD of this checkout, as a clone in /root/parolix.
+root_clone() { git clone --quiet --no-hardlinks "$1" "$root/root/parolix"; }
+
+root_run() { # command...
+  unshare --mount --propagation private bash -euc '
+    r=$1; shift
+    mount -t proc proc "$r/proc"
+    mount --rbind /sys "$r/sys"
+    mount --make-rslave "$r/sys"
+    mount -t tmpfs -o mode=755 dev "$r/dev"
+    for d in null zero full random urandom tty; do
+      touch "$r/dev/$d"
+      mount --bind "/dev/$d" "$r/dev/$d"
+    done
+    mkdir -p "$r/dev/pts" "$r/dev/shm"
+    mount -t devpts -o newinstance,ptmxmode=0666 devpts "$r/dev/pts"
+    ln -s pts/ptmx "$r/dev/ptmx"
+    ln -s /proc/self/fd "$r/dev/fd"
+    mount -t tmpfs -o mode=1777 shm "$r/dev/shm"
+    mount -t tmpfs -o mode=1777 tmp "$r/tmp"
+    exec chroot "$r" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/games "$@"
+  ' _ "$root" "$@"
+}
