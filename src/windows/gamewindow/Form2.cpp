@@ -142,8 +142,8 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
 } // namespace
 
 Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
-    : QMainWindow(parent), session_(session), platform_(platform),
-      records_(records), dealer_{platform.files, platform.random, platform.clock, {}}
+    : QMainWindow(parent), session_(session), platform_(platform), records_(records),
+      dealer_(Dealer{platform.files, platform.random, platform.clock, {}})
 {
     setAttribute(Qt::WA_DeleteOnClose);
     createMenu();
@@ -154,8 +154,8 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     createRecordsList();
     createDragTile();
     createClock();
-    firstDeal_ = new FirstDeal(
-        this, [this] { return !unloaded_ && !session_.inPlay(); }, [this] { firstDeal(); });
+    auto idle = [this] { return !unloaded_ && !session_.inPlay(); };
+    firstDeal_ = new FirstDeal(this, idle, [this] { firstDeal(); });
 }
 
 void Form2::createBoard()
