@@ -274,7 +274,7 @@ void DragTile::paintEvent(QPaintEvent*)
     const double left = width() / 2.0 - fm.horizontalAdvance(text) / 2.0;
     const double top = height() / 2.0 - fm.height() / 2.0;
     p.setFont(font());
-    p.setPen(QApplication::palette().color(QPalette::WindowText));
+    p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QPointF(left, top + fm.ascent()), text);
 }
 

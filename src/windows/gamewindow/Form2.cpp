@@ -146,6 +146,7 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
       dealer_(Dealer{platform.files, platform.random, platform.clock, {}})
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setPalette(gamePalette()); // and so every part of it, its menu bar too
     createMenu();
     createBoard();
     createKeys();

@@ -184,4 +184,13 @@ void Form2::createMenu()
     // Named for screen readers as they show on the bar.
     bar->setAccessibleName(toUnicode(MenuBarName));
     for (QMenu* menu : {file, help}) menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
+    // The bar and its menus in the face and size of a desktop without a theme,
+    // whatever the desktop's; the menus open as windows of their own, which
+    // take no colours from the game's window.
+    const QFont menuFont = gameFont("Sans Serif", 9, false);
+    bar->setFont(menuFont);
+    for (QMenu* menu : {file, help}) {
+        menu->setPalette(gamePalette());
+        menu->setFont(menuFont);
+    }
 }

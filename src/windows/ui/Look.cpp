@@ -7,11 +7,47 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <iterator>
 
 void installFontSubstitutions()
 {
     QFont::insertSubstitution("Courier New", "Liberation Mono");
     for (const char* face : {"Arial", "Tahoma", "MS Sans Serif"}) QFont::insertSubstitution(face, "Liberation Sans");
+}
+
+QPalette gamePalette()
+{
+    // Active and inactive, then disabled, for each role in Qt's order:
+    // WindowText, Button, Light, Midlight, Dark, Mid, Text, BrightText,
+    // ButtonText, Base, Window, Shadow, Highlight, HighlightedText, Link,
+    // LinkVisited, AlternateBase, (no role), ToolTipBase, ToolTipText,
+    // PlaceholderText.
+    static constexpr QRgb Enabled[] = {0xff000000, 0xffefefef, 0xffffffff, 0xffcacaca, 0xff9f9f9f, 0xffb8b8b8,
+                                       0xff000000, 0xffffffff, 0xff000000, 0xffffffff, 0xffefefef, 0xff767676,
+                                       0xff308cc6, 0xffffffff, 0xff0000ff, 0xffff00ff, 0xfff7f7f7, 0xff000000,
+                                       0xffffffdc, 0xff000000, 0x80000000};
+    static constexpr QRgb Disabled[] = {0xffbebebe, 0xffefefef, 0xffffffff, 0xffcacaca, 0xffbebebe, 0xffb8b8b8,
+                                        0xffbebebe, 0xffffffff, 0xffbebebe, 0xffefefef, 0xffefefef, 0xffb1b1b1,
+                                        0xff919191, 0xffffffff, 0xff0000ff, 0xffff00ff, 0xfff7f7f7, 0xff000000,
+                                        0xffffffdc, 0xff000000, 0x80000000};
+    static_assert(std::size(Enabled) == QPalette::PlaceholderText + 1 && std::size(Disabled) == std::size(Enabled));
+    static const QPalette fixed = [] {
+        // Every role set by hand: a role left unset would come from the desktop.
+        QPalette p;
+        for (int r = 0; r <= QPalette::PlaceholderText; ++r) {
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            if (role == QPalette::NoRole) continue;
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                p.setColor(group, role, QColor::fromRgba(Enabled[r]));
+            p.setColor(QPalette::Disabled, role, QColor::fromRgba(Disabled[r]));
+        }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(group, QPalette::Accent, p.color(group, QPalette::Highlight));
+#endif
+        return p;
+    }();
+    return fixed;
 }
 
 QFont gameFont(const QString& family, double points, bool bold, bool underline)

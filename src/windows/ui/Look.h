@@ -44,10 +44,19 @@ inline QColor paletteColour(int index)
     return {c.r, c.g, c.b};
 }
 
-// Gives the widget these colours, each for its role; the other roles keep theirs.
+// The colours the game's windows are drawn in whatever the desktop's theme:
+// every role in every state, as Qt's Fusion style has them on a desktop with
+// no theme (Qt 6.4's). The windows (and their menus) take it whole, so a dark or
+// high-contrast theme changes nothing of them; the desktop's message and
+// input boxes go on following the theme.
+QPalette gamePalette();
+
+// Gives the widget these colours, each for its role, over those of the window
+// it lies in (a window over the game's palette, never the desktop's).
 inline void setColours(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
 {
-    QPalette pal = widget->palette();
+    QWidget* parent = widget->parentWidget();
+    QPalette pal = widget->isWindow() || !parent ? gamePalette() : parent->palette();
     for (const auto& [role, colour] : colours) pal.setColor(role, colour);
     widget->setPalette(pal);
 }
