@@ -124,6 +124,10 @@ constexpr int CaptionTop[TileRows] = {2400, 4650};
 Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
     : QWidget(parent), session_(session), platform_(platform), records_(records)
 {
+    // Before anything of the window is made: the first accessible event about
+    // it (Qt 6.8 sends one while the window is built) fixes how screen
+    // readers see it for good.
+    makeLauncherAccessible(); // a window; the heading's shadow left out
     setWindowTitle(toUnicode(form1text::Caption));
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(px(7980), px(6195));
@@ -236,7 +240,6 @@ void Form1::nameForScreenReaders()
     Text1->setAccessibleName(toUnicode(form1text::NameBoxName));
     for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     Label4->setAccessibleName(Label4->text());
-    makeLauncherAccessible(); // a window; the heading's shadow left out
 }
 
 void Form1::setTabOrders()
