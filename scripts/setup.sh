@@ -16,13 +16,13 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb 
                speech-dispatcher-espeak-ng espeak-ng openbox)
 BENCH_PACKAGES=(openbox)
 
-# What differs between the releases (VERSION_ID of /etc/os-release): from
-# Debian 13 on, clang's sanitizer and fuzzer runtimes, which the fuzzers
-# link, are a package of their own, named for clang's version. Debian 12's
-# clang 14 brings them itself.
+# What differs between the releases (VERSION_ID of /etc/os-release): clang's
+# sanitizer and fuzzer runtimes, which the fuzzers link, are a package of
+# their own, named for clang's version (only recommended by clang, so left
+# out without recommends).
 release="$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")"
 case "$release" in
-  12) ;;
+  12) TEST_PACKAGES+=(libclang-rt-14-dev) ;;
   13) TEST_PACKAGES+=(libclang-rt-19-dev) ;;
   *) # Another release or a derivative: the runtime of the clang it installs, if it names one.
     clang_version="$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)"

@@ -106,6 +106,41 @@ TEST_F(Launcher, SnapshotWithShippedPictures)
     snapshot(launcher.get(), "launcher");
 }
 
+// A dark desktop theme reaches the program as the application's palette and,
+// from some desktops' settings, as a style sheet: neither changes a pixel of
+// the launcher, whose colours are the game's own.
+TEST_F(Launcher, DarkThemeChangesNoPixelOfTheLauncher)
+{
+    useShippedPictures();
+    QApplication::setCursorFlashTime(0); // the name box's cursor steady in both pictures
+    open();
+    settle();
+    const QImage before = launcher->grab().toImage();
+
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30)); // button, window
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QApplication::setPalette(dark);
+    qApp->setStyleSheet("QWidget { background-color: #1e1e1e; color: #ebebeb; }"
+                        "QLineEdit { background-color: #141414; color: white; }"
+                        "QPushButton { background-color: #353535; color: white; }");
+    settle();
+    const QImage after = launcher->grab().toImage();
+    if (after != before) snapshot(launcher.get(), "launcher-dark");
+    qApp->setStyleSheet(QString());
+    QApplication::setPalette(light);
+    QApplication::setCursorFlashTime(1000);
+
+    ASSERT_EQ(after.size(), before.size());
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) changed += before.pixel(x, y) != after.pixel(x, y);
+    EXPECT_EQ(changed, 0) << "of " << before.width() * before.height() << " pixels";
+}
+
 // The counters of a fresh game are set when the launcher is first shown.
 TEST_F(Launcher, FirstShowPreparesTheGame)
 {

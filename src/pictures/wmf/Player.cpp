@@ -38,18 +38,19 @@ bool Player::setState(const Record& r)
     // Every field is read from the record's bytes, which hold at least the
     // record's smallest size (play checked it); parameters start at byte 6.
     const char* d = r.data + U_SIZE_METARECORD;
-    const uint16_t value = u16At(d);
+    // The first word, for the records that have one (a SaveDC has none).
+    auto value = [d] { return u16At(d); };
     switch (r.type) {
     case U_WMR_SETBKCOLOR: dc_.backColor = colorAt(d); return true;
     case U_WMR_SETTEXTCOLOR: dc_.textColor = colorAt(d); return true;
     case U_WMR_SETBKMODE:
-        if (value == U_TRANSPARENT || value == U_OPAQUE) dc_.opaqueBack = value == U_OPAQUE;
+        if (value() == U_TRANSPARENT || value() == U_OPAQUE) dc_.opaqueBack = value() == U_OPAQUE;
         return true;
     case U_WMR_SETPOLYFILLMODE:
-        if (value == U_ALTERNATE || value == U_WINDING)
-            dc_.fillRule = value == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+        if (value() == U_ALTERNATE || value() == U_WINDING)
+            dc_.fillRule = value() == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
         return true;
-    case U_WMR_SETTEXTALIGN: dc_.textAlign = value; return true;
+    case U_WMR_SETTEXTALIGN: dc_.textAlign = value(); return true;
     case U_WMR_SETWINDOWORG: dc_.windowOrigin = yxAt(d); return true;
     case U_WMR_SETWINDOWEXT: {
         const QPointF extent = yxAt(d);

@@ -147,6 +147,7 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     createHandPicture();
     nameForScreenReaders();
     setTabOrders();
+    keepColoursUnderStyleSheets(*this);
 }
 
 void Form1::createTitle(const QFont& font)

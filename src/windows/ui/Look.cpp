@@ -3,11 +3,17 @@
 
 #include "ui/Look.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 void installFontSubstitutions()
 {
@@ -48,6 +54,37 @@ QPalette gamePalette()
         return p;
     }();
     return fixed;
+}
+
+void keepColoursUnderStyleSheets(QWidget& window)
+{
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.prepend(&window);
+    // A widget with a sheet, or below one, no longer takes its window's
+    // palette and font: each keeps what it has now as its own, all read
+    // before any sheet is set.
+    QList<std::pair<QPalette, QFont>> looks;
+    for (QWidget* w : widgets) looks.append({w->palette(), w->font()});
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        QWidget* w = widgets[i];
+        const QPalette& p = looks[i].first;
+        w->setPalette(p);
+        w->setFont(looks[i].second);
+        // The menu bar and its menus take no sheet: their palette is enough.
+        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w)) continue;
+        const QPalette::ColorRole text = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)
+                                             ? QPalette::Text
+                                         : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
+                                                                             : QPalette::WindowText;
+        // Boxes and buttons keep their own background colour; the rest none of the sheet's.
+        const QString back = text == QPalette::WindowText
+                                 ? QStringLiteral("none")
+                                 : p.color(text == QPalette::Text ? QPalette::Base : QPalette::Button).name();
+        w->setStyleSheet(QStringLiteral("color: %1; background: %4; selection-color: %2; "
+                                        "selection-background-color: %3;")
+                             .arg(p.color(text).name(), p.color(QPalette::HighlightedText).name(),
+                                  p.color(QPalette::Highlight).name(), back));
+    }
 }
 
 QFont gameFont(const QString& family, double points, bool bold, bool underline)

@@ -61,6 +61,13 @@ inline void setColours(QWidget* widget, std::initializer_list<std::pair<QPalette
     widget->setPalette(pal);
 }
 
+// Some desktops restyle programs with an application style sheet, which
+// would override any palette: each widget of the launcher is
+// given a sheet of its own that restates its colours and asks for no
+// background of the sheet's, so the window is drawn as without one. Called
+// once the window's widgets are made.
+void keepColoursUnderStyleSheets(QWidget& window);
+
 // The faces the game's windows name are mapped to metric-compatible ones:
 // Liberation Mono for "Courier New", Liberation Sans for "Arial", "Tahoma"
 // and "MS Sans Serif". Call once after the application object exists.
