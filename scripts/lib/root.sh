@@ -26,10 +26,12 @@ root_begin() {
 
 root_end() {
   local status=$?
+  set +e # the cleaning goes on whatever fails in it
   # Nothing should be mounted any more; should anything be, it comes down
   # first, and the removal never crosses into another file system.
-  findmnt -rn -o TARGET | grep -F "$root_work/" | sort -r | while read -r m; do umount -l "$m" || true; done
+  findmnt -rn -o TARGET | grep -F "$root_work/" | sort -r | while read -r m; do umount -l "$m"; done
   rm -rf --one-file-system "$root_work"
+  [ ! -e "$root_work" ] || echo "$root_script: could not remove $root_work" >&2
   exit "$status"
 }
 
