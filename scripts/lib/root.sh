@@ -21,7 +21,23 @@ root_begin() {
   root_work="$(mktemp -d "/tmp/parolix-$1.XXXXXX")"
   root="$root_work/root"
   trap root_end EXIT
-  trap 'exit 130' INT TERM HUP
+  # A child still running (mmdebstrap, the check) is stopped first: bash
+  # would wait for it before running any trap.
+  trap 'root_stop; exit 130' INT TERM HUP
+}
+
+root_child=""
+root_stop() { [ -z "$root_child" ] || { kill -TERM "$root_child" 2>/dev/null; wait "$root_child" 2>/dev/null; }; }
+
+# Runs a command in the background and waits for it, so that a signal is
+# handled at once.
+root_wait() {
+  "$@" &
+  root_child=$!
+  local status=0
+  wait "$root_child" || status=$?
+  root_child=""
+  return "$status"
 }
 
 root_end() {
@@ -39,7 +55,7 @@ root_make() { # suite, mmdebstrap arguments...
   local suite="$1"; shift
   curl -fsS -o /dev/null --max-time 30 "$root_mirror/dists/$suite/InRelease" 2>/dev/null ||
     root_fail "Debian $suite cannot be reached at $root_mirror"
-  mmdebstrap --quiet --variant=apt "$@" "$suite" "$root" "$root_mirror" >"$root_work/mmdebstrap.log" 2>&1 || {
+  root_wait mmdebstrap --quiet --variant=apt "$@" "$suite" "$root" "$root_mirror" >"$root_work/mmdebstrap.log" 2>&1 || {
     tail -n 20 "$root_work/mmdebstrap.log" >&2
     root_fail "mmdebstrap could not make the Debian $suite root"
   }
@@ -50,7 +66,7 @@ root_make() { # suite, mmdebstrap arguments...
 root_clone() { git clone --quiet --no-hardlinks "$1" "$root/root/parolix"; }
 
 root_run() { # command...
-  unshare --mount --propagation private bash -euc '
+  root_wait unshare --mount --propagation private bash -euc '
     r=$1; shift
     mount -t proc proc "$r/proc"
     mount --rbind /sys "$r/sys"
