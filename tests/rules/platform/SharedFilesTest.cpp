@@ -301,6 +301,18 @@ std::string shownRecords(const fs::path& folder)
     return text;
 }
 
+// A folder the players share: its owner and mode, as the cases give them.
+struct SharedFolder {
+    uid_t owner;
+    mode_t mode;
+    // Makes it at this path; 0 when done.
+    int make(const fs::path& at) const
+    {
+        fs::create_directory(at);
+        return ::chown(at.c_str(), owner, Players) | ::chmod(at.c_str(), mode);
+    }
+};
+
 } // namespace
 
 // The rule for links in a folder that anyone may write, at its edges: in a
@@ -313,8 +325,7 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
     NEED_ROOT();
     const struct {
         const char* what;
-        uid_t folderOwner;
-        mode_t mode;
+        SharedFolder folder;
         uid_t linkOwner;
         bool followed;
     } cases[] = {
@@ -334,11 +345,8 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
         TempFolder t;
         fs::permissions(t.path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         const fs::path shared = t.path / "comune", mine = t.path / "anna";
-        fs::create_directory(shared);
         fs::create_directory(mine);
-        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, Players) | ::chmod(shared.c_str(), c.mode) |
-                      ::chown(mine.c_str(), Anna, AnnaOwn),
-                  0);
+        ASSERT_EQ(c.folder.make(shared) | ::chown(mine.c_str(), Anna, AnnaOwn), 0);
         t.write("anna/punti.sco", old);
         ASSERT_EQ(::chown((mine / "punti.sco").c_str(), Anna, AnnaOwn), 0);
         ASSERT_EQ(inChild(c.linkOwner, c.linkOwner == Anna ? AnnaOwn : BrunoOwn,
@@ -373,8 +381,7 @@ TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
     NEED_ROOT();
     const struct {
         const char* what;
-        uid_t folderOwner;
-        mode_t mode;
+        SharedFolder folder;
         uid_t fileOwner, journalOwner;
         bool read;   // the journal is the file's content
         Error save;  // what Anna's save gives
@@ -393,8 +400,7 @@ TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
         TempFolder t;
         fs::permissions(t.path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         const fs::path shared = t.path / "comune";
-        fs::create_directory(shared);
-        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, Players) | ::chmod(shared.c_str(), c.mode), 0);
+        ASSERT_EQ(c.folder.make(shared), 0);
         t.write("comune/LexOrda.Sco", file);
         t.write("comune/.LexOrda.Sco.journal", journal);
         const fs::path sco = shared / "LexOrda.Sco", jnl = shared / ".LexOrda.Sco.journal";
