@@ -21,7 +21,8 @@ command -v Xvfb dbus-run-session xdotool >/dev/null && [ -x /usr/libexec/at-spi-
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "scripts/setup.sh installs what this needs"
 if [ "$mode" = orca ]; then
   command -v speech-dispatcher openbox >/dev/null && [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] &&
-    [ -d /usr/lib/python3/dist-packages/orca ] || fail "scripts/setup.sh installs Orca and its speech"
+    [ -d /usr/lib/python3/dist-packages/orca ] && [ -f /usr/share/i18n/locales/it_IT ] ||
+    fail "scripts/setup.sh installs Orca, its speech and the Italian locale"
 fi
 
 if [ "${3:-}" != "--inside" ]; then

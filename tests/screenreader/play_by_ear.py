@@ -10,6 +10,7 @@ accessibility tree, so a check that fails does not stop the game: every check
 is reported, then the verdict. Exits 77 only when Orca cannot start.
     play_by_ear.py GAME WORD FOLDER     (FOLDER: the game's, for its records)"""
 
+import gettext
 import json
 import os
 import re
@@ -19,7 +20,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 GAME, WORD, FOLDER = sys.argv[1], sys.argv[2], sys.argv[3]
 GENRE = "Animali"
@@ -42,7 +43,7 @@ SAID = {
     "the records in flat review": "TABELLA RECORDS … MARTA 120 Animali",
     "the about box read": "Parolix Vers. 3.00 dialogo Parolix Team … Made in Italy",
     "the input box opens": "LexOrda dialogo.",
-    "the input box in Italian": "Annulla pulsante",
+    "the input box in Italian": "Annulla {button}",
     "a wrong letter's message": "Mi dispiace, hai commesso un errore.",
     "the game over with the score": "Partita finita. {score}.",
 }
@@ -50,14 +51,19 @@ SAID = {
 # Orca without its check for another Orca of this user (one in another test's
 # session would stop it), its debug log written line by line.
 ORCA = """
+import locale
 import sys
+# In Italian throughout: from Orca 45 on the role names are at-spi's own,
+# translated by the C library, which reads them in the locale's language.
+locale.setlocale(locale.LC_ALL, "")
 from orca import debug
 debug.debugLevel = debug.LEVEL_INFO
 debug.eventDebugLevel = debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[1], "w", buffering=1)
-from orca import orca
-manager = orca.getSettingsManager()
-manager.activate(sys.argv[2], {})
+from orca import orca, settings_manager
+# getManager() up to Orca 44, get_manager() from 45 on.
+manager = getattr(settings_manager, "get_manager", None) or settings_manager.getManager
+manager().activate(sys.argv[2], {})
 sys.exit(orca.main())
 """
 ITALIAN = {"family": {"name": "italian", "lang": "it", "dialect": "", "variant": None}}
@@ -87,6 +93,12 @@ def said(check, **values):
 
 def flat(text):
     return " ".join(text.split())
+
+
+def spoken(text):
+    """The words as heard, without the stops between them, which Orca places
+    differently from one version to another ("Genere F2", "Genere. F2.")."""
+    return flat(re.sub(r"[.,:;](?=\s|$)", "", text))
 
 
 class Ear:
@@ -143,12 +155,12 @@ def back_on_board(press):
     """Presses the keys that close a box and waits until the board is heard again."""
     mark = len(ear.heard)
     keys(*press)
-    until(lambda: "Tavola pannello." in ear.since(mark))
+    until(lambda: "Tavola pannello" in spoken(ear.since(mark)))
 
 
 def in_order(parts, text):
-    at = 0
-    for part in parts:
+    at, text = 0, spoken(text)
+    for part in map(spoken, parts):
         at = text.find(part, at)
         if at < 0:
             return False
@@ -216,6 +228,13 @@ def board_now(app):
     return until(lambda: (b := Board(app)) and len(b.boxes) == len(WORD) and b.empty and b)
 
 
+def role_name(role):
+    """A role's name as Orca says it in Italian: at-spi's name, translated
+    (a name the translation lacks stays English, as the player hears it)."""
+    names = gettext.translation("at-spi2-core", languages=["it"], fallback=True)
+    return names.gettext(Atspi.role_get_name(role))
+
+
 def records_said():
     name = [f for f in os.listdir(FOLDER) if f.lower() == "lexorda.sco"]
     with open(os.path.join(FOLDER, name[0]), encoding="cp1252", newline="") as f:
@@ -274,7 +293,7 @@ def play(app, launched):
     hear("the about box read", ["F6"])
     back_on_board(["Return"])
     hear("the input box opens", ["F3"])
-    hear("the input box in Italian", ["Tab", "Tab"])
+    hear("the input box in Italian", ["Tab", "Tab"], button=role_name(Atspi.Role.PUSH_BUTTON))
     back_on_board(["shift+Tab", "shift+Tab", "Return"])  # back in the text box: the name stays
 
     board = board_now(app)
@@ -289,8 +308,22 @@ def play(app, launched):
     keys("Return")
 
 
-def start(what, argv):
-    return subprocess.Popen(argv, stdout=open(os.path.join(home, what + ".log"), "w"), stderr=subprocess.STDOUT)
+def start(what, argv, env=None):
+    return subprocess.Popen(argv, stdout=open(os.path.join(home, what + ".log"), "w"), stderr=subprocess.STDOUT,
+                            env=env)
+
+
+def italian():
+    """An environment in the Italian locale, made here when the system has not
+    got it (the C locale would leave the role names in English)."""
+    env = dict(os.environ, LC_ALL="it_IT.UTF-8")
+    made = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+    if "it_IT.utf8" not in made:
+        env["LOCPATH"] = os.path.join(home, "locale")
+        os.makedirs(env["LOCPATH"], exist_ok=True)
+        subprocess.run(["localedef", "--quiet", "-i", "it_IT", "-f", "UTF-8",
+                        os.path.join(env["LOCPATH"], "it_IT.UTF-8")], check=True)
+    return env
 
 
 if __name__ == "__main__":
@@ -312,7 +345,8 @@ if __name__ == "__main__":
         children.append(start("speechd", ["speech-dispatcher", "-s", "-t", "0", "-l", "2", "-L", home, "-C",
                                            os.path.join(home, "speechd"), "-c", "unix_socket", "-S", socket]))
         ear = Ear(os.path.join(home, "orca-debug.txt"))
-        children.append(start("orca", ["/usr/bin/python3", "-c", ORCA, ear.path, os.path.join(home, "orca")]))
+        children.append(start("orca", ["/usr/bin/python3", "-c", ORCA, ear.path, os.path.join(home, "orca")],
+                              italian()))
         if not until(lambda: "Lettore schermo attivo." in ear.heard, 20):
             print("SKIPPED: Orca does not start here")
             sys.exit(77)
@@ -321,7 +355,7 @@ if __name__ == "__main__":
         children.append(start("game", [GAME]))
         desktop = pyatspi.Registry.getDesktop(0)
         app = until(lambda: [a for a in desktop if a and a.name == "parolix"][0], 10)
-        if not app or not until(lambda: "Parolix cornice." in ear.heard, 10):
+        if not app or not until(lambda: "Parolix cornice" in [h.rstrip(".") for h in ear.heard], 10):
             sys.exit("FAIL: the launcher is not heard")
         play(app, launched)
     finally:
