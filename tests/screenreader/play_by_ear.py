@@ -21,10 +21,12 @@ import time
 
 import pyatspi
 from gi.repository import Atspi, GLib
+from orca.orca_platform import version as ORCA_VERSION
 
 GAME, WORD, FOLDER = sys.argv[1], sys.argv[2], sys.argv[3]
 GENRE = "Animali"
 ORDINALS = ["Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta", "Settima"]
+ORCA_MAJOR = int(ORCA_VERSION.split(".")[0])
 HEARD_IN = 5  # seconds Orca has to say something; it takes a fraction of one
 
 # What Orca must say, as the player hears it ("…": anything between).
@@ -288,7 +290,13 @@ def play(app, launched):
     hear("F10 opens the menu bar", ["F10"])
     hear("a menu entry with its shortcut key", ["Down", "Down"])
     hear("the records read", ["Up", "Return"], records_said())
-    hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
+    if ORCA_MAJOR < 45:
+        hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
+    else:
+        # Orca 45 on reviews a list that has a table interface, as Qt's lists
+        # have, by its table cells only, and Qt's items are list items: the
+        # records are heard above when the list opens, not line by line here.
+        print("NOT CHECKED on Orca %s: the records in flat review" % ORCA_VERSION)
     keys("Escape")  # the list goes, the board has the keyboard again
     hear("the about box read", ["F6"])
     back_on_board(["Return"])
