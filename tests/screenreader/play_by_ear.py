@@ -355,9 +355,13 @@ if __name__ == "__main__":
         ear = Ear(os.path.join(home, "orca-debug.txt"))
         children.append(start("orca", ["/usr/bin/python3", "-c", ORCA, ear.path, os.path.join(home, "orca")],
                               italian()))
-        if not until(lambda: "Lettore schermo attivo." in ear.heard, 20):
+        if not until(lambda: "Lettore schermo attivo." in ear.heard or children[-1].poll() is not None, 20):
             print("SKIPPED: Orca does not start here")
             sys.exit(77)
+        if "Lettore schermo attivo." not in ear.heard:  # Orca stopped: this script no longer fits it
+            with open(os.path.join(home, "orca.log"), encoding="utf-8", errors="replace") as f:
+                print("".join(f.readlines()[-5:]), end="")
+            sys.exit("FAIL: Orca stopped before it spoke")
         print("Orca speaks after %.1f s" % (time.monotonic() - started))
         launched = len(ear.heard)
         children.append(start("game", [GAME]))
