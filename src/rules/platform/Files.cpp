@@ -43,7 +43,7 @@ Error followable(const fs::path& p)
 // An open file that is a plain file, not a pipe or a device: None, or why not.
 Error plainFile(int fd)
 {
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0) return Error::Unreadable;
     return S_ISREG(st.st_mode) ? Error::None : Error::NotAFile;
 }
@@ -177,10 +177,10 @@ bool holdsEntry(const std::string& folder, const std::string& name)
     const fs::path p = findIn(folder, name);
     if (p.empty()) {
         // findIn passes over a link that leads nowhere under its exact name.
-        struct stat st {};
+        struct stat st = {};
         return ::lstat((fs::path(folder) / name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
     }
-    struct stat st {};
+    struct stat st = {};
     if (::stat(p.c_str(), &st) == 0) return !S_ISDIR(st.st_mode);
     return true; // there, though it cannot be looked into
 }
@@ -199,7 +199,7 @@ Error DiskFiles::readLines(const std::string& name, const std::function<bool(std
     if (!exists(name)) {
         // A pipe or a device would never end, or never begin: it is not read.
         const fs::path p = resolve(name);
-        struct stat st {};
+        struct stat st = {};
         if (name.empty() || name[0] == '.' || ::stat(p.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
             return Error::NotFound;
         return Error::NotAFile;

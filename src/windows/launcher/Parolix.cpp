@@ -100,7 +100,7 @@ void Parolix::keepScoresAtSessionEnd()
         std::fflush(nullptr);
         QCoreApplication::exit(0);
     });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = wakeTheEventLoop;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
