@@ -6,10 +6,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QScopeGuard>
 
 #include <cmath>
 #include <iterator>
@@ -56,20 +59,22 @@ QPalette gamePalette()
     return fixed;
 }
 
-void keepColoursUnderStyleSheets(QWidget& window)
+namespace {
+
+// Gives each widget the look kept for it, as a palette and font of its own
+// and a sheet that restates its colours, asking for no background of the
+// application's sheet.
+void shield(const QList<QPointer<QWidget>>& widgets, const QList<std::pair<QPalette, QFont>>& looks)
 {
-    QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    widgets.prepend(&window);
-    // A widget with a sheet, or below one, no longer takes its window's
-    // palette and font: each keeps what it has now as its own, all read
-    // before any sheet is set.
-    QList<std::pair<QPalette, QFont>> looks;
-    for (QWidget* w : widgets) looks.append({w->palette(), w->font()});
     for (qsizetype i = 0; i < widgets.size(); ++i) {
         QWidget* w = widgets[i];
+        if (!w) continue;
         const QPalette& p = looks[i].first;
-        w->setPalette(p);
-        w->setFont(looks[i].second);
+        // The palette and font after the sheet, which would otherwise reset them.
+        const auto keepLook = qScopeGuard([&] {
+            w->setPalette(p);
+            w->setFont(looks[i].second);
+        });
         // The menu bar and its menus take no sheet: their palette is enough.
         if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w)) continue;
         const QPalette::ColorRole text = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)
@@ -85,6 +90,59 @@ void keepColoursUnderStyleSheets(QWidget& window)
                              .arg(p.color(text).name(), p.color(QPalette::HighlightedText).name(),
                                   p.color(QPalette::Highlight).name(), back));
     }
+}
+
+// Waits on the window for the application to have a sheet. Until then the
+// widgets draw with their palettes alone: a sheet of their own would change
+// how the style draws them (a text box's frame takes its colour from the
+// sheet's background).
+class SheetWatch : public QObject {
+public:
+    SheetWatch(QWidget& window, QList<QPointer<QWidget>> widgets, QList<std::pair<QPalette, QFont>> looks)
+        : QObject(&window), widgets_(std::move(widgets)), looks_(std::move(looks))
+    {
+        window.installEventFilter(this);
+        applyOnce();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::StyleChange) applyOnce();
+        return false;
+    }
+
+private:
+    void applyOnce()
+    {
+        if (applied_ || qApp->styleSheet().isEmpty()) return;
+        applied_ = true;
+        shield(widgets_, looks_);
+    }
+    QList<QPointer<QWidget>> widgets_;
+    QList<std::pair<QPalette, QFont>> looks_;
+    bool applied_ = false;
+};
+
+} // namespace
+
+void keepColoursUnderStyleSheets(QWidget& window)
+{
+    QList<QPointer<QWidget>> widgets;
+    widgets.append(&window);
+    for (QWidget* w : window.findChildren<QWidget*>()) widgets.append(w);
+    // A widget with a sheet, or below one, no longer takes its window's
+    // palette and font: each keeps what it has now, read before any sheet.
+    QList<std::pair<QPalette, QFont>> looks;
+    for (QWidget* w : widgets) {
+        // Every property its own, not one left to inherit from the window.
+        QPalette palette = w->palette();
+        palette.setResolveMask(~QPalette::ResolveMask(0));
+        QFont font = w->font();
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        looks.append({palette, font});
+    }
+    new SheetWatch(window, std::move(widgets), std::move(looks));
 }
 
 QFont gameFont(const QString& family, double points, bool bold, bool underline)
