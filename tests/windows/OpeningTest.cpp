@@ -177,6 +177,34 @@ TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
     saveSnapshot(form, "game-long-word");
 }
 
+// A word longer than the room beside the pool goes on over a second line
+// inside the window, where the mouse places its last letter.
+TEST_F(GameWindow, AWordLongerThanTheRoomBesideThePoolGoesOnOverLines)
+{
+    const std::string word = "PRECIPITEVOLISSIMEVOLMENTE"; // 26 letters
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {word}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+    ASSERT_EQ(s.Words[1], word);
+    const int width = form->ScaleWidth();
+    const int length = board::lineLength(width);
+    ASSERT_LT(length, 26) << "a window this wide holds the word on one line";
+    // The first line starts beside the pool, the second under it.
+    EXPECT_EQ(pixel(board::PoolRight, 100), DarkBlue);
+    EXPECT_EQ(pixel(board::PoolRight - 1, 100), White);
+    EXPECT_EQ(pixel(board::PoolRight, 150), DarkBlue);
+    const Point last = board::boxPoint(s, 1, 26, width);
+    EXPECT_EQ(last, (Point{board::PoolRight + 6 + 30 * (25 - length), 180}));
+    const size_t slot = s.PoolRemaining.find(word.back());
+    ASSERT_NE(slot, std::string::npos);
+    carry(static_cast<int>(slot) + 1, 1, 26);
+    EXPECT_EQ(s.BoxRows[1].back(), word.back());
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_TRUE(inkInsideBox(last));
+    saveSnapshot(form, "game-word-over-two-lines");
+}
+
 TEST_F(GameWindow, AGenreWithoutWordsStillShowsItsNameAndPicture)
 {
     fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"GATTO"}}});

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace board {
 
@@ -17,27 +18,79 @@ int poolSlotAt(double x, double y)
     return s < 1 ? 0 : toInt16(s);
 }
 
+namespace {
+
+// The furthest a row moves left: its first box's outline, 6 pixels left of
+// its reference point, stays right of the pool area.
+long long mostShift(int clientWidth)
+{
+    return std::max(static_cast<long long>(clientWidth) - TargetMargin - PoolRight - 6, 0LL);
+}
+
+// The lines a row of this many boxes takes.
+int linesOf(int rowBoxes, int clientWidth)
+{
+    const int length = lineLength(clientWidth);
+    return rowBoxes <= length ? 1 : (rowBoxes - 1) / length + 1;
+}
+
+// The line of the first box of row j: rows above it that go on over more
+// lines push it down.
+long long firstLine(int j, int clientWidth, const std::function<int(int row)>& rowBoxes)
+{
+    long long line = j;
+    for (int k = 1; k < j; ++k) line += linesOf(rowBoxes(k), clientWidth) - 1;
+    return line;
+}
+
+} // namespace
+
 int rowShift(int rowBoxes, int clientWidth)
 {
     // The last box's outline ends 22 pixels right of its reference point;
     // the client area's last column is clientWidth - 1.
     const long long past = CellWidth * static_cast<long long>(rowBoxes) - TargetMargin - 7;
-    // The first box's outline, 6 pixels left of its reference point, stays
-    // right of the pool area.
-    const long long room = static_cast<long long>(clientWidth) - TargetMargin - PoolRight - 6;
-    return static_cast<int>(std::clamp(past, 0LL, std::max(room, 0LL)));
+    return static_cast<int>(std::clamp(past, 0LL, mostShift(clientWidth)));
+}
+
+int lineLength(int clientWidth)
+{
+    // Boxes from the furthest left a row starts to the last that ends
+    // inside the client area; never fewer than the ten that always fit.
+    const long long room = TargetMargin - 23 + mostShift(clientWidth);
+    return static_cast<int>(room / CellWidth + 1);
+}
+
+Point targetPoint(int j, int i, int clientWidth, const std::function<int(int row)>& rowBoxes)
+{
+    const int boxes = j >= 1 ? rowBoxes(j) : 0;
+    const long long line = j >= 1 ? firstLine(j, clientWidth, rowBoxes) : j;
+    const int left = clientWidth - TargetMargin - rowShift(boxes, clientWidth);
+    const int length = lineLength(clientWidth);
+    if (boxes <= length || i < 1) return {left + CellWidth * (i - 1), static_cast<int>(80 + CellHeight * line)};
+    return {left + CellWidth * ((i - 1) % length), static_cast<int>(80 + CellHeight * (line + (i - 1) / length))};
 }
 
 Cell targetCellAt(double x, double y, int clientWidth, const std::function<int(int row)>& rowBoxes)
 {
     if (!(y > TargetTop)) return {};
-    // The row is Y - 20 rounded half to even, then divided whole by 50.
-    long long r = static_cast<long long>(roundHalfEven(y - 20)) / CellHeight;
-    const int row = saturate16(r);
-    const double left = clientWidth - TargetMargin - rowShift(row >= 1 ? rowBoxes(row) : 0, clientWidth);
+    // The line is Y - 20 rounded half to even, then divided whole by 50
+    // (at least 1 here); without rows over several lines, it is the row.
+    const long long line = static_cast<long long>(roundHalfEven(y - 20)) / CellHeight;
+    int row = 1;
+    long long rowLine = 1; // the line of the row's first box
+    for (int lines; row < INT16_MAX && line >= rowLine + (lines = linesOf(rowBoxes(row), clientWidth)); ++row)
+        rowLine += lines;
+    const int boxes = rowBoxes(row);
+    const double left = clientWidth - TargetMargin - rowShift(boxes, clientWidth);
     if (!(x > left)) return {};
-    double col = std::floor((x - left) / CellWidth) + 1;
-    return {row, toInt16(col)};
+    double column = std::floor((x - left) / CellWidth) + 1;
+    const int length = lineLength(clientWidth);
+    if (boxes > length) {
+        if (column > length) return {};
+        column += static_cast<double>(length) * static_cast<double>(line - rowLine);
+    }
+    return {row, toInt16(column)};
 }
 
 } // namespace board
@@ -58,7 +111,7 @@ int boxesInRow(const Session& s, int row)
 
 Point boxPoint(const Session& s, int row, int column, int clientWidth)
 {
-    return targetPoint(row, column, clientWidth, boxesInRow(s, row));
+    return targetPoint(row, column, clientWidth, [&s](int r) { return boxesInRow(s, r); });
 }
 
 Cell cellAt(const Session& s, double x, double y, int clientWidth)

@@ -47,17 +47,18 @@ inline Point poolPoint(int s)
 // How far left of its usual place a row of this many boxes starts. A row of
 // up to ten boxes fits and stays in place (0); a longer one would run past
 // the client area's right edge, so it starts as far left as puts its last
-// box flush with that edge, though never over the pool area: a row longer
-// than the room right of the pool still starts beside it (the keys reach
-// its boxes past the edge).
+// box flush with that edge, though never over the pool area.
 int rowShift(int rowBoxes, int clientWidth);
 
-// Reference point of letter i of word j, for a client area this wide and a
-// row of this many boxes.
-inline Point targetPoint(int j, int i, int clientWidth, int rowBoxes)
-{
-    return {clientWidth - TargetMargin - rowShift(rowBoxes, clientWidth) + CellWidth * (i - 1), 80 + CellHeight * j};
-}
+// How many boxes a line holds when it starts beside the pool. A row longer
+// than that goes on over as many lines as it needs, each starting beside the
+// pool, and the rows below it move down by the lines it adds: every box lies
+// inside the client area's width. Rows that fit keep their places.
+int lineLength(int clientWidth);
+
+// Reference point of letter i of word j, for a client area this wide, with
+// rowBoxes(row) the boxes of each row (for a row past the words: 0).
+Point targetPoint(int j, int i, int clientWidth, const std::function<int(int row)>& rowBoxes);
 
 // The parts of a cell around its reference point.
 inline Box fillBox(Point p)

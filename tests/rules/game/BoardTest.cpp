@@ -42,17 +42,21 @@ TEST(Board, BoxesExistAndAreEmptyOnlyInsideTheRowsInPlay)
 
 // A row of up to ten boxes keeps its place; a longer one starts further left
 // so that its last box ends at the client area's right edge, though never
-// over the pool. Every box's middle hits that box, and nothing beside a row
-// does.
-TEST(Board, LongRowsEndAtTheRightEdgeAndEveryBoxHitsItself)
+// over the pool; one longer than the room beside the pool goes on over more
+// lines, and the rows below move down. Every box lies inside the client
+// area, its middle hits that box, and nothing beside a row does.
+TEST(Board, LongRowsStayInsideTheClientAreaAndEveryBoxHitsItself)
 {
     const struct {
         int letters, width;
         int firstX; // the first box's reference point
+        int lines;  // the lines the long row takes
     } cases[] = {
-        {1, 1024, 1024 - 300},  {10, 1024, 1024 - 300},  {11, 1024, 1024 - 300 - 23},
-        {20, 1024, 1024 - 593}, {64, 2219, 2219 - 1913}, {64, 7680, 7680 - 1913},
-        {64, 1920, 306},        {25, 1024, 306}, // longer than the room beside the pool: they start beside it
+        {1, 1024, 1024 - 300, 1},  {10, 1024, 1024 - 300, 1},  {11, 1024, 1024 - 300 - 23, 1},
+        {20, 1024, 1024 - 593, 1}, {64, 2219, 2219 - 1913, 1}, {64, 7680, 7680 - 1913, 1},
+        {24, 1024, 311, 1}, // the longest that fits beside the pool
+        {25, 1024, 306, 2},        {64, 1920, 306, 2},         {64, 640, 306, 6},
+        {64, 320, 20, 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.letters) + " letters, " + std::to_string(c.width) + " px");
@@ -62,20 +66,32 @@ TEST(Board, LongRowsEndAtTheRightEdgeAndEveryBoxHitsItself)
         s.Words[2] = std::string(static_cast<size_t>(c.letters), 'A');
         s.BoxRows[2] = std::string(static_cast<size_t>(c.letters), ' ');
         s.Words[3] = s.BoxRows[3] = "GATTO";
-        EXPECT_EQ(board::boxPoint(s, 2, 1, c.width).x, c.firstX);
-        const Box last = board::outlineBox(board::boxPoint(s, 2, c.letters, c.width));
-        if (c.letters <= 10) EXPECT_EQ(last.right, c.width - 300 + 30 * (c.letters - 1) + 22);
-        else if (c.firstX > 306) {
-            EXPECT_EQ(last.right, c.width - 1);
+        EXPECT_EQ(board::boxPoint(s, 2, 1, c.width), (Point{c.firstX, 180}));
+        EXPECT_EQ(board::boxPoint(s, 2, c.letters, c.width).y, 180 + 50 * (c.lines - 1));
+        if (c.letters <= 10) {
+            EXPECT_EQ(board::outlineBox(board::boxPoint(s, 2, c.letters, c.width)).right,
+                      c.width - 300 + 30 * (c.letters - 1) + 22);
+        } else if (c.lines == 1) {
+            EXPECT_EQ(board::outlineBox(board::boxPoint(s, 2, c.letters, c.width)).right, c.width - 1);
         }
-        EXPECT_GE(board::outlineBox(board::boxPoint(s, 2, 1, c.width)).left, board::PoolRight);
-        // The short rows around it keep their places.
+        // The rows around it keep their places, the one below a line lower
+        // for each line the long row adds.
         EXPECT_EQ(board::boxPoint(s, 1, 1, c.width), (Point{c.width - 300, 130}));
-        EXPECT_EQ(board::boxPoint(s, 3, 5, c.width), (Point{c.width - 300 + 120, 230}));
+        EXPECT_EQ(board::boxPoint(s, 3, 5, c.width), (Point{c.width - 300 + 120, 230 + 50 * (c.lines - 1)}));
         for (int row = 1; row <= 3; ++row)
             for (int column = 1; column <= board::boxesInRow(s, row); ++column) {
-                const Point m = board::middle(board::boxPoint(s, row, column, c.width));
+                const Point p = board::boxPoint(s, row, column, c.width);
+                const Box outline = board::outlineBox(p);
+                if (c.width >= 640) {
+                    EXPECT_GE(outline.left, board::PoolRight) << row << "," << column;
+                }
+                EXPECT_LE(outline.right, c.width - 1) << row << "," << column;
+                const Point m = board::middle(p);
                 EXPECT_EQ(board::cellAt(s, m.x, m.y, c.width), (Cell{row, column})) << row << "," << column;
+                // Right of a full line's last box there is no box.
+                if (row == 2 && c.lines > 1 && column % board::lineLength(c.width) == 0) {
+                    EXPECT_FALSE(board::boxExists(s, board::cellAt(s, m.x + 30, m.y, c.width)));
+                }
             }
         const Point before = board::boxPoint(s, 2, 1, c.width);
         EXPECT_FALSE(board::boxExists(s, board::cellAt(s, before.x - 10, before.y - 40, c.width)));
