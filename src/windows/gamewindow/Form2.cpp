@@ -73,6 +73,8 @@ namespace {
 // How long the first deal waits for the maximized size when the window
 // manager does not say so at once (or there is none).
 constexpr int SettleMs = 400;
+// How long a window manager may take to frame a window again.
+constexpr int FrameSettleMs = 300;
 } // namespace
 
 FirstDeal::FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal)
@@ -304,16 +306,21 @@ void Form2::changeEvent(QEvent* e)
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
     // Restored from maximized: the size the game gives the window is its
     // outer size, frame and title bar included, so that it fits the
-    // screen's free area (640 x 480 too). The frame is known by now.
+    // screen's free area (640 x 480 too). A window manager may take its
+    // time to put back the frame it took off for maximizing, so the fit is
+    // checked again once it has.
     if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
-        QTimer::singleShot(0, this, [this] {
-            if (windowState() != Qt::WindowNoState) return;
-            const QRect area = screen()->availableGeometry();
-            const QSize frame = frameGeometry().size() - size();
-            const QSize most(area.width() - frame.width(), area.height() - px(BottomMarginTwips) - frame.height());
-            if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
-            if (!area.contains(frameGeometry())) move(area.topLeft());
-        });
+        for (int ms : {0, FrameSettleMs}) QTimer::singleShot(ms, this, &Form2::fitRestoredWindow);
+}
+
+void Form2::fitRestoredWindow()
+{
+    if (windowState() != Qt::WindowNoState) return;
+    const QRect area = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize most(area.width() - frame.width(), area.height() - px(BottomMarginTwips) - frame.height());
+    if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
+    if (!area.contains(frameGeometry())) move(area.topLeft());
 }
 
 void Form2::closeWithoutGame(const std::string& message)

@@ -88,6 +88,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void fitRestoredWindow(); // its frame inside the screen
+
     // The steps of building the window.
     void createMenu(); // the menu bar: GameMenu.cpp
     void createBoard();
