@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Parolix developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+# On a screen of 640 x 480 with a real window manager (openbox, which takes
+# the frame off a maximized window and puts it back later), the game window
+# fits, frame and title bar included: maximized as it opens, and restored
+# by a double click on its title bar, when its outer size is the screen's
+# width and its height less 500 twips. The round is a word of 26 letters,
+# longer than a line beside the pool.
+#   check_small_screen.sh PAROLIX_EXECUTABLE
+set -euo pipefail
+game="$1"
+data="$(dirname "$game")"
+
+for tool in Xvfb xdotool openbox xwininfo xprop; do
+  command -v "$tool" >/dev/null || { echo "small screen: not checked ($tool missing)"; exit 77; }
+done
+
+work="$(mktemp -d /tmp/parolix-small-XXXXXX)"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1
+export XDG_DATA_HOME="$work/home-data" XDG_CONFIG_HOME="$work/config" HOME="$work"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1 # openbox takes a moment to manage new windows
+
+mkdir "$work/copy"
+cp "$game" "$work/copy/parolix"
+cp "$data"/0?.wmf "$data/LEXORDA.htm" "$work/copy/"
+printf '\x10Animali\r\nPRECIPITEVOLISSIMEVOLMENTE\r\n' >"$work/copy/lexorda.DAT"
+"$work/copy/parolix" >"$work/out" 2>&1 &
+pids+=($!)
+
+launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" ||
+  { cat "$work/openbox.log"; fail "no launcher"; }
+xdotool windowfocus --sync "$launcher"
+xdotool key --delay 50 Tab Return
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix   \(ANONIMO\) $' | head -1)" ||
+  fail "no game window"
+
+# The window's outer rectangle: its client area (menu bar included) and the
+# frame the window manager says it drew around it.
+frame() {
+  local info x y w h l r t b
+  info="$(xwininfo -id "$window")"
+  x="$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")"
+  y="$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
+  w="$(sed -n 's/^ *Width: *//p' <<<"$info")"
+  h="$(sed -n 's/^ *Height: *//p' <<<"$info")"
+  IFS=', ' read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= *//')
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+fits() {
+  local x y w h
+  read -r x y w h < <(frame)
+  echo "$1: outer $w x $h at $x, $y"
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 640 ] && [ $((y + h)) -le 480 ] ||
+    fail "$1: the window passes the screen's edge"
+}
+
+sleep 1.5 # maximized and framed
+xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT || fail "not maximized on opening"
+fits maximized
+
+# A double click on the middle of the title bar restores the window.
+read -r x y w h < <(frame)
+xdotool mousemove $((x + w / 2)) $((y + 8)) click --repeat 2 --delay 80 1
+sleep 1.5
+xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED && fail "still maximized after a double click"
+fits restored
+read -r x y w h < <(frame)
+[ "$w" -eq 640 ] && [ "$h" -eq $((480 - 33)) ] || fail "restored: outer $w x $h, not 640 x 447"
+echo "small screen: the game window fits 640 x 480, maximized and restored"
