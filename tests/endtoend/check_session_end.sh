@@ -5,12 +5,14 @@
 # A game open when the desktop session ends keeps its score. The real game, a
 # portable copy whose only word is "AAAA" (so every letter of the pool is
 # right), runs under Xvfb: the keys open the first genre and place a letter,
-# then SIGTERM (and, in a second run, SIGHUP) ends it. The program must exit
-# within a few seconds, its score on the first line of the records file.
-# A signal with no game open ends the program and leaves the records alone.
-#   check_session_end.sh PAROLIX_EXECUTABLE
+# then SIGTERM (and, in a second run, SIGHUP) ends it; given a session
+# manager, a third run logs out through it. The program must exit within a
+# few seconds, its score on the first line of the records file. A signal
+# with no game open ends the program and leaves the records alone.
+#   check_session_end.sh PAROLIX_EXECUTABLE [LOGOUT_SESSION_MANAGER]
 set -euo pipefail
 game="$1"
+manager="${2:-}"
 data="$(dirname "$game")"
 
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null ||
@@ -19,8 +21,10 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null ||
 work="$(mktemp -d /tmp/parolix-session-XXXXXX)"
 xvfb=""
 pid=""
+sm=""
 cleanup() {
   [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  [ -n "$sm" ] && kill "$sm" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
@@ -34,7 +38,7 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
-unset WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY SESSION_MANAGER # no desktop of the tester's
 export QT_QPA_PLATFORM=xcb
 export XDG_DATA_HOME="$work/home-data" HOME="$work"
 
@@ -61,29 +65,60 @@ ends() {
   echo "$1: ended in $(( ($(date +%s%N) - start) / 1000000 )) ms"
 }
 
+# Opens the first genre and places a letter; the game runs as $pid.
+play() {
+  local name="$1"
+  launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" ||
+    fail "$name: no launcher"
+  xdotool windowfocus --sync "$launcher"
+  xdotool key --delay 50 Tab Return
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name "^Parolix   \\($name\\) $" | head -1)" ||
+    fail "$name: no game window"
+  sleep 1 # the first round is dealt once the window's size has settled
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 100 a Return
+  sleep 0.5
+  [ ! -e "$work/copy/LexOrda.Sco" ] || fail "$name: records written too soon"
+}
+
+# The records file begins with the player's score in this genre.
+kept() {
+  local first
+  first="$(head -1 "$work/copy/LexOrda.Sco" | tr -d '\r')"
+  [[ "$first" =~ ^${1}\ +([0-9]+)\ +Animali$ ]] && [ "${BASH_REMATCH[1]}" -gt 0 ] ||
+    fail "$1: records file begins '$first'"
+  echo "$1 with a game open: the score is kept ('$first')"
+}
+
 for signal in TERM HUP; do
   name="SIG$signal"
   copy "$name"
   "$work/copy/parolix" >"$work/out" 2>&1 &
   pid=$!
-  launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" ||
-    fail "SIG$signal: no launcher"
-  xdotool windowfocus --sync "$launcher"
-  xdotool key --delay 50 Tab Return
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name "^Parolix   \\($name\\) $" | head -1)" ||
-    fail "SIG$signal: no game window"
-  sleep 1 # the first round is dealt once the window's size has settled
-  xdotool windowfocus --sync "$window"
-  xdotool key --delay 100 a Return
-  sleep 0.5
-  [ ! -e "$work/copy/LexOrda.Sco" ] || fail "SIG$signal: records written too soon"
+  play "$name"
   kill -s "$signal" "$pid"
   ends "SIG$signal with a game open"
-  first="$(head -1 "$work/copy/LexOrda.Sco" | tr -d '\r')"
-  [[ "$first" =~ ^${name}\ +([0-9]+)\ +Animali$ ]] && [ "${BASH_REMATCH[1]}" -gt 0 ] ||
-    fail "SIG$signal: records file begins '$first'"
-  echo "SIG$signal with a game open: the score is kept ('$first')"
+  kept "$name"
 done
+
+# A logout: the session manager asks the game to save for a shutdown.
+if [ -n "$manager" ]; then
+  "$manager" "$work/manager" >"$work/manager.out" 2>&1 &
+  sm=$!
+  for _ in $(seq 50); do [ -s "$work/manager" ] && break; sleep 0.1; done
+  [ -s "$work/manager" ] || fail "the session manager did not start"
+  copy LOGOUT
+  SESSION_MANAGER="$(head -1 "$work/manager")" "$work/copy/parolix" >"$work/out" 2>&1 &
+  pid=$!
+  play LOGOUT
+  grep -q "client registered" "$work/manager.out" || fail "LOGOUT: the game did not join the session"
+  kill -s USR1 "$sm"
+  ends "a logout with a game open"
+  kept LOGOUT
+  grep -q "client saved" "$work/manager.out" || fail "LOGOUT: the session manager heard no save: $(cat "$work/manager.out")"
+else
+  echo "a logout: not checked (no session manager built)"
+fi
 
 # No game open: the program ends and nothing is written.
 copy NESSUNO

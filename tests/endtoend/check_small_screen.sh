@@ -33,7 +33,7 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
-unset WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY SESSION_MANAGER # no desktop of the tester's
 export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1
 export XDG_DATA_HOME="$work/home-data" XDG_CONFIG_HOME="$work/config" HOME="$work"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
