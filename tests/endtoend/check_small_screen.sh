@@ -20,7 +20,10 @@ done
 work="$(mktemp -d /tmp/parolix-small-XXXXXX)"
 pids=()
 cleanup() {
+  # The game first, and gone before its folder is: a game ended by a signal
+  # still saves.
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -45,7 +48,7 @@ cp "$game" "$work/copy/parolix"
 cp "$data"/0?.wmf "$data/LEXORDA.htm" "$work/copy/"
 printf '\x10Animali\r\nPRECIPITEVOLISSIMEVOLMENTE\r\n' >"$work/copy/lexorda.DAT"
 "$work/copy/parolix" >"$work/out" 2>&1 &
-pids+=($!)
+pids=("$!" "${pids[@]}")
 
 launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" ||
   { cat "$work/openbox.log"; fail "no launcher"; }
