@@ -114,10 +114,7 @@ TEST_F(GameOver, ClosingTheWindowShowsTheRecordsAndFinePartita)
 
 TEST_F(GameOver, LeavingRightAfterACompletedRoundIsAnOrdinaryEnd)
 {
-    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RE"}}});
-    s.HelpPercent = 2;
-    fp.random.draws = {0.0};
-    open();
+    openWithTheWord("RE");
     carry(1, 1, 1);
     carry(2, 1, 2);
     ASSERT_EQ(fp.dialogs.shown.size(), 1u); // the congratulation
@@ -254,10 +251,7 @@ TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
 
 TEST_F(GameOver, AWordListGoneBeforeTheNextRoundClosesTheWindowCleanly)
 {
-    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"RE"}}});
-    s.HelpPercent = 2;
-    fp.random.draws = {0.0};
-    open();
+    openWithTheWord("RE");
     carry(1, 1, 1);
     fp.files.content.clear(); // the file goes away during the round
     bool listShown = false;

@@ -120,6 +120,14 @@ void GameWindow::carry(int slot, int row, int column, Qt::MouseButton b)
     release(inBox(row, column), b);
 }
 
+void GameWindow::openWithTheWord(const std::string& word)
+{
+    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {word}}});
+    s.HelpPercent = 2;
+    fp.random.draws = {0.0};
+    open();
+}
+
 void GameWindow::scriptZoo()
 {
     fp.files.content["lexorda.DAT"] = wordList({{"Animali", {"ELEFANTE", "CAMMELLO", "GIRAFFA"}}});

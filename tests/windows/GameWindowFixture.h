@@ -103,6 +103,10 @@ protected:
     // ELEFANTE, CAMMELLO, GIRAFFA, the pool in that order.
     void scriptZoo();
 
+    // Opens the window on a round of this one word of "Animali", without
+    // help letters, its pool in the word's order.
+    void openWithTheWord(const std::string& word);
+
     // Some pixel of this rectangle of the board is ink (a printed letter).
     bool hasInk(QRect r) const;
     // The cell around p shows a letter that stays inside its box.

@@ -151,10 +151,7 @@ TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
 TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
 {
     const std::string word = "MICROORGANISMO"; // 14 letters
-    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {word}}});
-    s.HelpPercent = 2;
-    fp.random.draws = {0.0};
-    open();
+    openWithTheWord(word);
     ASSERT_EQ(s.Words[1], word);
     const int width = form->ScaleWidth();
     // The last box's outline is the client area's last column, its fill
@@ -182,10 +179,7 @@ TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
 TEST_F(GameWindow, AWordLongerThanTheRoomBesideThePoolGoesOnOverLines)
 {
     const std::string word = "PRECIPITEVOLISSIMEVOLMENTE"; // 26 letters
-    fp.files.content["lexorda.DAT"] = wordList({{"Animali", {word}}});
-    s.HelpPercent = 2;
-    fp.random.draws = {0.0};
-    open();
+    openWithTheWord(word);
     ASSERT_EQ(s.Words[1], word);
     const int width = form->ScaleWidth();
     const int length = board::lineLength(width);
