@@ -39,10 +39,6 @@ export DISPLAY=":$(head -1 "$work/display")"
 unset WAYLAND_DISPLAY SESSION_MANAGER # no desktop of the tester's
 export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1
 export XDG_DATA_HOME="$work/home-data" XDG_CONFIG_HOME="$work/config" HOME="$work"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1 # openbox takes a moment to manage new windows
-
 mkdir "$work/copy"
 cp "$game" "$work/copy/parolix"
 cp "$data"/0?.wmf "$data/LEXORDA.htm" "$work/copy/"
@@ -50,8 +46,11 @@ printf '\x10Animali\r\nPRECIPITEVOLISSIMEVOLMENTE\r\n' >"$work/copy/lexorda.DAT"
 "$work/copy/parolix" >"$work/out" 2>&1 &
 pids=("$!" "${pids[@]}")
 
-launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" ||
-  { cat "$work/openbox.log"; fail "no launcher"; }
+launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" || fail "no launcher"
+# The window manager comes second: it takes the launcher over as it starts.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -id "$launcher" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break; sleep 0.05; done
 xdotool windowfocus --sync "$launcher"
 xdotool key --delay 50 Tab Return
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix   \(ANONIMO\) $' | head -1)" ||
