@@ -610,16 +610,10 @@ void announceBoardChange(BoardCanvas& board)
 
 namespace {
 
-std::function<void(const QString&)>& alsoTold()
-{
-    static std::function<void(const QString&)> listener;
-    return listener;
-}
-
-// A screen reader, or the listener beside it, hears the board.
+// A screen reader hears the board.
 BoardLink* listened(BoardCanvas& board)
 {
-    return QAccessible::isActive() || alsoTold() ? linkOf(&board) : nullptr;
+    return QAccessible::isActive() ? linkOf(&board) : nullptr;
 }
 
 // A board still to be told, after `ms`: after the events of the focus coming
@@ -648,17 +642,11 @@ void sayOnBoard(BoardCanvas& board, const std::string& text)
     BoardLink* link = listened(board);
     if (!link) return;
     link->said = toUnicode(text);
-    if (alsoTold()) alsoTold()(link->said);
     auto* iface = dynamic_cast<BoardInterface*>(QAccessible::queryAccessibleInterface(&board));
-    if (!QAccessible::isActive() || !iface) return;
+    if (!iface) return;
     // A reader that keeps names fetches this one anew, then speaks it.
     announce(iface->note(), QAccessible::NameChanged);
     announce(iface->note(), QAccessible::ObjectShow);
-}
-
-void alsoTellBoardTo(std::function<void(const QString&)> listener)
-{
-    alsoTold() = std::move(listener);
 }
 
 void tellBoardDealt(BoardCanvas& board)

@@ -47,7 +47,3 @@ void sayOnBoard(BoardCanvas& board, const std::string& text);
 void tellBoardDealt(BoardCanvas& board);
 // The whole board told again, now.
 void tellBoard(BoardCanvas& board);
-
-// What is told also goes to `listener`, even while no screen reader listens
-// (for tests); an empty one stops it.
-void alsoTellBoardTo(std::function<void(const QString&)> listener);
