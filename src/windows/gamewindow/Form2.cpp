@@ -73,8 +73,9 @@ namespace {
 // How long the first deal waits for the maximized size when the window
 // manager does not say so at once (or there is none).
 constexpr int SettleMs = 400;
-// How long a window manager may take to frame a window again.
-constexpr int FrameSettleMs = 300;
+// When the restored window's fit is checked: at once, then as a window
+// manager frames the window again (openbox takes 50 ms), a slow one too.
+constexpr int FitChecksMs[] = {0, 250, 1000};
 } // namespace
 
 FirstDeal::FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal)
@@ -310,7 +311,7 @@ void Form2::changeEvent(QEvent* e)
     // time to put back the frame it took off for maximizing, so the fit is
     // checked again once it has.
     if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
-        for (int ms : {0, FrameSettleMs}) QTimer::singleShot(ms, this, &Form2::fitRestoredWindow);
+        for (int ms : FitChecksMs) QTimer::singleShot(ms, this, &Form2::fitRestoredWindow);
 }
 
 void Form2::fitRestoredWindow()
