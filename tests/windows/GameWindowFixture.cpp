@@ -126,6 +126,29 @@ void GameWindow::openWithTheWord(const std::string& word)
     s.HelpPercent = 2;
     fp.random.draws = {0.0};
     open();
+    EXPECT_EQ(s.Words[1], word);
+}
+
+void GameWindow::placeTheLastLetterByMouse()
+{
+    const std::string& word = s.Words[1];
+    const int last = static_cast<int>(word.size());
+    const size_t slot = s.PoolRemaining.find(word.back());
+    ASSERT_NE(slot, std::string::npos);
+    carry(static_cast<int>(slot) + 1, 1, last);
+    EXPECT_EQ(s.BoxRows[1].back(), word.back());
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_TRUE(inkInsideBox(board::boxPoint(s, 1, last, form->ScaleWidth())));
+}
+
+void GameWindow::expectOutlinedLine(int y, int left, int right) const
+{
+    EXPECT_EQ(pixel(left - 1, y), White) << left;
+    EXPECT_EQ(pixel(left, y), DarkBlue) << left;
+    EXPECT_EQ(pixel(right, y), DarkBlue) << right;
+    if (right + 1 < form->ScaleWidth()) {
+        EXPECT_EQ(pixel(right + 1, y), White) << right;
+    }
 }
 
 void GameWindow::scriptZoo()

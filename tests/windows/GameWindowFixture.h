@@ -106,6 +106,12 @@ protected:
     // Opens the window on a round of this one word of "Animali", without
     // help letters, its pool in the word's order.
     void openWithTheWord(const std::string& word);
+    // The last letter of that word, carried by the mouse into its last box,
+    // is placed and drawn there, with no message.
+    void placeTheLastLetterByMouse();
+    // At height y, a line of boxes whose outlines run from left to right:
+    // outline at both ends, background just before the first.
+    void expectOutlinedLine(int y, int left, int right) const;
 
     // Some pixel of this rectangle of the board is ink (a printed letter).
     bool hasInk(QRect r) const;

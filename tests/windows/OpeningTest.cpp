@@ -147,55 +147,31 @@ TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
 }
 
 // A word of more than ten letters starts further left, so that its last box
-// ends at the window's right edge, where the mouse places its last letter.
+// ends at the window's right edge; one longer than the room beside the pool
+// goes on over a second line. The mouse places the last letter there.
 TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
 {
-    const std::string word = "MICROORGANISMO"; // 14 letters
-    openWithTheWord(word);
-    ASSERT_EQ(s.Words[1], word);
+    openWithTheWord("MICROORGANISMO"); // 14 letters
     const int width = form->ScaleWidth();
-    // The last box's outline is the client area's last column, its fill
-    // just left of it; the first box starts 30 * 14 - 307 pixels further left
-    // than a short word's.
-    EXPECT_EQ(pixel(width - 1, 100), DarkBlue);
+    // The first box starts 30 * 14 - 307 pixels further left than a short
+    // word's; the last box's outline is the client area's last column.
+    expectOutlinedLine(100, width - 300 - (30 * 14 - 307) - 6, width - 1);
     EXPECT_EQ(pixel(width - 2, 100), Grey);
-    const int left = width - 300 - (30 * 14 - 307) - 6;
-    EXPECT_EQ(pixel(left, 100), DarkBlue);
-    EXPECT_EQ(pixel(left - 1, 100), White);
-    // Nothing on a second line.
-    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), White);
-    // The last letter, carried by the mouse into the last box, is placed.
-    const size_t slot = s.PoolRemaining.find(word.back());
-    ASSERT_NE(slot, std::string::npos);
-    carry(static_cast<int>(slot) + 1, 1, 14);
-    EXPECT_EQ(s.BoxRows[1].back(), word.back());
-    EXPECT_TRUE(fp.dialogs.shown.empty());
-    EXPECT_TRUE(inkInsideBox(board::boxPoint(s, 1, 14, width)));
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), White); // nothing on a second line
+    placeTheLastLetterByMouse();
     saveSnapshot(form, "game-long-word");
 }
 
-// A word longer than the room beside the pool goes on over a second line
-// inside the window, where the mouse places its last letter.
 TEST_F(GameWindow, AWordLongerThanTheRoomBesideThePoolGoesOnOverLines)
 {
-    const std::string word = "PRECIPITEVOLISSIMEVOLMENTE"; // 26 letters
-    openWithTheWord(word);
-    ASSERT_EQ(s.Words[1], word);
+    openWithTheWord("PRECIPITEVOLISSIMEVOLMENTE"); // 26 letters
     const int width = form->ScaleWidth();
     const int length = board::lineLength(width);
     ASSERT_LT(length, 26) << "a window this wide holds the word on one line";
-    // The first line starts beside the pool, the second under it.
-    EXPECT_EQ(pixel(board::PoolRight, 100), DarkBlue);
-    EXPECT_EQ(pixel(board::PoolRight - 1, 100), White);
-    EXPECT_EQ(pixel(board::PoolRight, 150), DarkBlue);
-    const Point last = board::boxPoint(s, 1, 26, width);
-    EXPECT_EQ(last, (Point{board::PoolRight + 6 + 30 * (25 - length), 180}));
-    const size_t slot = s.PoolRemaining.find(word.back());
-    ASSERT_NE(slot, std::string::npos);
-    carry(static_cast<int>(slot) + 1, 1, 26);
-    EXPECT_EQ(s.BoxRows[1].back(), word.back());
-    EXPECT_TRUE(fp.dialogs.shown.empty());
-    EXPECT_TRUE(inkInsideBox(last));
+    // Both lines start beside the pool; the first is full.
+    expectOutlinedLine(100, board::PoolRight, board::PoolRight + 6 + 30 * (length - 1) + 22);
+    expectOutlinedLine(150, board::PoolRight, board::PoolRight + 6 + 30 * (25 - length) + 22);
+    placeTheLastLetterByMouse();
     saveSnapshot(form, "game-word-over-two-lines");
 }
 
