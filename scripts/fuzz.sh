@@ -66,6 +66,14 @@ picture('costly-zigzag-tile', 100, zigzag(2, 8000, 100))
 picture('costly-zigzag-screen', 1900, zigzag(8, 2000, 1900))
 picture('costly-specks', 100, b''.join(rec(0x041B, i // 100 % 100 + 1, i % 100 + 1, i // 100 % 100, i % 100) for i in range(4600)))
 picture('costly-window', 4096, rec(0x0418, 4096, 4096, 0, 0))
+# A bitmap blit that says it holds no bitmap and is two bytes short of its
+# destination, the last bytes of a file with no end record.
+def ends_short(name, function, words):
+    records = rec(0x020B, 0, 0) + rec(0x020C, 100, 100) + rec(function, *words)
+    header = struct.pack('<HHHIHIH', 1, 9, 0x0300, (18 + len(records)) // 2, 1, 0, 0)
+    open(sys.argv[1] + '/' + name, 'wb').write(header + records)
+ends_short('short-stretch-blit-last', 0x0A41, [0] * 10)
+ends_short('short-blit-last', 0x0841, [0] * 8)
 EOF
 add fuzz_wmf "$wmfs" "-timeout=3 -rss_limit_mb=1024 -malloc_limit_mb=100"
 

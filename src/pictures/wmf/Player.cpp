@@ -266,16 +266,18 @@ void Player::dibBlt(const Record& r, bool stretch)
     const char* d = r.data + U_SIZE_METARECORD;
     const int src = 4;
     const int dst = (stretch ? 12 : 8) + (hasBitmap ? 0 : 2);
-    const QRectF to(yxAt(d + dst + 4), heightWidthAt(d + dst));
+    // The destination is read only once the record is known to hold it.
+    const auto destination = [&] { return QRectF(yxAt(d + dst + 4), heightWidthAt(d + dst)); };
     if (!hasBitmap) {
         if (r.size < (stretch ? U_SIZE_WMRDIBSTRETCHBLT_NOPX : U_SIZE_WMRDIBBITBLT_NOPX)) return;
-        drawing_.fillBlock(to.normalized(), u32At(d));
+        drawing_.fillBlock(destination().normalized(), u32At(d));
         return;
     }
     const uint64_t dibAt = stretch ? offsetof(U_WMRDIBSTRETCHBLT_PX, dib) : offsetof(U_WMRDIBBITBLT_PX, dib);
     if (!r.holds(dibAt, 40)) return;
     const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt);
     if (dib.isNull()) return;
+    const QRectF to = destination();
     // A plain blit copies the same size.
     const QRectF from(yxAt(d + (stretch ? src + 4 : src)), stretch ? heightWidthAt(d + src) : to.size());
     drawing_.drawBitmap(dib, to, from, s32At(r.data + dibAt + 8) > 0);
