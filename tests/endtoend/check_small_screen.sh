@@ -50,43 +50,43 @@ launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | 
 # The window manager comes second: it takes the launcher over as it starts.
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -id "$launcher" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break; sleep 0.05; done
+# Waits up to 10 s for a command to succeed.
+within() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+framed() { xprop -id "$launcher" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; }
+within framed || fail "openbox did not take the launcher over"
 xdotool windowfocus --sync "$launcher"
 xdotool key --delay 50 Tab Return
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix   \(ANONIMO\) $' | head -1)" ||
   fail "no game window"
 
-# The window's outer rectangle: its client area (menu bar included) and the
-# frame the window manager says it drew around it.
-frame() {
-  local info x y w h l r t b
+# The window's outer rectangle into x, y, w, h: its client area (menu bar
+# included) and the frame the window manager says it drew around it.
+outer() {
+  local info l r t b
   info="$(xwininfo -id "$window")"
   x="$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")"
   y="$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
   w="$(sed -n 's/^ *Width: *//p' <<<"$info")"
   h="$(sed -n 's/^ *Height: *//p' <<<"$info")"
   IFS=', ' read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= *//')
-  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+  x=$((x - l)) y=$((y - t)) w=$((w + l + r)) h=$((h + t + b))
 }
+inside() { [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 640 ] && [ $((y + h)) -le 480 ]; }
+maximized() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT; }
 
-fits() {
-  local x y w h
-  read -r x y w h < <(frame)
-  echo "$1: outer $w x $h at $x, $y"
-  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 640 ] && [ $((y + h)) -le 480 ] ||
-    fail "$1: the window passes the screen's edge"
-}
+# Maximized as it opens, and inside the screen.
+fits_maximized() { maximized && outer && inside; }
+within fits_maximized || fail "maximized: outer $w x $h at $x, $y"
+echo "maximized: outer $w x $h at $x, $y"
 
-sleep 1.5 # maximized and framed
-xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT || fail "not maximized on opening"
-fits maximized
-
-# A double click on the middle of the title bar restores the window.
-read -r x y w h < <(frame)
+# A double click on the middle of the title bar restores the window; once
+# the window manager has framed it again, its outer size is the screen's
+# width and its height less 500 twips, inside the screen.
 xdotool mousemove $((x + w / 2)) $((y + 8)) click --repeat 2 --delay 80 1
-sleep 1.5
-xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED && fail "still maximized after a double click"
-fits restored
-read -r x y w h < <(frame)
-[ "$w" -eq 640 ] && [ "$h" -eq $((480 - 33)) ] || fail "restored: outer $w x $h, not 640 x 447"
+fits_restored() { ! maximized && outer && inside && [ "$w" -eq 640 ] && [ "$h" -eq $((480 - 33)) ]; }
+within fits_restored || fail "restored: outer $w x $h at $x, $y, not 640 x 447 at 0, 0 or inside"
+echo "restored: outer $w x $h at $x, $y"
 echo "small screen: the game window fits 640 x 480, maximized and restored"

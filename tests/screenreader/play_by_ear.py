@@ -355,7 +355,9 @@ if __name__ == "__main__":
         ear = Ear(os.path.join(home, "orca-debug.txt"))
         children.append(start("orca", ["/usr/bin/python3", "-c", ORCA, ear.path, os.path.join(home, "orca")],
                               italian()))
-        if not until(lambda: "Lettore schermo attivo." in ear.heard or children[-1].poll() is not None, 20):
+        # A loaded machine (the other tests beside this one) may keep Orca
+        # silent for a while.
+        if not until(lambda: "Lettore schermo attivo." in ear.heard or children[-1].poll() is not None, 60):
             print("SKIPPED: Orca does not start here")
             sys.exit(77)
         if "Lettore schermo attivo." not in ear.heard:  # Orca stopped: this script no longer fits it
@@ -369,7 +371,10 @@ if __name__ == "__main__":
         app = until(lambda: [a for a in desktop if a and a.name == "parolix"][0], 10)
         if not app or not until(lambda: "Parolix cornice" in [h.rstrip(".") for h in ear.heard], 10):
             sys.exit("FAIL: the launcher is not heard")
-        play(app, launched)
+        try:
+            play(app, launched)
+        except Exception as e:  # a part of the game that never came: told below with the rest
+            results.append(("the game played to its end", False, "no error", "%s: %s" % (type(e).__name__, e)))
     finally:
         for c in reversed(children):
             c.terminate()
