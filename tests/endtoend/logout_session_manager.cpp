@@ -3,8 +3,8 @@
 
 // The least of an X session manager, as a desktop's is when a player logs
 // out: it takes clients over XSMP, writes the address they reach it by
-// (SESSION_MANAGER) to the file named on its command line, and on SIGUSR1
-// asks each of them to save for a shutdown, then tells it to die. What
+// (SESSION_MANAGER) to the file named on its command line, and at each
+// SIGUSR1 asks its clients to save for a shutdown, then tells each to die. What
 // happens is told on standard output.
 //   logout_session_manager ADDRESS_FILE
 #include <X11/ICE/ICElib.h>
@@ -64,6 +64,7 @@ Status newClient(SmsConn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char
     cb->save_yourself_done.callback = saveDone;
     cb->close_connection.callback = [](SmsConn c, SmPointer, int, char**) {
         say("client closed its connection");
+        std::erase(clients, c);
         SmsCleanUp(c);
     };
     cb->set_properties.callback = [](SmsConn, SmPointer, int n, SmProp** props) {
@@ -100,8 +101,8 @@ int main(int argc, char** argv)
     std::signal(SIGUSR1, [](int) { logoutAsked = 1; });
 
     for (;;) {
-        if (logoutAsked == 1) {
-            logoutAsked = 2;
+        if (logoutAsked) {
+            logoutAsked = 0;
             say("logging out");
             for (SmsConn c : clients) SmsSaveYourself(c, SmSaveBoth, True, SmInteractStyleAny, False);
         }

@@ -311,6 +311,26 @@ TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
     }
 }
 
+// While a screen reader listens, the records shown take the focus so that
+// it reads them; Escape, Enter or Space hide them again, and a letter's key
+// hides them and takes the letter, as on the board.
+TEST_F(GameWindow, AScreenReaderPlayerClosesTheRecordsByKeys)
+{
+    namespace sr = screenreader;
+    if (!sr::Listening::platform()) GTEST_SKIP() << "this platform cannot switch accessibility on";
+    scriptCatAndDog(); // pool "G T O ANE"
+    open();
+    ASSERT_TRUE(form);
+    sr::Listening listening([this] { return client(); });
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_G}) {
+        form->ShowRecords();
+        ASSERT_TRUE(form->List->hasFocus()) << k;
+        sr::key(form, k);
+        EXPECT_FALSE(form->List->isVisible()) << k;
+    }
+    EXPECT_EQ(board::carriedLetter(s), 'G');
+}
+
 // The launcher's web address is a link whose action opens the site (the rest
 // of the launcher, as a reader meets it, tests/screenreader checks).
 TEST_F(Launcher, ScreenReaderOpensTheSiteByTheLink)

@@ -222,6 +222,7 @@ void Form2::createRecordsList()
     List->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->setAttribute(Qt::WA_NoMousePropagation);
     List->viewport()->installEventFilter(this);
+    List->installEventFilter(this);    // its keys, while a screen reader gives it the focus
     List->setFocusPolicy(Qt::NoFocus); // shown, never typed into: keys stay on the board
     List->setAccessibleName(toUnicode(form2text::Records));
     List->hide();
@@ -369,9 +370,7 @@ void Form2::drawDeal()
     board_->drawTargetRows(session_);
     announceBoardChange(*board_);
     // A reader reads the clock with the board: it must not be the last round's.
-    if (QAccessible::isActive())
-        Label2->setText(
-            toUnicode(clockCaption(elapsedSeconds(platform_.clock.secondsSinceMidnight(), session_.StartTime))));
+    if (QAccessible::isActive()) Timer1_Timer();
     tellBoardDealt(*board_);
 }
 
@@ -617,7 +616,11 @@ void Form2::endUnattended()
     Timer1->stop();
     hide();
     emit unloaded();
-    deleteLater();
+    // A box may be open over the window, its own loop running and the code
+    // that opened it still to go on: the window goes only once the box has.
+    if (QWidget* box = QApplication::activeModalWidget(); box && box != this)
+        connect(box, &QObject::destroyed, this, &QObject::deleteLater);
+    else deleteLater();
 }
 
 bool Form2::stopGame()
