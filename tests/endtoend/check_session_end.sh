@@ -6,9 +6,11 @@
 # portable copy whose only word is "AAAA" (so every letter of the pool is
 # right), runs under Xvfb: the keys open the first genre and place a letter,
 # then SIGTERM (and, in a second run, SIGHUP) ends it; given a session
-# manager, a third run logs out through it. The program must exit within a
-# few seconds, its score on the first line of the records file. A signal
-# with no game open ends the program and leaves the records alone.
+# manager, two more runs log out through it, the second with the
+# congratulations open. The program must exit within a few seconds, status
+# 0, its score on the first line of the records file. A signal with no game
+# open ends the program, saves a name being typed and leaves the records
+# alone.
 #   check_session_end.sh PAROLIX_EXECUTABLE [LOGOUT_SESSION_MANAGER]
 set -euo pipefail
 game="$1"
@@ -54,11 +56,11 @@ copy() {
 # Waits for the program to exit after a signal; says how long it took.
 ends() {
   local start=$(date +%s%N)
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.05
   done
-  kill -0 "$pid" 2>/dev/null && fail "$1: still running 5 s after the signal"
+  kill -0 "$pid" 2>/dev/null && fail "$1: still running 15 s after the signal"
   set +e; wait "$pid"; rc=$?; set -e
   pid=""
   [ "$rc" -eq 0 ] || fail "$1: exit status $rc"
@@ -101,31 +103,50 @@ for signal in TERM HUP; do
   kept "$name"
 done
 
-# A logout: the session manager asks the game to save for a shutdown.
+# A logout: the session manager asks the game to save for a shutdown, once
+# during play and once while the congratulations are open over the board
+# (the message box's own loop is running then).
 if [ -n "$manager" ]; then
   "$manager" "$work/manager" >"$work/manager.out" 2>&1 &
   sm=$!
   for _ in $(seq 50); do [ -s "$work/manager" ] && break; sleep 0.1; done
   [ -s "$work/manager" ] || fail "the session manager did not start"
-  copy LOGOUT
-  SESSION_MANAGER="$(head -1 "$work/manager")" "$work/copy/parolix" >"$work/out" 2>&1 &
-  pid=$!
-  play LOGOUT
-  grep -q "client registered" "$work/manager.out" || fail "LOGOUT: the game did not join the session"
-  kill -s USR1 "$sm"
-  ends "a logout with a game open"
-  kept LOGOUT
-  grep -q "client saved" "$work/manager.out" || fail "LOGOUT: the session manager heard no save: $(cat "$work/manager.out")"
+  for name in LOGOUT LOGOUTBOX; do
+    copy "$name"
+    : >"$work/manager.out"
+    SESSION_MANAGER="$(head -1 "$work/manager")" "$work/copy/parolix" >"$work/out" 2>&1 &
+    pid=$!
+    play "$name"
+    if [ "$name" = LOGOUTBOX ]; then
+      for _ in 1 2 3 4; do
+        [ "$(xdotool search --onlyvisible --name '^Parolix$' | wc -l)" -ge 2 ] && break
+        xdotool key --delay 100 a Return
+        sleep 0.5
+      done
+      [ "$(xdotool search --onlyvisible --name '^Parolix$' | wc -l)" -ge 2 ] || fail "$name: no congratulations"
+    fi
+    grep -q "client registered" "$work/manager.out" || fail "$name: the game did not join the session"
+    kill -s USR1 "$sm"
+    ends "$name: a logout with a game open"
+    kept "$name"
+    grep -q "client saved" "$work/manager.out" || fail "$name: the session manager heard no save: $(cat "$work/manager.out")"
+  done
 else
   echo "a logout: not checked (no session manager built)"
 fi
 
-# No game open: the program ends and nothing is written.
+# No game open, a new name typed in the name box: the program ends, the
+# name is saved and no records are written.
 copy NESSUNO
 "$work/copy/parolix" >"$work/out" 2>&1 &
 pid=$!
-timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' >/dev/null || fail "no launcher"
+launcher="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix$' | head -1)" || fail "no launcher"
+xdotool windowfocus --sync "$launcher"
+xdotool key --delay 50 ctrl+a n u o v o
+sleep 0.5
 kill -s TERM "$pid"
 ends "SIGTERM with no game open"
 [ ! -e "$work/copy/LexOrda.Sco" ] || fail "records written with no game open"
-echo "session end: every score kept"
+grep -q '^Nome=NUOVO' "$work/copy/LexOrda.ini" || fail "the name typed is lost: $(cat "$work/copy/LexOrda.ini")"
+echo "SIGTERM with no game open: the name typed is kept"
+echo "session end: every score and name kept"

@@ -554,4 +554,13 @@ TEST_F(Launcher, SnapshotOfAGameInProgress)
     EXPECT_GT(s.Score, 0);
     settle();
     snapshot(game, "game-in-progress");
+    // The launcher closed from its title bar ends the program; the game's
+    // score is kept, without a message.
+    const int score = s.Score;
+    const size_t shown = fp.dialogs.shown.size();
+    launcher->close();
+    EXPECT_EQ(fp.programEnded, 1);
+    EXPECT_EQ(fp.dialogs.shown.size(), shown);
+    const std::string first = "MARIO      " + std::to_string(score) + " ";
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, first.size()), first);
 }

@@ -29,6 +29,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -464,9 +465,19 @@ void Form1::changeEvent(QEvent* e)
 
 void Form1::closeEvent(QCloseEvent* e)
 {
-    // Closing the launcher from the title bar ends the program, as "&Fine".
+    // Closing the launcher from the title bar ends the program, as "&Fine";
+    // a game still open keeps its score, as at the session's end.
     e->ignore();
+    if (game_) game_->endUnattended();
     Command1_Click();
+}
+
+void Form1::keepNameUnattended()
+{
+    // Still in the name box, the name typed has not been saved yet.
+    if (QApplication::focusWidget() != Text1 || nameAlreadySaved(session_.PlayerName)) return;
+    if (const Error e = writePlayerName(platform_.files, session_.PlayerName); e != Error::None)
+        std::fprintf(stderr, "parolix: %s\n", toUnicode(settingsSaveFailedMessage(e)).toLocal8Bit().constData());
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* e)

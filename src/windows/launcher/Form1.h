@@ -89,6 +89,9 @@ public:
 
     // The game window of the game in progress, or null.
     Form2* gameWindow() const { return game_; }
+    // The session ends: a name typed but not saved yet is saved, a failure
+    // told on standard error (no one may be there to read a message).
+    void keepNameUnattended();
 
     // Controls.
     QLabel* Label2;

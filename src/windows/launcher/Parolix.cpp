@@ -85,12 +85,15 @@ Parolix::~Parolix() = default;
 
 void Parolix::keepScoresAtSessionEnd()
 {
+    if (hooked_ || !launcher_) return;
+    hooked_ = true;
 #if QT_CONFIG(sessionmanager)
     // The session manager asks for the data to be saved before a logout or
-    // a shutdown: the game's score is that data.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this](QSessionManager&) { endOpenGame(); });
+    // a shutdown: the game's score and the player's name are that data.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, launcher_.get(),
+                     [this](QSessionManager&) { endOpenGame(); });
 #endif
-    if (signalNotifier_ || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     signalNotifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [this] {
         unsigned char byte = 0;
@@ -110,6 +113,7 @@ void Parolix::keepScoresAtSessionEnd()
 void Parolix::endOpenGame()
 {
     if (!launcher_) return;
+    launcher_->keepNameUnattended();
     if (Form2* game = launcher_->gameWindow()) game->endUnattended();
 }
 

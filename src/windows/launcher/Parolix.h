@@ -34,9 +34,10 @@ public:
     // Loads and shows the launcher, as the game opens.
     Form1& start();
 
-    // From now on the end of the desktop session, SIGTERM and SIGHUP end an
-    // open game with its score saved, as the game window's endUnattended
-    // does; the signals then end the program.
+    // Once the launcher is started: from now on the end of the desktop
+    // session, SIGTERM and SIGHUP end an open game with its score saved, as
+    // the game window's endUnattended does, and save a name still being
+    // typed; the signals then end the program.
     void keepScoresAtSessionEnd();
 
     const FileLayout& layout() const { return layout_; }
@@ -57,6 +58,7 @@ private:
     RecordsTable records_;
     std::unique_ptr<Form1> launcher_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
+    bool hooked_ = false; // keepScoresAtSessionEnd has run
     void endOpenGame();
 };
 
