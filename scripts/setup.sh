@@ -13,7 +13,7 @@ PLAY_PACKAGES=(g++ cmake ninja-build qt6-base-dev libuemf-dev fonts-liberation2 
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev xvfb xdotool clang
                desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
                dbus at-spi2-core python3-pyatspi qt6-base-private-dev orca speech-dispatcher
-               speech-dispatcher-espeak-ng espeak-ng openbox x11-utils libsm-dev locales)
+               speech-dispatcher-espeak-ng espeak-ng openbox x11-utils libsm-dev procps locales)
 BENCH_PACKAGES=(openbox)
 
 # What differs between the releases (VERSION_ID of /etc/os-release): clang's

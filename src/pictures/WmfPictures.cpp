@@ -13,8 +13,9 @@
 #include <fstream>
 #include <iterator>
 
-// libUEMF locates and decodes the records; the header is read first, then
-// every record is played in turn onto a canvas of what shows of the picture.
+// The header is read first, then every record is walked and played in turn
+// onto a canvas of what shows of the picture (libUEMF lends only the
+// records' names and sizes).
 Result<QImage> renderWmf(const std::vector<uint8_t>& bytes, const PicturePlace& place, double scale)
 {
     const Result<wmf::Frame> frame = wmf::readFrame(bytes);

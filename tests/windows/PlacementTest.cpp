@@ -44,7 +44,7 @@ TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
     // Two more, then a look at the half-played board.
     carry(3, 1, 3);
     carry(7, 2, 2);
-    EXPECT_EQ(s.Score, pointsFor(3)); // 15.5 -> 16, 23.5 -> 24
+    EXPECT_EQ(s.Score, pointsFor(3));
     EXPECT_EQ(form->Label3->text(), QString("Punti: %1").arg(pointsFor(3)));
     saveSnapshot(form, "game-half-played");
 }

@@ -74,10 +74,6 @@ QImage Canvas::finish()
     return done;
 }
 
-} // namespace wmf
-
-namespace wmf {
-
 namespace {
 
 constexpr int kMaxTextRecords = 1000; // text beyond these is skipped

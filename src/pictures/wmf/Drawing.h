@@ -68,10 +68,6 @@ private:
     qint64 points_ = 0;
 };
 
-} // namespace wmf
-
-namespace wmf {
-
 class Drawing {
 public:
     // Draws through dc, which the player keeps current; size is the whole

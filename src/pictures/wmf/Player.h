@@ -19,10 +19,9 @@ public:
     // canvas may hold only part of it.
     Player(const Frame& frame, Canvas& canvas, QSizeF drawn);
 
-    // Every count or length the record carries is checked against its size
-    // before libUEMF or we read the bytes it names, because libUEMF's readers
-    // trust those fields. Records we do not know, or too short to hold what
-    // they claim, are skipped.
+    // Every field, count or length the record carries is checked against
+    // its size before the bytes it names are read. Records we do not know,
+    // or too short to hold what they claim, are skipped.
     void play(const Record& r);
 
 private:

@@ -93,10 +93,6 @@ Cell targetCellAt(double x, double y, int clientWidth, const std::function<int(i
     return {row, toInt16(column)};
 }
 
-} // namespace board
-
-namespace board {
-
 int rowsInPlay(const Session& s)
 {
     const int most = static_cast<int>(s.Words.size()) - 1;

@@ -99,10 +99,6 @@ int poolSlotAt(double x, double y);
 // box; callers check the row and column.
 Cell targetCellAt(double x, double y, int clientWidth, const std::function<int(int row)>& rowBoxes);
 
-} // namespace board
-
-namespace board {
-
 // The rows of words in play are 1 to rowsInPlay (row 0 is always empty).
 int rowsInPlay(const Session& s);
 

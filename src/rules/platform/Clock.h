@@ -3,8 +3,8 @@
 
 #pragma once
 // The time of day, as the random generator's seed and the round's start
-// use it, and a steady count of seconds that the round's length is measured
-// on.
+// use it, a steady count of seconds that the round's length is measured
+// on, and the random numbers the deal draws.
 
 #include <cstdint>
 

@@ -196,15 +196,12 @@ bool DiskFiles::exists(const std::string& name)
 Error DiskFiles::readLines(const std::string& name, const std::function<bool(std::string_view)>& line, size_t maxLine,
                            FileKind kind)
 {
-    if (!exists(name)) {
-        // A pipe or a device would never end, or never begin: it is not read.
-        const fs::path p = resolve(name);
-        struct stat st = {};
-        if (name.empty() || name[0] == '.' || ::stat(p.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-            return Error::NotFound;
-        return Error::NotAFile;
-    }
+    if (name.empty() || name[0] == '.') return Error::NotFound;
     const fs::path path = resolve(name);
+    struct stat st = {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return Error::NotFound;
+    // A pipe or a device would never end, or never begin: it is not read.
+    if (!S_ISREG(st.st_mode)) return Error::NotAFile;
     if (const Error e = followable(path); e != Error::None) return e;
     if (kind == FileKind::Own) {
         // Read while no save of another copy is under way, so a file written

@@ -28,10 +28,32 @@ namespace boardaccess {
 
 // ---------------------------------------------------------------- the board as the session holds it
 
-int slotCount(const Session& s);
-char slotLetter(const Session& s, int slot);
-char boxLetter(const Session& s, int row, int column);
-QString letterName(char c);
+int slotCount(const Session& s)
+{
+    return std::min({static_cast<int>(s.PoolSize), static_cast<int>(s.PoolLetters.size()),
+                     static_cast<int>(s.PoolRemaining.size())});
+}
+
+// The letter pool slot s holds for the player, or 0: placed, carried, or a
+// blank that never held one.
+char slotLetter(const Session& s, int slot)
+{
+    const char c = s.PoolRemaining[static_cast<size_t>(slot - 1)];
+    return c == ' ' || (board::carrying(s) && slot == s.DragSlot) ? 0 : c;
+}
+
+// The letter a box shows (help or placed), or 0.
+char boxLetter(const Session& s, int row, int column)
+{
+    const std::string& shown = s.BoxRows[static_cast<size_t>(row)];
+    const size_t c = static_cast<size_t>(column - 1);
+    return c < shown.size() && shown[c] != ' ' ? shown[c] : 0;
+}
+
+QString letterName(char c)
+{
+    return toUnicode(c ? std::string(1, c) : std::string(form2text::Empty));
+}
 
 // What a reader last heard of the board; a change is announced against it.
 struct Heard {
@@ -194,37 +216,6 @@ private:
     QPointer<BoardLink> link_; // goes with the board's children, before this
     mutable std::map<std::tuple<int, int, int>, QAccessible::Id> parts_;
 };
-
-} // namespace boardaccess
-
-namespace boardaccess {
-
-int slotCount(const Session& s)
-{
-    return std::min({static_cast<int>(s.PoolSize), static_cast<int>(s.PoolLetters.size()),
-                     static_cast<int>(s.PoolRemaining.size())});
-}
-
-// The letter pool slot s holds for the player, or 0: placed, carried, or a
-// blank that never held one.
-char slotLetter(const Session& s, int slot)
-{
-    const char c = s.PoolRemaining[static_cast<size_t>(slot - 1)];
-    return c == ' ' || (board::carrying(s) && slot == s.DragSlot) ? 0 : c;
-}
-
-// The letter a box shows (help or placed), or 0.
-char boxLetter(const Session& s, int row, int column)
-{
-    const std::string& shown = s.BoxRows[static_cast<size_t>(row)];
-    const size_t c = static_cast<size_t>(column - 1);
-    return c < shown.size() && shown[c] != ' ' ? shown[c] : 0;
-}
-
-QString letterName(char c)
-{
-    return toUnicode(c ? std::string(1, c) : std::string(form2text::Empty));
-}
 
 QWindow* BoardPart::window() const
 {
