@@ -32,13 +32,3 @@ struct TempFolder {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
-
-// A records file as the game writes it: ten lines ending in CR LF, these
-// entries first, then empty ones.
-inline std::string tenLines(std::vector<std::string> entries)
-{
-    std::string text;
-    entries.resize(10, std::string(11, ' ') + "0" + std::string(7, ' '));
-    for (const std::string& e : entries) text += e + "\r\n";
-    return text;
-}

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
+#include "rules/records/RecordsTestData.h"
 
 #include <csignal>
 #include <cstdlib>

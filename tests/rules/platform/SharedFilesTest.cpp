@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
+#include "rules/records/RecordsTestData.h"
 #include "session/Cp1252.h"
 
 #include <chrono>

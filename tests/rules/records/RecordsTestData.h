@@ -37,3 +37,11 @@ inline Session gameEnd(const std::string& name, int32_t score, int16_t genre = 3
 inline const std::vector<int32_t> TenScores = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
 
 inline const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
+
+// A records file as the game writes it: ten lines ending in CR LF, these
+// entries first, then empty ones.
+inline std::string tenLines(std::vector<std::string> entries)
+{
+    entries.resize(10, EmptyEntry);
+    return joinCrLf(entries);
+}
