@@ -9,7 +9,6 @@
 #include <iterator>
 #include <stdlib.h>
 #include <string>
-#include <vector>
 
 struct TempFolder {
     std::filesystem::path path;

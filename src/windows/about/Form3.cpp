@@ -57,8 +57,7 @@ QAccessibleInterface* aboutBoxReading(const QString& className, QObject* object)
 Form3::Form3(QWidget* gameWindow, Platform& platform)
     : QWidget(nullptr, Qt::Dialog), game_(gameWindow), platform_(platform)
 {
-    static const bool readable = (QAccessible::installFactory(aboutBoxReading), true);
-    (void)readable;
+    QAccessible::installFactory(aboutBoxReading); // Qt keeps one of each
     // Not a child of the game window: disabling that would disable the box.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toUnicode(form3text::Caption));

@@ -128,8 +128,7 @@ QAccessibleInterface* menuEntryFactory(const QString& className, QObject* object
 // Makes it so for every menu of the program (once is enough).
 void readMenuEntriesWell()
 {
-    static const bool installed = (QAccessible::installFactory(menuEntryFactory), true);
-    (void)installed;
+    QAccessible::installFactory(menuEntryFactory); // Qt keeps one of each
 }
 
 template <typename Slot>
