@@ -613,9 +613,7 @@ void Form2::endUnattended()
     if (!lines.ok())
         std::fprintf(stderr, "parolix: %s\n",
                      toUnicode(form2text::recordsSaveFailedMessage(lines.error)).toLocal8Bit().constData());
-    Timer1->stop();
-    hide();
-    emit unloaded();
+    withdraw();
     // A box may be open over the window, its own loop running and the code
     // that opened it still to go on: the window goes only once the box has.
     if (QWidget* box = QApplication::activeModalWidget(); box && box != this)
@@ -634,6 +632,11 @@ bool Form2::stopGame()
 void Form2::leave(const std::string& message, const std::string& title, const std::string& spoken)
 {
     platform_.dialogs.message(message, title, spoken);
+    withdraw();
+}
+
+void Form2::withdraw()
+{
     Timer1->stop();
     hide();
     emit unloaded();

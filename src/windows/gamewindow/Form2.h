@@ -105,6 +105,7 @@ private:
     // The last message, then the window goes and the launcher is in front.
     // A screen reader reads `spoken` with the message.
     void leave(const std::string& message, const std::string& title, const std::string& spoken = {});
+    void withdraw(); // the clock stopped, the window hidden, the launcher told
     void UpdateRecords();
     void fillList(const RecordLines& lines);
     // While a screen reader listens, the shown list is read and takes the keys.

@@ -398,8 +398,7 @@ void Form1::ChooseGenre(int16_t index)
         bringToFront(*game_);
         return;
     }
-    auto* form = new Form2(session_, platform_, records_);
-    form->setAttribute(Qt::WA_DeleteOnClose);
+    auto* form = new Form2(session_, platform_, records_); // deleted as it closes
     form->setWindowIcon(windowIcon());
     game_ = form;
     gameObject_ = form;
