@@ -133,11 +133,8 @@ private:
     char letter_ = ' ';
 };
 
-// The game window's picture box of the genre.
-
-class QMouseEvent;
-
-// A picture shown at its own size from the top-left corner, not stretched.
+// The game window's picture box of the genre: a picture shown at its own
+// size from the top-left corner, not stretched.
 class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);

@@ -44,8 +44,6 @@
 // its rows stand at the right edge of the maximized area: at once when the
 // frame covers the screen, otherwise after a short quiet spell.
 
-class QWidget;
-
 class FirstDeal : public QObject {
 public:
     // Watches the window's showing, size and state. `due` tells whether a

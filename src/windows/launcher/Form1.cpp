@@ -39,13 +39,10 @@
 // left out, as are the focus frames round the pictures and the hand picture
 // that is never shown).
 
-// A child of the launcher with this property true is left out.
-inline constexpr const char* SilentProperty = "parolixSilent";
-
-// Makes it so for every launcher (once is enough).
-void makeLauncherAccessible();
-
 namespace {
+
+// A child of the launcher with this property true is left out.
+constexpr const char* SilentProperty = "parolixSilent";
 
 // Drawing aids that say nothing: the frames round the genre pictures.
 bool unnamedFiller(QWidget* w)
@@ -87,12 +84,13 @@ QAccessibleInterface* launcherFactory(const QString& className, QObject* object)
     return className == QLatin1String("Form1") ? new LauncherWindow(static_cast<QWidget*>(object)) : nullptr;
 }
 
-} // namespace
-
+// Makes it so for every launcher.
 void makeLauncherAccessible()
 {
     QAccessible::installFactory(launcherFactory); // Qt keeps one of each
 }
+
+} // namespace
 
 namespace form1text {
 
