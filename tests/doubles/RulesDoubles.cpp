@@ -34,24 +34,15 @@ double ScriptedRandom::next()
     return d;
 }
 
-namespace {
-bool sameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-} // namespace
-
 std::map<std::string, std::string>::iterator MemoryFiles::find(const std::string& name)
 {
-    return std::find_if(content.begin(), content.end(), [&](const auto& kv) { return sameName(kv.first, name); });
+    return std::find_if(content.begin(), content.end(), [&](const auto& kv) { return sameFileName(kv.first, name); });
 }
 
 std::string MemoryFiles::text(const std::string& name) const
 {
     for (const auto& [k, v] : content)
-        if (sameName(k, name)) return v;
+        if (sameFileName(k, name)) return v;
     return {};
 }
 

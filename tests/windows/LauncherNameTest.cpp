@@ -103,6 +103,8 @@ TEST_F(Launcher, TypingTheName)
     // Pasted control characters are blanks in the name.
     box->setText(QString::fromLatin1("lu\tigi\x1b"));
     EXPECT_EQ(s.PlayerName, "LU IGI ");
+    box->setText(QString::fromUtf8("zoe\u0308")); // decomposed, as some input methods send it
+    EXPECT_EQ(s.PlayerName, "ZO\xCB");
 }
 
 // An emptied box saves "Nome=" when a tile is clicked; the game starts with

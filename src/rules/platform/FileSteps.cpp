@@ -3,8 +3,9 @@
 
 #include "platform/FileSteps.h"
 
+#include "platform/Files.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ bool sharedSticky(const struct stat& folder)
 
 std::string lowered(std::string s)
 {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s) c = asciiLower(c);
     return s;
 }
 

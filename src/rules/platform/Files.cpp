@@ -8,7 +8,6 @@
 #include "platform/Utf8Text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -24,13 +23,6 @@ namespace fs = std::filesystem;
 using namespace filesteps;
 
 namespace {
-
-bool caseEqual(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // ForeignLink for a link the kernel's rule would not follow, else None.
 Error followable(const fs::path& p)
@@ -55,12 +47,23 @@ fs::path findIn(const std::string& folder, const std::string& name)
     fs::path exact = fs::path(folder) / name;
     if (fs::exists(exact, ec)) return exact;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (caseEqual(it->path().filename().string(), name)) return it->path();
+        if (sameFileName(it->path().filename().string(), name)) return it->path();
     }
     return {};
 }
 
 } // namespace
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+bool sameFileName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
 
 bool inGameShape(std::string_view text)
 {
@@ -75,10 +78,14 @@ bool inGameShape(std::string_view text)
 void splitLines(std::string_view text, const std::function<bool(std::string_view)>& line, size_t maxLine, FileKind kind)
 {
     LineSplitter s(line, maxLine);
+    // A byte order mark is no part of the text, and it says UTF-8 whatever
+    // the lines end with: Notepad writes it, with CR LF.
+    const bool marked = text.starts_with("\xEF\xBB\xBF");
+    if (marked) text.remove_prefix(3);
     // The game's own files in the shape it writes them are its own bytes:
     // a name like "\xC3\xA9" is two letters of the code page, not one in UTF-8.
     // The editors that save UTF-8 on Linux end their lines in LF alone.
-    const bool own = kind == FileKind::Own && inGameShape(text);
+    const bool own = kind == FileKind::Own && !marked && inGameShape(text);
     if (!own && readsAsUtf8(text)) {
         const std::string converted = utf8ToCp1252(text);
         if (s.feed(converted)) s.finish();

@@ -145,6 +145,12 @@ Error splitOwnFile(std::string_view head, const std::function<bool(std::string_v
 // line ended by CR LF, the last one too.
 bool inGameShape(std::string_view text);
 
+// File names are matched without regard to case in ASCII alone, whatever
+// the locale: a Turkish one lowers 'I' to no 'i' at all, and "LEXORDA.INI"
+// would miss "LexOrda.ini". Bytes above ASCII match only themselves.
+char asciiLower(char c);
+bool sameFileName(std::string_view a, std::string_view b);
+
 // The folder holds an entry of this name, in any case, that is anything but
 // a folder: a file, a pipe, a device, a link (even one that leads nowhere).
 bool holdsEntry(const std::string& folder, const std::string& name);

@@ -43,7 +43,9 @@ private:
 
 // Turns UTF-8, fed in pieces, into code page 1252: a character the code page
 // lacks becomes '?', and so does a broken sequence. A byte order mark at the
-// very start of the file is dropped.
+// very start of the file is dropped. A letter written decomposed (a base and
+// a combining mark) becomes the code page's one letter, as Unicode's
+// composition (NFC) would make it first.
 class Utf8ToCp1252 {
 public:
     explicit Utf8ToCp1252(bool atFileStart) : first_(atFileStart) {}
@@ -59,6 +61,7 @@ private:
     void startSequence(unsigned char c, char*& o);
 
     bool first_;
+    const char* start_ = nullptr; // the output's first byte
     int need_ = 0;
     char32_t code_ = 0;
 };
@@ -103,6 +106,13 @@ void Utf8ToCp1252::put(char32_t c, char*& o)
     const bool first = first_;
     first_ = false;
     if (first && c == 0xFEFF) return; // the byte order mark some editors write
+    if (c >= 0x0300 && c <= 0x036F && o > start_) {
+        // A combining mark after a letter: the letter it makes, if the code page has it.
+        if (const int k = composeCp1252(static_cast<unsigned char>(o[-1]), c); k >= 0) {
+            o[-1] = static_cast<char>(k);
+            return;
+        }
+    }
     const int b = unicodeToCp1252(c);
     *o++ = b < 0 ? '?' : static_cast<char>(b);
 }
@@ -165,6 +175,7 @@ void Utf8ToCp1252::feed(std::string_view bytes, std::string& out)
     // piece left cut short.
     const size_t at = out.size();
     out.resize(at + bytes.size() + 1);
+    start_ = out.data();
     char* o = out.data() + at;
     const char* p = bytes.data();
     const char* const end = p + bytes.size();

@@ -24,6 +24,35 @@ int unicodeToCp1252(char32_t u)
     return -1;
 }
 
+int composeCp1252(unsigned char base, char32_t mark)
+{
+    // No library for Unicode's composition: the code page's own letters come
+    // from eight marks on a single base letter each, and this table holds
+    // them all (the ligatures, the eth, the thorn, the sharp s and the
+    // slashed o have no decomposed form).
+    static constexpr struct {
+        char32_t mark;
+        const char* bases;
+        const char* composed;
+    } Marks[] = {
+        {0x0300, "AEIOUaeiou", "\xC0\xC8\xCC\xD2\xD9\xE0\xE8\xEC\xF2\xF9"},           // grave
+        {0x0301, "AEIOUYaeiouy", "\xC1\xC9\xCD\xD3\xDA\xDD\xE1\xE9\xED\xF3\xFA\xFD"}, // acute
+        {0x0302, "AEIOUaeiou", "\xC2\xCA\xCE\xD4\xDB\xE2\xEA\xEE\xF4\xFB"},           // circumflex
+        {0x0303, "ANOano", "\xC3\xD1\xD5\xE3\xF1\xF5"},                               // tilde
+        {0x0308, "AEIOUYaeiouy", "\xC4\xCB\xCF\xD6\xDC\x9F\xE4\xEB\xEF\xF6\xFC\xFF"}, // diaeresis
+        {0x030A, "Aa", "\xC5\xE5"},                                                   // ring
+        {0x030C, "SZsz", "\x8A\x8E\x9A\x9E"},                                         // caron
+        {0x0327, "Cc", "\xC7\xE7"},                                                   // cedilla
+    };
+    for (const auto& m : Marks) {
+        if (m.mark != mark) continue;
+        for (int i = 0; m.bases[i] != '\0'; ++i)
+            if (static_cast<unsigned char>(m.bases[i]) == base) return static_cast<unsigned char>(m.composed[i]);
+        return -1;
+    }
+    return -1;
+}
+
 std::string upperCp1252(std::string s)
 {
     for (char& ch : s) {

@@ -22,3 +22,9 @@ char16_t cp1252ToUnicode(unsigned char byte);
 
 // The code page 1252 byte of a Unicode character, or -1 when it has none.
 int unicodeToCp1252(char32_t u);
+
+// The code page 1252 letter that a base letter (a code page byte) and a
+// combining mark after it make, as Unicode's composition (NFC) makes it; -1
+// when the code page has no such letter. Some input methods and macOS write
+// "\u00CB" as "E" and U+0308.
+int composeCp1252(unsigned char base, char32_t mark);

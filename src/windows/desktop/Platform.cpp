@@ -90,6 +90,13 @@ std::string toCp1252(const QString& text)
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
     for (QChar ch : text) {
+        // A letter an input method sends decomposed (a base and a combining
+        // mark) is the code page's one letter, as on reading a file.
+        const int composed = out.empty() ? -1 : composeCp1252(static_cast<unsigned char>(out.back()), ch.unicode());
+        if (composed >= 0) {
+            out.back() = static_cast<char>(composed);
+            continue;
+        }
         const int c = unicodeToCp1252(ch.unicode());
         out += c < 0 ? '?' : static_cast<char>(c);
     }

@@ -9,6 +9,8 @@
 #include "records/RecordsTable.h"
 
 #include <algorithm>
+#include <cctype>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,7 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLine = 4096)
+std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLine = 4096,
+                                 FileKind kind = FileKind::Data)
 {
     std::vector<std::string> out;
     (void)f.readLines(
@@ -27,7 +30,7 @@ std::vector<std::string> linesOf(Files& f, const std::string& name, size_t maxLi
             out.emplace_back(l);
             return true;
         },
-        maxLine);
+        maxLine, kind);
     return out;
 }
 
@@ -277,8 +280,9 @@ TEST(DiskFiles, ASaveRespectsModeLinksAndReadOnlyFiles)
 
 // A file a Linux editor saved as UTF-8 is read in the game's code page; a
 // code page 1252 file, or anything not wholly UTF-8, byte for byte. On disk
-// and in memory alike.
-TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
+// and in memory alike. From other desks: a byte order mark with CR LF, letters
+// decomposed, names in other capitals under a Turkish locale.
+TEST(DiskFiles, FilesFromOtherDesksAreReadInTheGamesCodePage)
 {
     // The first byte above ASCII lies past the reader's first 64 KB, and its
     // sequence straddles the boundary.
@@ -288,6 +292,8 @@ TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
         const char* what;
         std::string bytes;
         std::vector<std::string> lines;
+        const char* name = "lexorda.DAT"; // the game's own files are read as such
+        const char* spelt = nullptr;      // on disk, then read under a Turkish locale
     } cases[] = {
         {"UTF-8", "CITT\xC3\x80\r\nPI\xC3\x99", {"CITT\xC0", "PI\xD9"}},
         {"code page 1252", "CITT\xC0\r\n", {"CITT\xC0"}},
@@ -298,12 +304,23 @@ TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
         {"surrogate", "\xED\xA0\x80", {"\xED\xA0\x80"}},
         {"cut short", "CITT\xC3", {"CITT\xC3"}},
         {"past 64 KB", past64k + "abc\xC3\x80\r\n", {}},
+        {"decomposed", "ZOE\xCC\x88\nCITTA\xCC\x80\n\xCC\x81X s\xCC\x8C\xCC\x8C", {"ZO\xCB", "CITT\xC0", "?X \x9A?"}},
+        {"Notepad's settings", "\xEF\xBB\xBFNome=ZOE\xCC\x88\r\n", {"Nome=ZO\xCB"}, "LexOrda.ini"},
+        {"Notepad's records", "\xEF\xBB\xBFNICCOL\xC3\x92 9 Frutti\r\n", {"NICCOL\xD2 9 Frutti"}, "LexOrda.Sco"},
+        {"Turkish locale", "Nome=MARIO\r\n", {"Nome=MARIO"}, "LexOrda.ini", "LEXORDA.INI"},
     };
-    TempFolder t;
-    DiskFiles f(t.path.string());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        t.write("lexorda.DAT", c.bytes);
+        TempFolder t;
+        DiskFiles f(t.path.string());
+        const FileKind kind = c.name == std::string("lexorda.DAT") ? FileKind::Data : FileKind::Own;
+        t.write(c.spelt ? c.spelt : c.name, c.bytes);
+        // A Turkish desktop's locale, made here (no root needed): tolower('I') is no 'i'.
+        static TempFolder locales;
+        static const int made =
+            ::system(("localedef -i tr_TR -f UTF-8 " + locales.path.string() + "/tr_TR.UTF-8").c_str());
+        ASSERT_TRUE(!c.spelt || (made == 0 && ::setenv("LOCPATH", locales.path.c_str(), 1) == 0 &&
+                                 std::setlocale(LC_ALL, "tr_TR.UTF-8") && std::tolower('I') != 'i'));
         std::vector<std::string> inMemory;
         splitLines(
             c.bytes,
@@ -311,11 +328,18 @@ TEST(DiskFiles, Utf8FilesAreReadInTheGamesCodePage)
                 inMemory.emplace_back(l);
                 return true;
             },
-            4096);
-        const std::vector<std::string> onDisk = linesOf(f, "lexorda.DAT");
+            4096, kind);
+        const std::vector<std::string> onDisk = linesOf(f, c.name, 4096, kind);
         EXPECT_EQ(onDisk, inMemory);
         if (!c.lines.empty()) EXPECT_EQ(onDisk, c.lines);
         else EXPECT_EQ(onDisk.back(), "abc\xC0");
+        if (kind == FileKind::Own) { // written back into the same file, in the code page with CR LF
+            ASSERT_EQ(f.rewrite(c.name, c.lines), Error::None);
+            EXPECT_EQ(t.read(c.spelt ? c.spelt : c.name), c.lines[0] + "\r\n");
+            EXPECT_EQ(std::distance(fs::directory_iterator(t.path), {}), 1);
+        }
+        std::setlocale(LC_ALL, "C");
+        ::unsetenv("LOCPATH");
     }
 }
 
