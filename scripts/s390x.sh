@@ -16,7 +16,7 @@ root_begin s390x
 start=$(date +%s)
 echo "== making a Debian 12 root with the s390x cross compiler and libraries"
 root_make bookworm --architectures=amd64,s390x \
-  --include=git,ca-certificates,g++-s390x-linux-gnu,cmake,ninja-build,qemu-user-static,qt6-base-dev-tools,libgtest-dev:s390x,qt6-base-dev:s390x,qt6-base-private-dev:s390x,libxkbcommon-dev:s390x,libuemf-dev:s390x,fonts-liberation2
+  --include=git,ca-certificates,g++-s390x-linux-gnu,cmake,ninja-build,qemu-user-static,qt6-base-dev-tools,libgtest-dev:s390x,qt6-base-dev:s390x,qt6-base-private-dev:s390x,libxkbcommon-dev:s390x,libuemf-dev:s390x,fonts-liberation2,locales
 root_clone "$here"
 made=$(date +%s)
 
