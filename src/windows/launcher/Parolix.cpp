@@ -5,6 +5,7 @@
 
 #include "Identity.h"
 #include "game/Deal.h"
+#include "launcher/SystemEnd.h"
 #include "platform/Files.h"
 #include "ui/Look.h"
 
@@ -13,26 +14,10 @@
 #include <QFile>
 #include <QSessionManager>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
-
-// The signal handler only writes the signal's number here; the event loop
-// reads it and does the work.
-int signalPipe[2] = {-1, -1};
-
-extern "C" void wakeTheEventLoop(int signal)
-{
-    const int saved = errno;
-    const unsigned char byte = static_cast<unsigned char>(signal);
-    (void)!::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
 
 std::string onDisk(const QString& path)
 {
@@ -48,13 +33,8 @@ FileLayout fileLayoutFor(const QString& programFolder)
     // Whatever kind of file it is: one that cannot be read is told when a
     // game begins, and the copy stays portable.
     facts.programHoldsWordList = holdsEntry(facts.programFolder, WordListFile);
-    // access() also says no for a read-only mount, which the mode bits hide.
-    facts.programWritable = ::access(facts.programFolder.c_str(), W_OK) == 0;
     facts.installedDataFolder = onDisk(QDir::cleanPath(programFolder + "/../share/parolix"));
-    // Straight from the environment, byte for byte: a folder name that is not
-    // UTF-8 would not survive a trip through QString.
-    facts.playerDataFolder = playerDataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    if (facts.playerDataFolder.empty()) facts.playerDataFolder = onDisk(QDir::homePath() + "/.local/share/parolix");
+    addSystemFacts(facts, programFolder);
     return chooseFileLayout(facts);
 }
 
@@ -93,21 +73,7 @@ void Parolix::keepScoresAtSessionEnd()
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, launcher_.get(),
                      [this](QSessionManager&) { endOpenGame(); });
 #endif
-    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    signalNotifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [this] {
-        unsigned char byte = 0;
-        while (::read(signalPipe[0], &byte, 1) == 1) {
-        }
-        endOpenGame();
-        std::fflush(nullptr);
-        QCoreApplication::exit(0);
-    });
-    struct sigaction action = {};
-    action.sa_handler = wakeTheEventLoop;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    systemEnd_ = watchSystemEnd([this] { endOpenGame(); });
 }
 
 void Parolix::endOpenGame()

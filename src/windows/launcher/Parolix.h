@@ -12,7 +12,7 @@
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 
-#include <QSocketNotifier>
+#include <QObject>
 #include <QString>
 
 #include <cstdio>
@@ -57,8 +57,8 @@ private:
     Session session_;
     RecordsTable records_;
     std::unique_ptr<Form1> launcher_;
-    std::unique_ptr<QSocketNotifier> signalNotifier_;
-    bool hooked_ = false; // keepScoresAtSessionEnd has run
+    std::unique_ptr<QObject> systemEnd_; // the system's requests to end, watched
+    bool hooked_ = false;                // keepScoresAtSessionEnd has run
     void endOpenGame();
 };
 

@@ -3,7 +3,7 @@
 
 #pragma once
 // The POSIX steps that reading and saving the player's files share
-// (platform/Files.cpp reads, platform/FileSaving.cpp saves).
+// (platform/FilesPosix.cpp reads, platform/FileSavingPosix.cpp saves).
 
 #include "platform/Result.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "platform/FileSteps.h"
+#include "platform/FileStepsPosix.h"
 
 #include "platform/Files.h"
 

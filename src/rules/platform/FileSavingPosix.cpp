@@ -5,7 +5,7 @@
 // other copies of the game.
 #include "platform/Files.h"
 
-#include "platform/FileSteps.h"
+#include "platform/FileStepsPosix.h"
 
 #include <cerrno>
 #include <chrono>
