@@ -21,6 +21,7 @@ std::string ScriptedDialogs::input(const std::string& prompt, const std::string&
 
 Result<QImage> FakePictures::load(const std::string& fileName, const PicturePlace&, double scale)
 {
+    ++loads;
     if (auto e = errors.find(fileName); e != errors.end()) return {{}, e->second};
     auto it = images.find(fileName);
     if (it == images.end()) return {{}, Error::NotFound};

@@ -56,6 +56,7 @@ class FakePictures : public Pictures {
 public:
     std::map<std::string, QImage> images;
     std::map<std::string, Error> errors;
+    int loads = 0;
     // At a scale above 1 the image is enlarged to match, covering the same
     // size. The place is not applied: the images are made to fit.
     Result<QImage> load(const std::string& fileName, const PicturePlace& place = {}, double scale = 1.0) override;

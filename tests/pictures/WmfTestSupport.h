@@ -10,8 +10,12 @@
 #include <QColor>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <ostream>
+#include <string>
 
 // Failures name their kind in assertion messages.
 inline std::ostream& operator<<(std::ostream& out, Error error)
@@ -95,6 +99,48 @@ inline std::vector<uint8_t> record(uint32_t sizeInBytes, uint16_t function, cons
 inline std::vector<uint8_t> honest(uint16_t function, const std::vector<uint16_t>& words)
 {
     return record(uint32_t(6 + 2 * words.size()), function, words);
+}
+
+// What work costs, bounded without the clock on the wall: processor time,
+// which load hardly changes, and the peak of resident memory above what it
+// was before, in MiB (memory freed earlier given back first, lest its reuse hide it).
+struct Cost {
+    double processorMs = 0;
+    long peakMiB = 0;
+};
+inline long residentMiB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field))) / 1024;
+    return -1;
+}
+template <typename Work> Cost costOf(Work&& work)
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+    const long before = residentMiB("VmRSS:");
+    const std::clock_t start = std::clock();
+    work();
+    return {double(std::clock() - start) * 1000 / CLOCKS_PER_SEC, residentMiB("VmHWM:") - before};
+}
+
+// The processor time of drawing the shipped pictures ten times for a tile
+// and for the board, some 30 ms here where one picture may take 250: costly
+// ones are bound by some times this, which holds as well under qemu.
+inline double yardstickMs()
+{
+    static const double ms =
+        costOf([] {
+            WmfPictures shipped(PAROLIX_DATA_DIR);
+            for (int i = 0; i < 160; ++i)
+                (void)shipped
+                    .load("0" + std::to_string(i % 8) + ".wmf",
+                          i % 16 < 8 ? PicturePlace{{113, 107}, PicturePlace::Fit::Shrink} : PicturePlace{{1280, 1024}})
+                    .ok();
+        }).processorMs;
+    return ms;
 }
 
 } // namespace wmftest

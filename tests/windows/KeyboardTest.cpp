@@ -88,6 +88,7 @@ TEST_F(GameWindow, KeysAlonePlayAWholeRound)
     EXPECT_EQ(fp.dialogs.shown[1].text, "Complimenti vivissimi, hai indovinato !!!");
     EXPECT_FALSE(markedDuringMessage);
     EXPECT_EQ(s.BoxRows[1], "G    "); // the next round
+    EXPECT_EQ(fp.pictures.loads, 1);  // its picture read once for the window, not at each deal
 }
 
 // Each key of the board moves or drops where only it would: on three rows of

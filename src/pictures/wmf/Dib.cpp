@@ -111,6 +111,12 @@ QRgb pixelAt(const Layout& l, const uint8_t* src, int64_t x)
 
 } // namespace
 
+qint64 dibPixels(const char* dib, uint64_t available)
+{
+    Layout l;
+    return readLayout(dib, available, l) ? l.width * l.height : 0;
+}
+
 // Header, colour table and rows must all lie in the bytes given.
 QImage decodeDib(const char* dib, uint64_t available)
 {

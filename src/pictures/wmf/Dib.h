@@ -17,5 +17,8 @@ namespace wmf {
 // available bytes; anything it cannot read, or larger than 16384 pixels a
 // side or 4 million pixels, is a null image.
 QImage decodeDib(const char* dib, uint64_t available);
+// The pixels decodeDib would make of these bytes, read from the header
+// alone; 0 for a bitmap it would refuse.
+qint64 dibPixels(const char* dib, uint64_t available);
 
 } // namespace wmf

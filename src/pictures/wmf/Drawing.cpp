@@ -17,9 +17,12 @@ namespace {
 constexpr double kMinPaintBudget = 2e7; // device pixels all records together may cover
 constexpr double kMaxPaintBudget = 2e8;
 constexpr double kPaintBudgetPerPixel = 4000;
-constexpr double kExtentCost = 20;   // per pixel of a shape's width and height
-constexpr double kShapeCost = 500;   // per shape, however small: setting up the painter
-constexpr double kOutlineCost = 160; // per pixel of outline, on a canvas 64 pixels wide
+constexpr double kExtentCost = 20;     // per pixel of a shape's width and height
+constexpr double kShapeCost = 500;     // per shape, however small: setting up the painter
+constexpr double kOutlineCost = 160;   // per pixel of outline, on a canvas 64 pixels wide
+constexpr double kDecodeCost = 4;      // per bitmap pixel decoded
+constexpr double kGlyphAreaCost = 3;   // per pixel a character covers
+constexpr double kGlyphEdgeCost = 480; // per pixel of a character's width and height
 
 } // namespace
 
@@ -48,6 +51,17 @@ bool Canvas::spend(const QRectF& deviceArea, double outline)
                   outlineCost * outline + kShapeCost);
 }
 
+bool Canvas::spendGlyph(const QRectF& deviceBox)
+{
+    // Large characters are filled from the font's outlines, whatever the
+    // canvas's width: a few times slower by the pixel than a shape, and
+    // slower with the length of their edges.
+    const QRectF box = deviceBox.normalized();
+    const QRectF touched = box.intersected(bounds());
+    return charge(kGlyphAreaCost * touched.width() * touched.height() +
+                  (kExtentCost + kGlyphEdgeCost) * (box.width() + box.height()) + kShapeCost);
+}
+
 bool Canvas::charge(double pixels)
 {
     budget_ -= pixels;
@@ -66,18 +80,36 @@ bool Canvas::countPoints(qint64 points)
     return !exhausted();
 }
 
+bool Canvas::countGlyphs(qint64 glyphs)
+{
+    if ((glyphs_ += glyphs) > MaxGlyphs) refuse();
+    return !exhausted();
+}
+
+bool Canvas::countDecoded(qint64 pixels)
+{
+    if ((decoded_ += pixels) > MaxDecodedPixels) refuse();
+    return charge(kDecodeCost * double(pixels));
+}
+
+bool Canvas::holdObjects(qint64 bytes)
+{
+    if (bytes > MaxObjectBytes) refuse();
+    return !exhausted();
+}
+
 QImage Canvas::finish()
 {
     painter_.end();
-    QImage done = image_.convertToFormat(QImage::Format_ARGB32);
-    done.setDevicePixelRatio(scale_);
-    return done;
+    // Converted where it lies: a second image of a screen's size would double the memory.
+    image_.convertTo(QImage::Format_ARGB32);
+    image_.setDevicePixelRatio(scale_);
+    return std::move(image_);
 }
 
 namespace {
 
 constexpr int kMaxTextRecords = 1000; // text beyond these is skipped
-constexpr qint64 kMaxTextChars = 100000;
 
 } // namespace
 
@@ -148,7 +180,7 @@ void Drawing::drawPath(const QPainterPath& path, bool filled)
 void Drawing::drawText(QPointF at, const QString& text, const std::vector<double>& advances, const QRectF* opaque,
                        const QRectF* clip)
 {
-    if (++textRecords_ > kMaxTextRecords || (textChars_ += text.size()) > kMaxTextChars) return;
+    if (++textRecords_ > kMaxTextRecords) return;
     QPainter& p = canvas_.painter();
     const QTransform t = mapping();
     p.save();
@@ -185,7 +217,8 @@ void Drawing::drawText(QPointF at, const QString& text, const std::vector<double
     p.translate(anchor);
     p.rotate(-f.escapement / 10.0);
     const QRectF cell(left, baseline - metrics.ascent(), width, metrics.height());
-    if (canvas_.spend(p.transform().mapRect(cell))) {
+    if (canvas_.spend(p.transform().mapRect(cell)) &&
+        payGlyphs(p, text, advances, left, baseline - metrics.ascent(), metrics)) {
         if (dc_.opaqueBack) p.fillRect(cell, dc_.backColor);
         p.setFont(font);
         p.setPen(dc_.textColor);
@@ -203,6 +236,23 @@ void Drawing::drawText(QPointF at, const QString& text, const std::vector<double
     if (updatePosition) dc_.position += QPointF(width / scaleX(), 0);
 }
 
+bool Drawing::payGlyphs(const QPainter& p, const QString& text, const std::vector<double>& advances, double left,
+                        double top, const QFontMetricsF& metrics)
+{
+    // Each character is drawn at its own place: with advances of 0 all of
+    // them fall on one another, and each still costs its full size.
+    const qsizetype drawn = advances.empty() ? text.size() : std::min(text.size(), qsizetype(advances.size()));
+    if (!canvas_.countGlyphs(drawn)) return false;
+    double x = left;
+    for (qsizetype i = 0; i < drawn; ++i) {
+        const double own = metrics.horizontalAdvance(text[i]);
+        const QRectF glyph(x, top, std::max(own, 1.0), metrics.height());
+        if (!canvas_.spendGlyph(p.transform().mapRect(glyph))) return false;
+        x += advances.empty() ? own : advances[size_t(i)] * scaleX();
+    }
+    return true;
+}
+
 void Drawing::drawBitmap(const QImage& dib, QRectF target, QRectF source, bool bottomUp)
 {
     if (dib.isNull() || !canvas_.charge(double(dib.width()) * dib.height())) return;
@@ -211,7 +261,9 @@ void Drawing::drawBitmap(const QImage& dib, QRectF target, QRectF source, bool b
     if (bottomUp) source.moveTop(dib.height() - source.top() - source.height());
     source = source.normalized().intersected(QRectF(QPointF(0, 0), dib.size()));
     if (source.isEmpty()) return;
-    QImage picture = dib.copy(source.toAlignedRect());
+    // The whole bitmap is drawn as it is, not copied first.
+    const QRect part = source.toAlignedRect();
+    QImage picture = part == dib.rect() ? dib : dib.copy(part);
     const bool flipX = target.width() < 0, flipY = target.height() < 0;
     if (flipX || flipY) picture = picture.mirrored(flipX, flipY);
     target = target.normalized();

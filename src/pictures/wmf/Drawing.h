@@ -8,6 +8,7 @@
 #include "wmf/Objects.h"
 
 #include <QBrush>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,6 +33,10 @@ public:
     static constexpr int MaxShapePoints = 8192;   // one polygon, polyline or set of polygons
     static constexpr qint64 MaxPoints = 65536;    // all shapes together
     static constexpr qint64 MaxRecords = 1 << 17; // twice what the object table holds
+    // Ours draw a few dozen characters and no bitmap larger than themselves.
+    static constexpr qint64 MaxGlyphs = 8192;           // characters drawn, all texts together
+    static constexpr qint64 MaxDecodedPixels = 1 << 21; // bitmaps decoded, all together, counted from their headers
+    static constexpr qint64 MaxObjectBytes = 4 << 20; // the object table at any moment: its slots and brushes' bitmaps
 
     // Transparent, `size` window pixels at scale image pixels to each, with
     // a budget that grows with the image's area.
@@ -50,10 +55,18 @@ public:
     // False once the budget is spent.
     bool spend(const QRectF& deviceArea, double outline = 0);
     bool charge(double pixels);
+    // One character, its box turned as it is drawn.
+    bool spendGlyph(const QRectF& deviceBox);
     // Counts a record, and the points of a shape about to be drawn; false,
     // and the budget spent, past the limits above.
     bool countRecord();
     bool countPoints(qint64 points);
+    // The same for characters about to be drawn, and for a bitmap about to
+    // be decoded (which is paid for by its pixels too); and the memory the
+    // object table now holds.
+    bool countGlyphs(qint64 glyphs);
+    bool countDecoded(qint64 pixels);
+    bool holdObjects(qint64 bytes);
     // Spends what is left: the picture is refused.
     void refuse() { budget_ = -1; }
 
@@ -66,6 +79,8 @@ private:
     double budget_;
     qint64 records_ = 0;
     qint64 points_ = 0;
+    qint64 glyphs_ = 0;
+    qint64 decoded_ = 0;
 };
 
 class Drawing {
@@ -91,12 +106,14 @@ private:
     // Sets up the painter for a shape within logical bounds, with an outline
     // this long in image pixels; false when the shape costs more than is left.
     bool prepare(const QRectF& logicalBounds, bool filled, double outline = 0);
+    // Pays for each character as drawn: its own cell, turned as the font is.
+    bool payGlyphs(const QPainter& p, const QString& text, const std::vector<double>& advances, double left, double top,
+                   const QFontMetricsF& metrics);
 
     Canvas& canvas_;
     DcState& dc_;
     QSizeF size_;
     int textRecords_ = 0;
-    qint64 textChars_ = 0;
 };
 
 } // namespace wmf

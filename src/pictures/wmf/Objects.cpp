@@ -88,13 +88,29 @@ ObjectTable::ObjectTable(int declared)
     slots_.reserve(std::min(declared, 1024));
 }
 
+namespace {
+
+qint64 bitmapBytes(const GdiObject& object)
+{
+    const auto* brush = std::get_if<Brush>(&object);
+    return brush ? qint64(brush->texture.sizeInBytes()) : 0;
+}
+
+} // namespace
+
+void ObjectTable::put(GdiObject& slot, GdiObject object)
+{
+    bitmapBytes_ += bitmapBytes(object) - bitmapBytes(slot);
+    slot = std::move(object);
+}
+
 void ObjectTable::add(GdiObject object)
 {
     if (!free_.empty()) {
-        slots_[*free_.begin()] = std::move(object);
+        put(slots_[*free_.begin()], std::move(object));
         free_.erase(free_.begin());
     } else if (slots_.size() < kMaxObjects) {
-        slots_.push_back(std::move(object));
+        put(slots_.emplace_back(), std::move(object));
     }
 }
 
@@ -107,7 +123,7 @@ const GdiObject* ObjectTable::find(uint16_t index) const
 void ObjectTable::remove(uint16_t index)
 {
     if (!find(index)) return;
-    slots_[index] = std::monostate{};
+    put(slots_[index], std::monostate{});
     free_.insert(index);
 }
 

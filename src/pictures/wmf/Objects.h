@@ -66,9 +66,14 @@ public:
     void add(GdiObject object);
     const GdiObject* find(uint16_t index) const; // null for an empty or unknown slot
     void remove(uint16_t index);
+    // The memory it holds: its slots and the bitmaps of its brushes.
+    qint64 bytes() const { return qint64(slots_.size() * sizeof(GdiObject)) + bitmapBytes_; }
 
 private:
+    void put(GdiObject& slot, GdiObject object);
+
     std::vector<GdiObject> slots_;
+    qint64 bitmapBytes_ = 0;
     std::set<uint16_t> free_; // emptied slots below the end of the table
 };
 

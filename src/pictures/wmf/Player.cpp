@@ -26,11 +26,12 @@ void Player::play(const Record& r)
     if (r.size < minimumSize(r.type)) {
         // A damaged create still takes its slot, or every later index would shift.
         if (createsObject(r.type)) objects_.add(Placeholder{});
-        return;
+    } else if (!(setState(r) || drawLine(r) || drawFigure(r) || drawTextOrBitmap(r) || keepObject(r)) &&
+               createsObject(r.type)) {
+        objects_.add(Placeholder{}); // records we do not draw
     }
-    if (setState(r) || drawLine(r) || drawFigure(r) || drawTextOrBitmap(r) || keepObject(r)) return;
-    // Records we do not draw.
-    if (createsObject(r.type)) objects_.add(Placeholder{});
+    // What the table holds is paid for as long as it holds it.
+    if (createsObject(r.type)) canvas_.holdObjects(objects_.bytes());
 }
 
 bool Player::setState(const Record& r)
@@ -246,9 +247,9 @@ void Player::extTextOut(const Record& r)
 void Player::stretchDib(const Record& r)
 {
     const uint64_t dibAt = offsetof(U_WMRSTRETCHDIB, dib);
-    if (!r.holds(dibAt, 40)) return;
-    const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt); // every byte checked against the record
-    if (dib.isNull() || u16At(r.data + 10) != U_DIB_RGB_COLORS) return;
+    if (!r.holds(dibAt, 40) || u16At(r.data + 10) != U_DIB_RGB_COLORS) return;
+    const QImage dib = decode(r.data + dibAt, r.size - dibAt); // every byte checked against the record
+    if (dib.isNull()) return;
     // Raster operation, colour usage, then source height, width, y, x and
     // the same of the destination, before the bitmap.
     const char* d = r.data + U_SIZE_METARECORD;
@@ -275,7 +276,7 @@ void Player::dibBlt(const Record& r, bool stretch)
     }
     const uint64_t dibAt = stretch ? offsetof(U_WMRDIBSTRETCHBLT_PX, dib) : offsetof(U_WMRDIBBITBLT_PX, dib);
     if (!r.holds(dibAt, 40)) return;
-    const QImage dib = decodeDib(r.data + dibAt, r.size - dibAt);
+    const QImage dib = decode(r.data + dibAt, r.size - dibAt);
     if (dib.isNull()) return;
     const QRectF to = destination();
     // A plain blit copies the same size.
@@ -297,9 +298,20 @@ void Player::createPatternBrush(const Record& r)
     brush.color = Qt::gray;
     const uint16_t style = u16At(r.data + 6);
     const uint16_t usage = u16At(r.data + 8);
-    if (style != U_BS_PATTERN && usage == U_DIB_RGB_COLORS && r.size > 10)
-        brush.texture = decodeDib(r.data + 10, r.size - 10);
+    if (style != U_BS_PATTERN && usage == U_DIB_RGB_COLORS && r.size > 10) {
+        // A brush the table could not hold is not decoded at all.
+        if (!canvas_.holdObjects(objects_.bytes() + 4 * dibPixels(r.data + 10, r.size - 10))) return;
+        brush.texture = decode(r.data + 10, r.size - 10);
+    }
     objects_.add(brush);
+}
+
+QImage Player::decode(const char* dib, uint64_t available)
+{
+    // Paid for from its header, before a pixel is decoded.
+    const qint64 pixels = dibPixels(dib, available);
+    if (pixels == 0 || !canvas_.countDecoded(pixels)) return {};
+    return decodeDib(dib, available);
 }
 
 } // namespace wmf

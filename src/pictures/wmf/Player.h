@@ -41,6 +41,8 @@ private:
     void dibBlt(const Record& r, bool stretch);
     void createFont(const Record& r);
     void createPatternBrush(const Record& r);
+    // A bitmap decoded once its pixels are paid for; null when it cannot be read or paid for.
+    QImage decode(const char* dib, uint64_t available);
 
     Canvas& canvas_;
     ObjectTable objects_;

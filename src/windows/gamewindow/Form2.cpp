@@ -351,7 +351,9 @@ void Form2::showGenre()
     QSize screens;
     for (const QScreen* screen : QGuiApplication::screens()) screens = screens.expandedTo(screen->size());
     const PicturePlace place{screens};
-    const QImage picture = platform_.pictures.load(file, place, board_->devicePixelRatioF()).value;
+    // Read once for the window: the genre stays, and a costly picture costs once.
+    if (!genrePicture_) genrePicture_ = platform_.pictures.load(file, place, board_->devicePixelRatioF()).value;
+    const QImage& picture = *genrePicture_;
     const RatioPicture::Draw again = [this, file, place](double ratio) {
         return platform_.pictures.load(file, place, ratio).value;
     };

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class BoardKeys;
 class DragTile;
@@ -131,4 +132,5 @@ private:
     bool unloaded_ = false;
     RecordLines listed_; // what the records list shows
     int roundsDealt_ = 0;
+    std::optional<QImage> genrePicture_; // as first read, null when it could not be
 };
