@@ -4,8 +4,10 @@
 // The least of an X session manager, as a desktop's is when a player logs
 // out: it takes clients over XSMP, writes the address they reach it by
 // (SESSION_MANAGER) to the file named on its command line, and at each
-// SIGUSR1 asks its clients to save for a shutdown, then tells each to die. What
-// happens is told on standard output.
+// SIGUSR1 asks its clients to save for a shutdown, then tells each to die.
+// SIGUSR2 asks for a checkpoint (a save, the session going on); SIGHUP for a
+// shutdown that is cancelled once the clients have saved. What happens is
+// told on standard output.
 //   logout_session_manager ADDRESS_FILE
 #include <X11/ICE/ICElib.h>
 #include <X11/SM/SMlib.h>
@@ -20,7 +22,9 @@
 
 namespace {
 
-volatile std::sig_atomic_t logoutAsked = 0;
+enum Request : int { None, Logout, Checkpoint, CancelledLogout };
+volatile std::sig_atomic_t asked = None;
+Request current = None;
 std::vector<SmsConn> clients;
 std::vector<IceConn> connections;
 
@@ -45,8 +49,16 @@ void interactRequest(SmsConn c, SmPointer, int)
 
 void saveDone(SmsConn c, SmPointer, Bool success)
 {
-    say(success ? "client saved; told to die" : "client failed to save; told to die");
-    SmsDie(c);
+    if (current == Checkpoint) {
+        say(success ? "client saved; checkpoint complete" : "client failed to save; checkpoint complete");
+        SmsSaveComplete(c);
+    } else if (current == CancelledLogout) {
+        say(success ? "client saved; shutdown cancelled" : "client failed to save; shutdown cancelled");
+        SmsShutdownCancelled(c);
+    } else {
+        say(success ? "client saved; told to die" : "client failed to save; told to die");
+        SmsDie(c);
+    }
 }
 
 Status newClient(SmsConn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char**)
@@ -98,13 +110,16 @@ int main(int argc, char** argv)
     // A client gone mid-message is no reason to stop.
     IceSetIOErrorHandler([](IceConn) {});
     std::ofstream(argv[1]) << IceComposeNetworkIdList(listeners, listening) << "\n";
-    std::signal(SIGUSR1, [](int) { logoutAsked = 1; });
+    std::signal(SIGUSR1, [](int) { asked = Logout; });
+    std::signal(SIGUSR2, [](int) { asked = Checkpoint; });
+    std::signal(SIGHUP, [](int) { asked = CancelledLogout; });
 
     for (;;) {
-        if (logoutAsked) {
-            logoutAsked = 0;
-            say("logging out");
-            for (SmsConn c : clients) SmsSaveYourself(c, SmSaveBoth, True, SmInteractStyleAny, False);
+        if (asked != None) {
+            current = static_cast<Request>(static_cast<int>(asked));
+            asked = None;
+            say(current == Checkpoint ? "checkpoint" : "logging out");
+            for (SmsConn c : clients) SmsSaveYourself(c, SmSaveBoth, current != Checkpoint, SmInteractStyleAny, False);
         }
         std::vector<pollfd> fds;
         for (int i = 0; i < listeners; ++i) fds.push_back({IceGetListenConnectionNumber(listening[i]), POLLIN, 0});

@@ -198,7 +198,17 @@ Error DiskFiles::rewrite(const std::string& name, const std::vector<std::string>
     return Error::None;
 }
 
+fs::path DiskFiles::lockPathOf(const std::string& name) const
+{
+    return fs::path(player_) / ("." + lowered(name) + ".lock");
+}
+
 int DiskFiles::takeLock(const std::string& name, bool create, Error& error)
+{
+    return takeLock(name, create, error, lockWait_);
+}
+
+int DiskFiles::takeLock(const std::string& name, bool create, Error& error, std::chrono::milliseconds wait)
 {
     // The lock is a hidden file beside the player's file, one name for the
     // file in any case. It is never removed: a copy that removed it could
@@ -206,13 +216,13 @@ int DiskFiles::takeLock(const std::string& name, bool create, Error& error)
     // crashed loses its lock with its life, so a stale lock is simply taken.
     // A link in its place is not followed.
     error = Error::None;
-    const fs::path lockPath = fs::path(player_) / ("." + lowered(name) + ".lock");
+    const fs::path lockPath = lockPathOf(name);
     int fd = -1;
     if (create && makePlayerFolder()) fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return -1;
 
-    const auto deadline = std::chrono::steady_clock::now() + lockWait_;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
         if (errno != EWOULDBLOCK) {
@@ -278,5 +288,81 @@ Error DiskFiles::touch(const std::string& name)
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return errno == EEXIST ? Error::None : writeFailure(errno);
     ::close(fd);
+    return Error::None;
+}
+
+// ---------------------------------------------------------------- notes
+
+namespace {
+
+// A note's name is a bare hidden name: nothing that reaches another folder.
+bool noteName(const std::string& name)
+{
+    return name.size() > 1 && name[0] == '.' && name.find('/') == std::string::npos && name != "..";
+}
+
+struct LockHold final : FileHold {
+    explicit LockHold(int fd) : fd(fd) {}
+    ~LockHold() override { ::close(fd); }
+    int fd;
+};
+
+} // namespace
+
+Error DiskFiles::rewriteNote(const std::string& name, const std::vector<std::string>& lines)
+{
+    return noteName(name) ? rewrite(name, lines) : Error::NotFound;
+}
+
+Error DiskFiles::readNote(const std::string& name, const std::function<bool(std::string_view)>& line)
+{
+    if (!noteName(name)) return Error::NotFound;
+    const fs::path path = fs::path(player_) / name;
+    struct stat st = {};
+    if (::lstat(path.c_str(), &st) != 0) return Error::NotFound;
+    // A note is the game's own plain file: a link or anything else in its
+    // place is not read.
+    if (!S_ISREG(st.st_mode)) return Error::NotAFile;
+    return readOwnFile(path, line, 4096);
+}
+
+std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(player_, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        // Neither the saves' temporaries nor the notes' locks are notes.
+        if (name.rfind(prefix, 0) == 0 && noteName(name) && name.find(".tmp-") == std::string::npos &&
+            !name.ends_with(".lock"))
+            names.push_back(name);
+    }
+    return names;
+}
+
+Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)
+{
+    hold.reset();
+    if (!noteName(name)) return Error::NotFound;
+    Error busy = Error::None;
+    const int fd = takeLock(name, create, busy, std::chrono::milliseconds(0));
+    if (busy != Error::None) return busy;
+    if (fd < 0) {
+        std::error_code ec;
+        return fs::exists(fs::symlink_status(lockPathOf(name), ec)) ? Error::None : Error::NotFound;
+    }
+    hold = std::make_unique<LockHold>(fd);
+    return Error::None;
+}
+
+Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> hold)
+{
+    if (!noteName(name)) return Error::NotFound;
+    const fs::path path = fs::path(player_) / name;
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return writeFailure(errno);
+    // The lock goes only while held, after its note: whoever takes it later
+    // finds no note to act on.
+    if (hold) ::unlink(lockPathOf(name).c_str());
+    syncFolder(path.parent_path());
     return Error::None;
 }

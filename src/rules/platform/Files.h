@@ -12,9 +12,16 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A lock a process keeps for as long as this lives; its end releases it.
+class FileHold {
+public:
+    virtual ~FileHold() = default;
+};
 
 // Who writes a file. The settings and the records file are the game's own:
 // it writes them in its code page, with CR LF, and they stay small. Data
@@ -76,6 +83,26 @@ public:
     // The path to hand to the desktop for an existing file, spelt as it
     // really is on disk; empty when there is no such file.
     virtual std::string pathOf(const std::string& name) = 0;
+
+    // The game's hidden notes beside its records in the player's folder,
+    // named as given (a leading dot keeps them out of a player's sight and
+    // out of every other call here). Written whole or not at all, as
+    // rewrite writes; read as one of the game's own files. A store that
+    // keeps no notes gives NotFound and nothing.
+    virtual Error rewriteNote(const std::string&, const std::vector<std::string>&) { return Error::NotFound; }
+    virtual Error readNote(const std::string&, const std::function<bool(std::string_view)>&) { return Error::NotFound; }
+    virtual std::vector<std::string> notesStartingWith(const std::string&) { return {}; }
+    // Takes the note's own lock at once, kept while `hold` lives: Busy when
+    // a running process holds it. With `create` false a note whose lock
+    // file is missing gives NotFound. Without locks on the file system,
+    // None and no hold.
+    virtual Error holdNote(const std::string&, bool, std::unique_ptr<FileHold>& hold)
+    {
+        hold.reset();
+        return Error::NotFound;
+    }
+    // Removes the note and, when given its hold, its lock file too.
+    virtual Error removeNote(const std::string&, std::unique_ptr<FileHold> = nullptr) { return Error::NotFound; }
 };
 
 // Files on disk. Reads look in the player's folder first and then in the
@@ -93,6 +120,11 @@ public:
     Error touch(const std::string& name) override;
     Error underLock(const std::string& name, const std::function<Error()>& step) override;
     std::string pathOf(const std::string& name) override;
+    Error rewriteNote(const std::string& name, const std::vector<std::string>& lines) override;
+    Error readNote(const std::string& name, const std::function<bool(std::string_view)>& line) override;
+    std::vector<std::string> notesStartingWith(const std::string& prefix) override;
+    Error holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold) override;
+    Error removeNote(const std::string& name, std::unique_ptr<FileHold> hold = nullptr) override;
 
     // How long a save waits for another copy's lock before it gives up.
     void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
@@ -117,6 +149,8 @@ private:
     // The lock of this name's file, taken for as long as the result lives;
     // -1 when there is none to take.
     int takeLock(const std::string& name, bool create, Error& error);
+    int takeLock(const std::string& name, bool create, Error& error, std::chrono::milliseconds wait);
+    std::filesystem::path lockPathOf(const std::string& name) const;
     Error readOwnFile(const std::filesystem::path& path, const std::function<bool(std::string_view)>& line,
                       size_t maxLine);
     std::string data_;

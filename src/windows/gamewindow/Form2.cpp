@@ -22,6 +22,7 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -142,9 +143,24 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
 
 } // namespace
 
+namespace {
+
+// This game's own among every game of every copy, now and later.
+std::string newRunId()
+{
+    static int games = 0;
+    return QStringLiteral("%1-%2-%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(++games)
+        .toStdString();
+}
+
+} // namespace
+
 Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
     : QMainWindow(parent), session_(session), platform_(platform), records_(records),
-      dealer_(Dealer{platform.files, platform.random, platform.clock, {}})
+      dealer_(Dealer{platform.files, platform.random, platform.clock, {}}), journal_(platform.files, newRunId())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(gamePalette()); // and so every part of it, its menu bar too
@@ -331,7 +347,7 @@ void Form2::closeWithoutGame(const std::string& message)
         List->move(0, List->y());
         UpdateRecords();
         ShowRecords();
-    }
+    } else journal_.drop();
     leave(message, form2text::ErrorTitle);
     deleteLater();
 }
@@ -377,6 +393,7 @@ void Form2::drawDeal()
 void Form2::showScore()
 {
     Label3->setText(toUnicode(play::scoreCaption(session_.Score)));
+    journal_.keep(session_);
 }
 
 // ---------------------------------------------------------------- clock
@@ -550,7 +567,9 @@ void Form2::UpdateRecords()
 {
     const Result<RecordLines> lines = records_.UpdateRecords(session_, platform_.files);
     fillList(lines.value);
-    if (!lines.ok()) platform_.dialogs.message(form2text::recordsSaveFailedMessage(lines.error), form2text::ErrorTitle);
+    // A score the records could not take stays in the journal, for the next start.
+    if (lines.ok()) journal_.drop();
+    else platform_.dialogs.message(form2text::recordsSaveFailedMessage(lines.error), form2text::ErrorTitle);
 }
 
 void Form2::ShowRecords()
@@ -569,11 +588,14 @@ void Form2::Indietro_Click()
 
 void Form2::Nome_Click()
 {
-    session_.PlayerName = askPlayerName(
+    // A box closed by the session's end is no answer: the name stays.
+    const std::string name = askPlayerName(
         [this](const std::string& shown) {
             return platform_.dialogs.input(form2text::NamePrompt, form2text::NameTitle, shown);
         },
         session_.PlayerName);
+    if (unloaded_) return;
+    session_.PlayerName = name;
     setWindowTitle(toUnicode(form2text::NameCaptionStart + session_.PlayerName + form2text::CaptionEnd));
     if (const Error e = writePlayerName(platform_.files, session_.PlayerName); e != Error::None)
         platform_.dialogs.message(settingsSaveFailedMessage(e), form2text::ErrorTitle);
@@ -581,11 +603,16 @@ void Form2::Nome_Click()
 
 void Form2::Difficolt_Click()
 {
+    // A box closed by the session's end is no answer: the share stays.
+    const int16_t help = session_.HelpPercent, helpStart = session_.HelpPercentStart;
     askHelpPercent(
         [this](const std::string& shown) {
             return platform_.dialogs.input(form2text::HelpPrompt, form2text::HelpPercentTitle, shown);
         },
         session_);
+    if (!unloaded_) return;
+    session_.HelpPercent = help;
+    session_.HelpPercentStart = helpStart;
 }
 
 // ---------------------------------------------------------------- game over
@@ -609,8 +636,9 @@ void Form2::endUnattended()
 {
     if (!stopGame()) return;
     const Result<RecordLines> lines = records_.UpdateRecords(session_, platform_.files);
+    if (lines.ok()) journal_.drop();
     // No one may be there to read a message: the reason goes to the log.
-    if (!lines.ok())
+    else
         std::fprintf(stderr, "parolix: %s\n",
                      toUnicode(form2text::recordsSaveFailedMessage(lines.error)).toLocal8Bit().constData());
     withdraw();

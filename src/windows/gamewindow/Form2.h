@@ -10,6 +10,7 @@
 #include "desktop/Platform.h"
 #include "game/Deal.h"
 #include "gamewindow/BoardCanvas.h"
+#include "records/GameJournal.h"
 #include "records/RecordsTable.h"
 #include "session/Session.h"
 
@@ -49,6 +50,8 @@ public:
     // ends as Indietro ends it, its score entered into the records and
     // saved, but no message waits for a player who may be gone.
     void endUnattended();
+    // The program ends at once, the game unrecorded ("Fine"): its journal goes.
+    void dropJournal() { journal_.drop(); }
 
     // Event handlers, under the names the game has always used. Coordinates
     // are pixels of the client area.
@@ -133,4 +136,5 @@ private:
     RecordLines listed_; // what the records list shows
     int roundsDealt_ = 0;
     std::optional<QImage> genrePicture_; // as first read, null when it could not be
+    GameJournal journal_;                // the score so far, for an ending the game never sees
 };

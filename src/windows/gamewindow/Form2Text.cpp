@@ -53,6 +53,19 @@ std::string recordsSaveFailedMessage(Error error)
     return saveFailedMessage("la tabella dei record", RecordsFile, error, "I record precedenti restano invariati.");
 }
 
+std::string journalSetAsideMessage(const std::string& aside)
+{
+    return "Una partita interrotta non si \xE8 potuta leggere, e il suo punteggio non \xE8 stato registrato. "
+           "Il suo file \xE8 stato messo da parte, accanto alla tabella dei record, come \"" +
+           aside + "\".";
+}
+
+std::string journalUnreadableMessage(const std::string& name)
+{
+    return "Una partita interrotta non si \xE8 potuta leggere n\xE9 mettere da parte: il suo file \"" + name +
+           "\" resta accanto alla tabella dei record.";
+}
+
 std::string helpMessage(const Session& s)
 {
     return joined(

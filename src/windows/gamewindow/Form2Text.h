@@ -72,6 +72,15 @@ std::string noWordListMessage(Error error);
 // The records could not be saved after a game, and why.
 std::string recordsSaveFailedMessage(Error error = Error::Unwritable);
 
+// A logout called off after it had ended the game: the launcher says so.
+inline constexpr const char* RecordedAtSessionEnd =
+    "La chiusura della sessione \xE8 stata annullata. La partita in corso \xE8 stata registrata nella "
+    "tabella dei record quando la sessione ha cominciato a chiudersi.";
+// A journal of a game that ended unseen that is not trusted, kept as `aside`,
+// or one that cannot even be read, left where it is.
+std::string journalSetAsideMessage(const std::string& aside);
+std::string journalUnreadableMessage(const std::string& name);
+
 // How to play, for the genre in play, in one paragraph.
 std::string helpMessage(const Session& s);
 

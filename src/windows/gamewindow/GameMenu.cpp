@@ -159,7 +159,10 @@ void Form2::createMenu()
     entry(file, Difficolt, QKeySequence(Qt::Key_F4), "Difficolt", [this] { Difficolt_Click(); });
     file->addSeparator()->setObjectName("Meno1");
     // Ends the program at once: no records, no message.
-    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco", [this] { platform_.endProgram(); });
+    entry(file, FineGioco, QKeySequence(Qt::CTRL | Qt::Key_F4), "FineGioco", [this] {
+        dropJournal();
+        platform_.endProgram();
+    });
 
     QMenu* help = bar->addMenu(toUnicode(Help));
     help->setObjectName("help");

@@ -369,6 +369,7 @@ void Form1::Command1_Click()
     // A click on the button takes the focus from the name box, which saves
     // the name; the access key and the title bar's close button must too.
     if (QApplication::focusWidget() == Text1) Command1->setFocus(Qt::ShortcutFocusReason);
+    if (game_) game_->dropJournal(); // ended unrecorded, as ever
     platform_.endProgram();
 }
 

@@ -4,9 +4,12 @@
 #include "launcher/Parolix.h"
 
 #include "Identity.h"
+#include "desktop/SessionShutdown.h"
 #include "game/Deal.h"
+#include "gamewindow/Form2Text.h"
 #include "launcher/SystemEnd.h"
 #include "platform/Files.h"
+#include "records/GameJournal.h"
 #include "ui/Look.h"
 
 #include <QApplication>
@@ -70,8 +73,22 @@ void Parolix::keepScoresAtSessionEnd()
 #if QT_CONFIG(sessionmanager)
     // The session manager asks for the data to be saved before a logout or
     // a shutdown: the game's score and the player's name are that data.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, launcher_.get(),
-                     [this](QSessionManager&) { endOpenGame(); });
+    // A checkpoint is no ending: the game goes on, its journal already
+    // holding its score.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, launcher_.get(), [this](QSessionManager&) {
+        if (sessionshutdown::checkpoint()) return;
+        if (launcher_->gameWindow()) endedBySession_ = true;
+        endOpenGame();
+    });
+    // The shutdown called off: the player comes back to the launcher, and
+    // is told where the game went.
+    sessionshutdown::onShutdownCancelled([this] {
+        if (!endedBySession_ || !launcher_) return;
+        endedBySession_ = false;
+        launcher_->raise();
+        launcher_->activateWindow();
+        dialogs_.message(form2text::RecordedAtSessionEnd, form2text::ErrorTitle);
+    });
 #endif
     systemEnd_ = watchSystemEnd([this] { endOpenGame(); });
 }
@@ -83,8 +100,23 @@ void Parolix::endOpenGame()
     if (Form2* game = launcher_->gameWindow()) game->endUnattended();
 }
 
+// Games whose ending the program never saw (the display gone, a kill, a
+// power cut) left their journal: their scores go into the records before
+// the launcher shows it.
+void Parolix::recoverUnseenEndings()
+{
+    const JournalRecovery found = recoverJournals(files_, records_);
+    for (const std::string& aside : found.setAside)
+        dialogs_.message(form2text::journalSetAsideMessage(aside), form2text::ErrorTitle);
+    for (const std::string& name : found.unreadable)
+        dialogs_.message(form2text::journalUnreadableMessage(name), form2text::ErrorTitle);
+    if (found.saveError != Error::None)
+        dialogs_.message(form2text::recordsSaveFailedMessage(found.saveError), form2text::ErrorTitle);
+}
+
 Form1& Parolix::start()
 {
+    recoverUnseenEndings();
     launcher_ = std::make_unique<Form1>(session_, platform_, records_);
     launcher_->Form_Load();
     launcher_->show();

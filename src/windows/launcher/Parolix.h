@@ -59,7 +59,9 @@ private:
     std::unique_ptr<Form1> launcher_;
     std::unique_ptr<QObject> systemEnd_; // the system's requests to end, watched
     bool hooked_ = false;                // keepScoresAtSessionEnd has run
+    bool endedBySession_ = false;        // a shutdown's save ended the open game
     void endOpenGame();
+    void recoverUnseenEndings();
 };
 
 // The answers to --help, --version and a wrong argument, written to the

@@ -6,6 +6,7 @@
 #include "RecordsTestData.h"
 #include "doubles/TempFolder.h"
 #include "platform/Files.h"
+#include "records/GameJournal.h"
 
 #include <gtest/gtest.h>
 
@@ -158,5 +159,42 @@ TEST_F(DiskFolder, ARecordsFileAtTheSizeLimit)
         best.insert(best.end(), head.begin(), head.end() - 1);
         EXPECT_TRUE(read("LexOrda.Sco") == (c.error == Error::None ? joinCrLf(best) : c.file))
             << read("LexOrda.Sco").substr(0, 200);
+    }
+}
+
+// A journal left beside the records at the next start: what becomes of it.
+TEST_F(DiskFolder, AJournalLeftByAnUnseenEndingIsEnteredOnceOrSetAside)
+{
+    const std::string good = "Parolix partita 1\r\nNome=MARIO\r\nPunti=120\r\nGenere=Animali\r\n";
+    // Its text, its game's lock still held, the records' first line after two starts, set aside.
+    const struct {
+        const char* what;
+        std::string text;
+        bool running;
+        const char* firstLine;
+        size_t setAside;
+    } cases[] = {
+        {"a dead game's", good, false, "MARIO      120     Animali", 0},
+        {"a running game's", good, true, "", 0},
+        {"an older version's", "Parolix partita 0\r\nNome=MARIO\r\nPunti=120\r\n", false, "", 1},
+        {"a damaged one", "Parolix partita 1\r\nNome=MARIO\r\nPunti=12x\r\nGenere=Animali\r\n", false, "", 1},
+        {"one of an unknown genre", "Parolix partita 1\r\nNome=MARIO\r\nPunti=9\r\nGenere=Pianeti\r\n", false, "", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        DiskFiles files(dir), other(dir);
+        write(".lexorda-partita-7-1-1", c.text);
+        std::unique_ptr<FileHold> running;
+        EXPECT_EQ(c.running ? other.holdNote(".lexorda-partita-7-1-1", true, running) : Error::None, Error::None);
+        RecordsTable records;
+        const JournalRecovery first = recoverJournals(files, records);
+        const JournalRecovery second = recoverJournals(files, records);
+        EXPECT_EQ(first.setAside.size(), c.setAside);
+        EXPECT_TRUE(second.entered.empty() && second.setAside.empty());
+        EXPECT_EQ(read("LexOrda.Sco").substr(0, read("LexOrda.Sco").find('\r')), c.firstLine);
+        EXPECT_EQ(fs::exists(fs::path(dir) / ".lexorda-partita-7-1-1"), c.running);
+        EXPECT_EQ(read(".lexorda-scartata-7-1-1"), c.setAside ? c.text : "");
     }
 }
