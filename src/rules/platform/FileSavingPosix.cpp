@@ -91,7 +91,7 @@ Error finishInterruptedSave(const fs::path& target, uid_t owner)
 
 // Where a save of `named` goes: the file itself or, for a link the player
 // made, the file it points at, in that file's folder. A link another user
-// planted in a folder open to all is not followed, as the kernel would not.
+// may have planted is not followed (see linkMayBeFollowed).
 Error followLink(const fs::path& named, fs::path& target)
 {
     target = named;

@@ -21,6 +21,15 @@ bool sharedSticky(const struct stat& folder)
     return (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
 }
 
+// Someone other than the player may write in this folder, and so put a
+// link there: a group or all may (sticky or not: the sticky bit stops no
+// one from adding a name), or it is another user's, who may open it at will.
+// Root is no one else: it could do anything anyway.
+bool othersMayWrite(const struct stat& folder)
+{
+    return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0 || (folder.st_uid != ::geteuid() && folder.st_uid != 0);
+}
+
 } // namespace
 
 std::string lowered(std::string s)
@@ -37,11 +46,11 @@ Error writeFailure(int err)
 
 bool linkMayBeFollowed(const fs::path& link, const struct stat& linkStat)
 {
-    if (linkStat.st_uid == ::geteuid()) return true;
+    if (linkStat.st_uid == ::geteuid() || linkStat.st_uid == 0) return true;
     struct stat folder = {};
     const fs::path parent = link.parent_path();
     if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) return false;
-    return !sharedSticky(folder) || folder.st_uid == linkStat.st_uid;
+    return !othersMayWrite(folder);
 }
 
 fs::path journalOf(const fs::path& target)

@@ -26,11 +26,13 @@ std::string lowered(std::string s);
 // so; so does one that found a file where a folder of its path should be.
 Error writeFailure(int err);
 
-// The rule the kernel applies to links when fs.protected_symlinks is on:
-// in a sticky folder that anyone may write, a link is followed only when it
-// belongs to the one who follows it or to the folder's owner. The game
-// resolves links itself, so it applies the rule itself, whatever the
-// system's setting.
+// In a folder that someone else may write (a group or all, sticky or not,
+// or another user's own), a link is followed only when it is the player's
+// or root's: another member of a group could otherwise plant a link to a
+// private file of the player's, which the game would show and replace. The
+// kernel's protected links guard only sticky folders open to all, and the
+// game resolves links itself, so it applies its rule whatever the system's
+// setting.
 bool linkMayBeFollowed(const std::filesystem::path& link, const struct stat& linkStat);
 
 // A save into a file it cannot replace (see DiskFiles::rewrite) first puts

@@ -67,8 +67,8 @@ public:
     // when complete, so a failure leaves the old file as it was. A file that
     // another player owns, or that has further hard links, keeps its owner,
     // group, mode and links (see DiskFiles::rewrite). Gives DiskFull when the
-    // disk has no room or no inodes left, ForeignLink for a link that the
-    // system would not follow.
+    // disk has no room or no inodes left, ForeignLink for a link that
+    // another user may have planted (see linkMayBeFollowed).
     virtual Error rewrite(const std::string& name, const std::vector<std::string>& lines) = 0;
 
     // Creates the file empty when it does not exist yet.

@@ -23,7 +23,7 @@ using namespace filesteps;
 
 namespace {
 
-// ForeignLink for a link the kernel's rule would not follow, else None.
+// ForeignLink for a link another may have planted (see linkMayBeFollowed), else None.
 Error followable(const fs::path& p)
 {
     struct stat st = {};

@@ -20,7 +20,7 @@ enum class [[nodiscard]] Error {
     Unwritable,  // the file or its folder cannot be written
     Busy,        // another copy of the game kept the file locked too long
     DiskFull,    // no room left on the disk, or no free inodes, or the quota used up
-    ForeignLink, // a link another user planted in a shared folder such as /tmp
+    ForeignLink, // a link another user planted in a folder others may write
     NotAFile,    // a pipe, a device or a socket of that name
     NotAFolder,  // a file stands where a folder of the path should be
     // Pictures.

@@ -316,11 +316,11 @@ struct SharedFolder {
 
 } // namespace
 
-// The rule for links in a folder that anyone may write, at its edges: in a
-// sticky one, a link is followed only when it is the player's own or that of
-// the folder's owner; without the sticky bit, or open only to a group, any
-// link is. A followed link takes the save into the file it points at (and
-// the link stays); a refused one leaves that file byte for byte.
+// The rule for links in a folder someone else may write (a group or all,
+// sticky or not, or its owner), at its edges: a link is followed only when it
+// is the player's own or root's; in a folder no one else may write, any link
+// is. A followed link takes the save into the file it points at (and the
+// link stays); a refused one leaves that file byte for byte.
 TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
 {
     NEED_ROOT();
@@ -332,11 +332,15 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
     } cases[] = {
         {"Anna's own link in root's sticky folder", 0, 01777, Anna, true},
         {"Bruno's link in root's sticky folder", 0, 01777, Bruno, false},
-        {"Bruno's link in Bruno's sticky folder", Bruno, 01777, Bruno, true},
+        {"Bruno's link in Bruno's sticky folder", Bruno, 01777, Bruno, false},
         {"Bruno's link in Anna's own sticky folder", Anna, 01777, Bruno, false},
         {"Anna's link in Bruno's sticky folder", Bruno, 01777, Anna, true},
-        {"Bruno's link in a folder open to all, not sticky", 0, 00777, Bruno, true},
-        {"Bruno's link in a sticky folder open to the group only", 0, 01775, Bruno, true},
+        {"Bruno's link in a folder open to all, not sticky", 0, 00777, Bruno, false},
+        {"Bruno's link in a sticky folder open to the group only", 0, 01775, Bruno, false},
+        {"Bruno's link in the group's folder, setgid, not sticky", 0, 02775, Bruno, false},
+        {"root's link in the group's folder", 0, 02775, 0, true},
+        {"Bruno's link in his own folder, closed to the others", Bruno, 00755, Bruno, false},
+        {"Bruno's link in a folder only root may write", 0, 00755, Bruno, true},
     };
     const std::string old = "VECCHIO    1       Animali\r\n";
     const std::string saved = tenLines({"ANNA       500     Animali", "VECCHIO    1       Animali"});
@@ -350,11 +354,10 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
         ASSERT_EQ(c.folder.make(shared) | ::chown(mine.c_str(), Anna, AnnaOwn), 0);
         t.write("anna/punti.sco", old);
         ASSERT_EQ(::chown((mine / "punti.sco").c_str(), Anna, AnnaOwn), 0);
-        ASSERT_EQ(inChild(c.linkOwner, c.linkOwner == Anna ? AnnaOwn : BrunoOwn,
-                          [&] {
-                              return ::symlink((mine / "punti.sco").c_str(), (shared / "LexOrda.Sco").c_str()) |
-                                     ::symlink((mine / "nome.ini").c_str(), (shared / "LexOrda.ini").c_str());
-                          }),
+        ASSERT_EQ(::symlink((mine / "punti.sco").c_str(), (shared / "LexOrda.Sco").c_str()) |
+                      ::symlink((mine / "nome.ini").c_str(), (shared / "LexOrda.ini").c_str()) |
+                      ::lchown((shared / "LexOrda.Sco").c_str(), c.linkOwner, Players) |
+                      ::lchown((shared / "LexOrda.ini").c_str(), c.linkOwner, Players),
                   0);
 
         EXPECT_EQ(textInChild(Anna, AnnaOwn, [&] { return shownRecords(shared); }),
