@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Parolix developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// Keyboard play alone, on a bare board: keys become the presses, moves and
-// releases of the mouse at the right points, with no game window around.
+// Keyboard play alone, on a bare board: keys become the moves of the mouse,
+// by pool slot and box, with no game window around.
 #include "gamewindow/BoardKeys.h"
 #include "doubles/Doubles.h"
 #include "game/Play.h"
@@ -19,10 +19,11 @@ struct BareBoard {
     Session s;
     CountingSound sound;
     BoardCanvas board;
-    std::vector<Point> presses, moves, releases;
+    std::vector<int> presses;
+    std::vector<Cell> moves, releases;
     int recordsHidden = 0;
-    BoardKeys keys{{[this](Point at) { pressAt(at); }, [this](Point at) { moves.push_back(at); },
-                    [this](Point at) { releaseAt(at); }, [this] { ++recordsHidden; }},
+    BoardKeys keys{{[this](int slot) { take(slot); }, [this](Cell box) { moves.push_back(box); },
+                    [this](Cell box) { drop(box); }, [this] { ++recordsHidden; }},
                    board,
                    s,
                    sound};
@@ -36,17 +37,17 @@ struct BareBoard {
         s.PoolLetters = s.PoolRemaining = "G T O ANE";
         s.PoolSize = 9;
     }
-    // The window's part, by the rules it uses: a press may pick a letter up,
-    // a release drops it and ends the drag.
-    void pressAt(Point at)
+    // The window's part, by the rules it uses: taking a slot may pick a
+    // letter up, a drop places it and ends the drag.
+    void take(int slot)
     {
-        presses.push_back(at);
-        play::press(s, at.x, at.y, board.width());
+        presses.push_back(slot);
+        play::take(s, slot);
     }
-    void releaseAt(Point at)
+    void drop(Cell box)
     {
-        releases.push_back(at);
-        if (s.DragSlot != 0) play::release(s, at.x, at.y, board.width());
+        releases.push_back(box);
+        if (s.DragSlot != 0) play::dropAt(s, box.row, box.column);
         s.DragSlot = 0;
         keys.dragEnded();
     }
@@ -55,12 +56,11 @@ struct BareBoard {
         QKeyEvent e(QEvent::KeyPress, k, m, text, autoRepeat);
         return keys.keyPress(&e);
     }
-    Point boxMiddle(int row, int column) const { return board::middle(board::boxPoint(s, row, column, board.width())); }
 };
 
 } // namespace
 
-TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
+TEST(BoardKeys, KeysBecomeMovesBySlotAndBox)
 {
     BareBoard b;
     EXPECT_FALSE(b.key(Qt::Key_G, "g", Qt::ControlModifier)); // the menus' keys
@@ -75,10 +75,10 @@ TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
     EXPECT_TRUE(b.presses.empty());
 
     EXPECT_TRUE(b.key(Qt::Key_T, "t")); // the first T still in the pool: slot 3
-    EXPECT_EQ(b.presses, (std::vector<Point>{board::middle(board::poolPoint(3))}));
+    EXPECT_EQ(b.presses, (std::vector<int>{3}));
     EXPECT_TRUE(b.keys.carrying());
     EXPECT_EQ(b.keys.cursor(), (Cell{1, 1}));
-    EXPECT_EQ(b.moves.back(), b.boxMiddle(1, 1));
+    EXPECT_EQ(b.moves.back(), (Cell{1, 1}));
     EXPECT_EQ(b.board.markedFrame(), board::cursorFrame(board::boxPoint(b.s, 1, 1, b.board.width())));
 
     EXPECT_TRUE(b.key(Qt::Key_Down)); // nearest empty box below
@@ -86,21 +86,21 @@ TEST(BoardKeys, KeysBecomePressesMovesAndReleasesAtTheBoxes)
     EXPECT_TRUE(b.key(Qt::Key_Right));
     EXPECT_TRUE(b.key(Qt::Key_Right)); // round the row
     EXPECT_EQ(b.keys.cursor(), (Cell{2, 2}));
-    EXPECT_EQ(b.moves.back(), b.boxMiddle(2, 2));
+    EXPECT_EQ(b.moves.back(), (Cell{2, 2}));
     EXPECT_TRUE(b.key(Qt::Key_O, "o")); // another letter keeps the marked box
     EXPECT_EQ(b.keys.cursor(), (Cell{2, 2}));
 
     EXPECT_TRUE(b.key(Qt::Key_Return, "\r", {}, true)); // a held key drops nothing
     EXPECT_TRUE(b.releases.empty());
-    EXPECT_TRUE(b.key(Qt::Key_Escape)); // back to the pool: a release outside every box
-    EXPECT_EQ(b.releases, (std::vector<Point>{{0, 0}}));
+    EXPECT_TRUE(b.key(Qt::Key_Escape)); // back to the pool: a drop on no box
+    EXPECT_EQ(b.releases, (std::vector<Cell>{{}}));
     EXPECT_EQ(b.recordsHidden, 1);
     EXPECT_FALSE(b.keys.carrying() || b.board.markedFrame());
 
     EXPECT_TRUE(b.key(Qt::Key_T, "t"));
     EXPECT_TRUE(b.key(Qt::Key_Tab));
     EXPECT_TRUE(b.key(Qt::Key_Space, " "));
-    EXPECT_EQ(b.releases.back(), b.boxMiddle(1, 3));
+    EXPECT_EQ(b.releases.back(), (Cell{1, 3}));
     EXPECT_EQ(b.s.BoxRows[1], " ATT ");
     EXPECT_EQ(b.s.Score, play::RightLetterPoints); // a help percentage of 0 counts as 1
     EXPECT_FALSE(b.keys.carrying() || b.board.markedFrame());

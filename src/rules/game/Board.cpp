@@ -13,7 +13,7 @@ namespace board {
 
 int poolSlotAt(double x, double y)
 {
-    if (!(x < PoolRight && y > PoolTop)) return 0;
+    if (!inPoolArea(x, y)) return 0;
     double s = std::floor(x / CellWidth) + PoolColumns * std::floor((y - PoolTop) / CellHeight) + 1;
     return s < 1 ? 0 : toInt16(s);
 }

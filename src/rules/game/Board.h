@@ -91,6 +91,12 @@ inline Box cursorFrame(Point p)
 }
 inline constexpr int CursorFrameWidth = 3;
 
+// A press at (x, y) lies on the pool area, where it names a slot (or none).
+inline bool inPoolArea(double x, double y)
+{
+    return x < PoolRight && y > PoolTop;
+}
+
 // The pool slot under (x, y), or 0 outside the pool area.
 int poolSlotAt(double x, double y);
 

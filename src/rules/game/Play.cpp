@@ -13,46 +13,46 @@
 
 namespace play {
 
-Press press(Session& s, double x, double y, int clientWidth)
+Press take(Session& s, int slot)
 {
     s.TargetRow = 0;
-    if (x < board::PoolRight && y > board::PoolTop) {
-        const int slot = board::poolSlotAt(x, y);
-        if (slot < 1) return Press::Elsewhere;
-        s.DragSlot = static_cast<int16_t>(slot);
-        const size_t i = static_cast<size_t>(slot - 1);
-        if (i < s.PoolRemaining.size() && s.PoolRemaining[i] == ' ') {
-            s.DragSlot = 0;
-            return Press::NothingToTake;
-        }
-        if (i >= s.PoolLetters.size() || i >= s.PoolRemaining.size()) {
-            s.DragSlot = 0;
-            return Press::BeyondPool;
-        }
-        return Press::PickUp;
+    if (slot < 1) return Press::Elsewhere;
+    s.DragSlot = static_cast<int16_t>(slot);
+    const size_t i = static_cast<size_t>(slot - 1);
+    if (i < s.PoolRemaining.size() && s.PoolRemaining[i] == ' ') {
+        s.DragSlot = 0;
+        return Press::NothingToTake;
     }
-    const Cell cell = board::cellAt(s, x, y, clientWidth);
-    if (cell.row == 0) return Press::Elsewhere;
-    s.TargetRow = static_cast<int16_t>(cell.row);
-    s.TargetColumn = static_cast<int16_t>(cell.column);
+    if (i >= s.PoolLetters.size() || i >= s.PoolRemaining.size()) {
+        s.DragSlot = 0;
+        return Press::BeyondPool;
+    }
+    return Press::PickUp;
+}
+
+Press pressBox(Session& s, Cell box)
+{
+    s.TargetRow = 0;
+    if (box.row == 0) return Press::Elsewhere;
+    s.TargetRow = static_cast<int16_t>(box.row);
+    s.TargetColumn = static_cast<int16_t>(box.column);
     if (s.TargetRow > board::rowsInPlay(s)) {
         s.TargetRow = 0;
         return Press::Elsewhere;
     }
-    return board::boxExists(s, cell) ? Press::OnBox : Press::Elsewhere;
+    return board::boxExists(s, box) ? Press::OnBox : Press::Elsewhere;
 }
 
-Drop dropTest(Session& s, double x, double y, int clientWidth)
+Drop dropTest(Session& s, Cell box)
 {
-    const Cell cell = board::cellAt(s, x, y, clientWidth);
-    if (cell.row == 0) return Drop::Outside;
-    s.TargetRow = static_cast<int16_t>(cell.row);
+    if (box.row == 0) return Drop::Outside;
+    s.TargetRow = static_cast<int16_t>(box.row);
     if (s.TargetRow > board::rowsInPlay(s)) return Drop::Outside;
-    s.TargetColumn = static_cast<int16_t>(cell.column);
-    if (!board::boxExists(s, cell)) return Drop::Outside;
+    s.TargetColumn = static_cast<int16_t>(box.column);
+    if (!board::boxExists(s, box)) return Drop::Outside;
     // The slot must still be in the pool of this round.
     if (!board::carrying(s)) return Drop::Outside;
-    return board::boxEmpty(s, cell) ? Drop::Empty : Drop::Occupied;
+    return board::boxEmpty(s, box) ? Drop::Empty : Drop::Occupied;
 }
 
 char place(Session& s)
@@ -76,9 +76,9 @@ bool checkPlaced(Session& s)
     return true;
 }
 
-Release release(Session& s, double x, double y, int clientWidth)
+Release dropAt(Session& s, int row, int column)
 {
-    switch (dropTest(s, x, y, clientWidth)) {
+    switch (dropTest(s, {row, column})) {
     case Drop::Outside: return Release::Outside;
     case Drop::Occupied: return Release::Occupied;
     case Drop::Empty: break;

@@ -15,6 +15,10 @@
 
 namespace play {
 
+// A move is a cell: a pool slot (1-based) or a target box (row, column).
+// The window turns a point of the mouse into one (board::poolSlotAt,
+// board::cellAt); the keys and a screen reader name it directly.
+
 enum class Press {
     Elsewhere,     // neither the pool nor a target box
     NothingToTake, // a pool slot whose letter is placed, or a help letter's empty slot
@@ -23,9 +27,13 @@ enum class Press {
     OnBox,         // an existing target box: nothing is carried
 };
 
-// A press at (x, y): sets TargetRow (0 unless on the target area), DragSlot for
-// a press on the pool and TargetColumn for a press on the target area.
-Press press(Session& s, double x, double y, int clientWidth);
+// A press on pool slot `slot` (0: no slot): DragSlot holds it when it has a
+// letter to take. TargetRow goes back to 0.
+Press take(Session& s, int slot);
+
+// A press on target cell `box` (row 0: none): TargetRow and TargetColumn
+// name it while its row is in play (TargetRow 0 otherwise).
+Press pressBox(Session& s, Cell box);
 
 enum class Drop {
     Outside,  // not over a target box: the letter stays in the pool
@@ -33,9 +41,9 @@ enum class Drop {
     Empty,    // over an empty box: TargetRow, TargetColumn name it
 };
 
-// Where a release at (x, y) would drop the carried letter. Sets TargetRow and
-// TargetColumn as far as the release lies in the target area.
-Drop dropTest(Session& s, double x, double y, int clientWidth);
+// Where the carried letter would go in cell `box` (row 0: none). Sets
+// TargetRow and TargetColumn as far as the cell lies on the target area.
+Drop dropTest(Session& s, Cell box);
 
 // Puts the carried letter into box (TargetRow, TargetColumn) and marks its pool
 // slot as used. Returns the letter.
@@ -52,9 +60,9 @@ enum class Release {
     Wrong,    // placed and wrong: the game is lost
 };
 
-// A release at (x, y) while a letter is carried: the drop test, then the
-// letter goes into the empty box and is checked.
-Release release(Session& s, double x, double y, int clientWidth);
+// The carried letter let go on box (row, column) (row 0: off every box): the
+// drop test, then the letter goes into the empty box and is checked.
+Release dropAt(Session& s, int row, int column);
 
 // Points of a right letter: RightLetterPoints / HelpPercent (a help
 // percentage of 0 counts as 1 and is left at 1), added to Score rounded half
@@ -89,8 +97,8 @@ double elapsedSeconds(double now, double start);
 std::string clockCaption(double elapsedSeconds);
 
 // Playing without a mouse: which pool slot a typed letter takes, and how the
-// cursor box moves among the empty target boxes. The window turns keys into
-// the same presses and releases the mouse makes; these only choose where.
+// cursor box moves among the empty target boxes. The keys then take, carry
+// and drop by the same cell moves the mouse makes; these only choose where.
 
 namespace keyboard {
 

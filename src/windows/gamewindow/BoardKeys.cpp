@@ -12,11 +12,6 @@
 
 #include <QKeyEvent>
 
-namespace {
-// A release here lies outside every box: the letter goes back to the pool.
-constexpr Point Outside{0, 0};
-} // namespace
-
 BoardKeys::BoardKeys(BoardActions actions, BoardCanvas& board, Session& session, Sound& sound)
     : actions_(std::move(actions)), board_(board), session_(session), sound_(sound)
 {
@@ -89,8 +84,7 @@ void BoardKeys::take(char letter)
 void BoardKeys::takeSlot(int slot)
 {
     const char carried = carrying() ? board::carriedLetter(session_) : 0;
-    const Point at = board::middle(board::poolPoint(slot));
-    actions_.press(at);
+    actions_.take(slot);
     if (session_.DragSlot == 0) return;
     // Another letter taken while one is in hand keeps the box already marked.
     const bool keepBox = byKeys_ && board::boxEmpty(session_, cursor_);
@@ -108,28 +102,25 @@ void BoardKeys::moveTo(Cell box)
         board_.unmarkBox();
         return;
     }
-    const Point ref = board::boxPoint(session_, box.row, box.column, board_.width());
-    board_.markBox(ref);
-    const Point at = board::middle(ref);
-    actions_.move(at);
+    board_.markBox(board::boxPoint(session_, box.row, box.column, board_.width()));
+    actions_.carryOver(box);
     announceBoardChange(board_);
 }
 
 void BoardKeys::drop()
 {
     if (cursor_.row == 0) return putBack();
-    const Point at = board::middle(board::boxPoint(session_, cursor_.row, cursor_.column, board_.width()));
     // Every release ends the drag; the box is no longer marked while the
     // release shows its messages (congratulations, the end of the game).
     board_.unmarkBox();
-    actions_.release(at); // may deal the next round or end the game
+    actions_.drop(cursor_); // may deal the next round or end the game
 }
 
 void BoardKeys::putBack()
 {
     const char letter = board::carriedLetter(session_);
     board_.unmarkBox();
-    actions_.release(Outside);
+    actions_.drop({});
     sayOnBoard(board_, form2text::letterPutBack(letter));
 }
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// Keyboard play on the board. A typed letter is a press on the pool slot that
-// holds it; the arrows and Tab move a cursor box over the empty target boxes,
-// and the carried tile follows it as it follows the mouse; Enter or Space is
-// a release at the marked box's middle, Escape a release outside the boxes.
+// Keyboard play on the board. A typed letter takes the pool slot that holds
+// it; the arrows and Tab move a cursor box over the empty target boxes, and
+// the carried tile follows it as it follows the mouse; Enter or Space drops
+// the letter on the marked box, Escape puts it back. Each is a move by cell.
 // Keys with Ctrl, Alt or Meta belong to the menus and are left alone.
 
 #include "game/Board.h"
@@ -17,11 +17,13 @@ class QKeyEvent;
 struct Session;
 class Sound;
 
-// What keys do to the game window: the presses, moves and releases of the
-// mouse at board points, and the click that hides the records table.
+// What keys do to the game window: the moves the mouse makes, by cell, and
+// the click that hides the records table.
 struct BoardActions {
-    std::function<void(Point)> press, move, release;
-    std::function<void()> hideRecords; // does nothing while the table is hidden
+    std::function<void(int slot)> take;  // takes the letter of a pool slot
+    std::function<void(Cell)> carryOver; // the carried tile over a box
+    std::function<void(Cell)> drop;      // lets it go there (row 0: back to the pool)
+    std::function<void()> hideRecords;   // does nothing while the table is hidden
 };
 
 class BoardKeys {

@@ -193,9 +193,8 @@ void Form2::createBoard()
 
 void Form2::createKeys()
 {
-    BoardActions actions{[this](Point at) { Form_MouseDown(Qt::LeftButton, {}, at.x, at.y); },
-                         [this](Point at) { Form_MouseMove(Qt::NoButton, {}, at.x, at.y); },
-                         [this](Point at) { Form_MouseUp(Qt::LeftButton, {}, at.x, at.y); },
+    BoardActions actions{[this](int slot) { takeSlot(slot); }, [this](Cell box) { carryOver(box); },
+                         [this](Cell box) { dropOn(box); },
                          [this] {
                              if (List->isVisible()) List_Click();
                          }};
@@ -406,9 +405,26 @@ void Form2::Timer1_Timer()
 
 // ---------------------------------------------------------------- dragging
 
+// The mouse's point becomes a cell once, here: a pool slot on the pool area,
+// a target cell elsewhere. The moves themselves go by cell.
 void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
-    switch (play::press(session_, x, y, ScaleWidth())) {
+    const play::Press p = board::inPoolArea(x, y)
+                              ? play::take(session_, board::poolSlotAt(x, y))
+                              : play::pressBox(session_, board::cellAt(session_, x, y, ScaleWidth()));
+    pressed(p, x, y);
+}
+
+void Form2::takeSlot(int slot)
+{
+    // The text position goes where a click on the slot's middle puts it.
+    const Point at = board::middle(board::poolPoint(slot));
+    pressed(play::take(session_, slot), at.x, at.y);
+}
+
+void Form2::pressed(play::Press p, double x, double y)
+{
+    switch (p) {
     case play::Press::NothingToTake:
         board_->setTextPosition(x, y);
         platform_.sound.beep();
@@ -432,6 +448,18 @@ void Form2::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, dou
 
 void Form2::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
 {
+    hoverTile(x, y);
+}
+
+void Form2::carryOver(Cell box)
+{
+    // The tile hovers over the box's middle, as it does under the pointer there.
+    const Point at = board::middle(board::boxPoint(session_, box.row, box.column, ScaleWidth()));
+    hoverTile(at.x, at.y);
+}
+
+void Form2::hoverTile(double x, double y)
+{
     if (List->isVisible()) List_Click();
     if (session_.DragSlot != 0) Picture2->move(toInt32(x - 15), toInt32(y - 25));
     else Picture2->hide();
@@ -439,7 +467,12 @@ void Form2::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, do
 
 void Form2::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
-    if (session_.DragSlot != 0) dropCarried(x, y);
+    dropOn(board::cellAt(session_, x, y, ScaleWidth()));
+}
+
+void Form2::dropOn(Cell box)
+{
+    if (session_.DragSlot != 0) dropCarried(box);
     if (unloaded_) {
         // The game ended under this release: the window is going, draw nothing.
         session_.DragSlot = 0;
@@ -448,9 +481,9 @@ void Form2::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, doubl
     endOfDrag();
 }
 
-void Form2::dropCarried(double x, double y)
+void Form2::dropCarried(Cell box)
 {
-    const play::Release r = play::release(session_, x, y, ScaleWidth());
+    const play::Release r = play::dropAt(session_, box.row, box.column);
     if (r == play::Release::Outside) return;
     if (r == play::Release::Occupied) {
         platform_.sound.beep();

@@ -9,6 +9,7 @@
 
 #include "desktop/Platform.h"
 #include "game/Deal.h"
+#include "game/Play.h"
 #include "gamewindow/BoardCanvas.h"
 #include "records/GameJournal.h"
 #include "records/RecordsTable.h"
@@ -63,6 +64,14 @@ public:
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
     void Timer1_Timer();
     void List_Click();
+
+    // The same moves by cell, as the keys and a screen reader make them:
+    // take the letter of pool slot `slot`, hold it over box `box`, let it go
+    // on `box` (row 0: back to the pool). The mouse's handlers turn their
+    // point into a cell and come here too.
+    void takeSlot(int slot);
+    void carryOver(Cell box);
+    void dropOn(Cell box);
 
     // The controls, named as the game names them (docs/architecture.md has
     // the table of what each is).
@@ -120,7 +129,10 @@ private:
     void showGenre();
     void drawDeal();
     void closeWithoutGame(const std::string& message);
-    void dropCarried(double x, double y);
+    // What a press shows; (x, y) is where it happened, for the text position.
+    void pressed(play::Press p, double x, double y);
+    void hoverTile(double x, double y);
+    void dropCarried(Cell box);
     void completeRound();
     void endOfDrag();
     void showScore();

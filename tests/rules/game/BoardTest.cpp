@@ -33,7 +33,7 @@ TEST(Board, BoxesExistAndAreEmptyOnlyInsideTheRowsInPlay)
     EXPECT_FALSE(play::boardComplete(s));
     s.PoolLetters = s.PoolRemaining = "GO";
     s.DragSlot = 2;
-    EXPECT_EQ(play::dropTest(s, 1000 - 300 + 5, 80 + 50 * 19 - 40, 1000), play::Drop::Outside);
+    EXPECT_EQ(play::dropTest(s, board::cellAt(s, 1000 - 300 + 5, 80 + 50 * 19 - 40, 1000)), play::Drop::Outside);
     EXPECT_EQ(board::carriedLetter(s), 'O');
     s.DragSlot = 3; // past the pool: nothing is carried
     EXPECT_FALSE(board::carrying(s));

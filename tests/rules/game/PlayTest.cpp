@@ -20,6 +20,11 @@ Session boardOf(const std::string& word, const std::string& boxes, const std::st
     return s;
 }
 constexpr int Width = 1000; // client width: the target area starts at x > 700
+// A drop where the mouse lets go: the point becomes a cell as the window turns it.
+play::Drop dropAtPoint(Session& s, double x, double y)
+{
+    return play::dropTest(s, board::cellAt(s, x, y, Width));
+}
 } // namespace
 
 // A right letter is worth 300 / HelpPercent, rounded half to even on the sum;
@@ -80,22 +85,22 @@ TEST(Drop, TargetAreaBoxesAndBoundaries)
 {
     Session s = boardOf("GATTO", " A T ", "G T O");
     s.DragSlot = 1;
-    EXPECT_EQ(play::dropTest(s, 701, 100, Width), play::Drop::Empty);
+    EXPECT_EQ(dropAtPoint(s, 701, 100), play::Drop::Empty);
     EXPECT_EQ(s.TargetRow, 1);
     EXPECT_EQ(s.TargetColumn, 1);
-    EXPECT_EQ(play::dropTest(s, 731, 100, Width), play::Drop::Occupied);
-    EXPECT_EQ(play::dropTest(s, 700, 100, Width), play::Drop::Outside); // x = ScaleWidth - 300
-    EXPECT_EQ(play::dropTest(s, 705, 78, Width), play::Drop::Outside);  // y = 78
-    EXPECT_EQ(play::dropTest(s, 705, 78.5, Width), play::Drop::Empty);  // 58.5 rounds to 58: row 1
-    EXPECT_EQ(play::dropTest(s, 851, 100, Width), play::Drop::Outside); // right of the word
-    EXPECT_EQ(play::dropTest(s, 705, 170, Width), play::Drop::Outside); // below the last row
+    EXPECT_EQ(dropAtPoint(s, 731, 100), play::Drop::Occupied);
+    EXPECT_EQ(dropAtPoint(s, 700, 100), play::Drop::Outside); // x = ScaleWidth - 300
+    EXPECT_EQ(dropAtPoint(s, 705, 78), play::Drop::Outside);  // y = 78
+    EXPECT_EQ(dropAtPoint(s, 705, 78.5), play::Drop::Empty);  // 58.5 rounds to 58: row 1
+    EXPECT_EQ(dropAtPoint(s, 851, 100), play::Drop::Outside); // right of the word
+    EXPECT_EQ(dropAtPoint(s, 705, 170), play::Drop::Outside); // below the last row
     EXPECT_EQ(s.TargetRow, 3);
     // y - 20 = 130.5 rounds to 130 (even): row 2; 129.5 rounds to 130 too.
-    EXPECT_EQ(play::dropTest(s, 705, 150.5, Width), play::Drop::Outside);
+    EXPECT_EQ(dropAtPoint(s, 705, 150.5), play::Drop::Outside);
     EXPECT_EQ(s.TargetRow, 2);
-    EXPECT_EQ(play::dropTest(s, 705, 119.5, Width), play::Drop::Outside);
+    EXPECT_EQ(dropAtPoint(s, 705, 119.5), play::Drop::Outside);
     EXPECT_EQ(s.TargetRow, 2);
-    EXPECT_EQ(play::dropTest(s, 705, 118.5, Width), play::Drop::Empty);
+    EXPECT_EQ(dropAtPoint(s, 705, 118.5), play::Drop::Empty);
     EXPECT_EQ(s.TargetRow, 1);
 }
 
