@@ -9,15 +9,32 @@
 #include <iterator>
 #include <stdlib.h>
 #include <string>
+#include <system_error>
+#ifdef _WIN32
+#include <process.h>
+#endif
 
 struct TempFolder {
     std::filesystem::path path;
     TempFolder()
     {
+#ifdef _WIN32
+        // No mkdtemp: the process and a count make the name, made new or tried again.
+        static int count = 0;
+        std::error_code ec;
+        do
+            path = std::filesystem::temp_directory_path() /
+                   ("parolix-test-" + std::to_string(_getpid()) + "-" + std::to_string(++count));
+        while (!std::filesystem::create_directory(path, ec) && !ec);
+#else
         char tmpl[] = "/tmp/parolix-test-XXXXXX";
         path = mkdtemp(tmpl);
+#endif
     }
-    ~TempFolder() { std::filesystem::remove_all(path); }
+    ~TempFolder()
+    {
+        std::filesystem::remove_all(path);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 

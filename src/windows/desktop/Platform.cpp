@@ -106,7 +106,11 @@ std::string toCp1252(const QString& text)
 bool loadQtItalian()
 {
     static QTranslator qtbase;
-    if (!qtbase.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    // A static Qt (the Windows build) looks at the folder it was built in:
+    // there the translations come compiled in.
+    if (!qtbase.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        !qtbase.load(QStringLiteral("qtbase_it"), QStringLiteral(":/translations")))
+        return false;
     return QCoreApplication::installTranslator(&qtbase);
 }
 
