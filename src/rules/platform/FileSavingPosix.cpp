@@ -73,10 +73,10 @@ int overwrite(const fs::path& target, const std::string& text)
 
 // A save that stopped while writing in place is finished from its journal
 // before anything else touches the file; then the journal goes.
-Error finishInterruptedSave(const fs::path& target, uid_t owner)
+Error finishInterruptedSave(const fs::path& target, const struct stat& old)
 {
     const fs::path journal = journalOf(target);
-    if (!trustedJournal(journal, owner)) return Error::None;
+    if (!trustedJournal(journal, old)) return Error::None;
     const int fd = ::open(journal.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return Error::Unwritable;
     std::string text;
@@ -116,7 +116,7 @@ Error checkOld(const fs::path& target, std::optional<struct stat>& old)
     if (!S_ISREG(st.st_mode)) return Error::Unwritable;
     // The mode bits count even for an owner the system would let write.
     if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return Error::Unwritable;
-    return finishInterruptedSave(target, st.st_uid);
+    return finishInterruptedSave(target, st);
 }
 
 // The new file takes the old one's owner and group where it may, so a file
@@ -135,6 +135,9 @@ bool settleOwnership(int fd, const std::optional<struct stat>& old, int& err)
     struct stat made = {};
     if (::fstat(fd, &made) != 0 || made.st_uid != old->st_uid || made.st_gid != old->st_gid)
         inPlace = ::fchown(fd, old->st_uid, old->st_gid) != 0;
+    // A journal carries the file's group, which lets its author write the file
+    // (see trustedJournal); a member of it may give it that group.
+    if (inPlace) (void)::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
     inPlace = inPlace || old->st_nlink > 1;
     // As a journal it is read by whoever may read the file; never run.
     if (err == 0 && ::fchmod(fd, old->st_mode & (inPlace ? 0666 : 07777)) != 0) err = errno;

@@ -58,12 +58,17 @@ fs::path journalOf(const fs::path& target)
     return target.parent_path() / ("." + target.filename().string() + ".journal");
 }
 
-bool trustedJournal(const fs::path& journal, uid_t targetOwner)
+bool trustedJournal(const fs::path& journal, const struct stat& target)
 {
     struct stat j = {}, folder = {};
     if (::lstat(journal.c_str(), &j) != 0 || !S_ISREG(j.st_mode)) return false;
     if (::stat(journal.parent_path().c_str(), &folder) != 0) return false;
-    return !sharedSticky(folder) || j.st_uid == ::geteuid() || j.st_uid == targetOwner || j.st_uid == folder.st_uid;
+    if (j.st_uid == ::geteuid() || j.st_uid == target.st_uid || j.st_uid == folder.st_uid) return true;
+    // A group member's journal beside a file only its owner may write would
+    // let that member write it through us.
+    const bool authorMayWrite =
+        (target.st_mode & S_IWOTH) != 0 || ((target.st_mode & S_IWGRP) != 0 && j.st_gid == target.st_gid);
+    return !sharedSticky(folder) && authorMayWrite;
 }
 
 bool readCapped(int fd, size_t max, std::string& text)

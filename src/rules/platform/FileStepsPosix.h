@@ -41,9 +41,10 @@ bool linkMayBeFollowed(const std::filesystem::path& link, const struct stat& lin
 std::filesystem::path journalOf(const std::filesystem::path& target);
 
 // A journal counts only where no stranger could have planted it: a regular
-// file (not a link), in a folder that is not sticky and open to all, or
-// else one of ours or of the file's owner or the folder's.
-bool trustedJournal(const std::filesystem::path& journal, uid_t targetOwner);
+// file (not a link) of ours or of the file's owner or the folder's, or else,
+// in a folder that is not sticky and open to all, of someone who could have
+// written the file itself (it is open to all, or to the journal's group).
+bool trustedJournal(const std::filesystem::path& journal, const struct stat& target);
 
 // The first max + 1 bytes of an open file at most.
 bool readCapped(int fd, size_t max, std::string& text);

@@ -168,7 +168,7 @@ Error DiskFiles::readOwnFile(const fs::path& path, const std::function<bool(std:
     const fs::path real = fs::is_symlink(path, ec) ? fs::weakly_canonical(path, ec) : path;
     struct stat target = {};
     int fd = -1;
-    if (::stat(real.c_str(), &target) == 0 && trustedJournal(journalOf(real), target.st_uid))
+    if (::stat(real.c_str(), &target) == 0 && trustedJournal(journalOf(real), target))
         fd = ::open(journalOf(real).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Error::Unreadable;

@@ -377,7 +377,8 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
 // stranger could have put it there. In a sticky folder open to all, Bruno's
 // journal beside Anna's file is neither read nor copied over it; Anna's own
 // is, and so is one of the folder's owner, or of the file's; outside such a
-// folder anyone's is. Anna cannot remove Bruno's journal from a sticky
+// folder, that of anyone who could have written the file anyway, and no
+// group member's beside a file only Anna may write. Anna cannot remove Bruno's journal from a sticky
 // folder, so there her save fails rather than leave a journal that would
 // stand for her file.
 TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
@@ -386,17 +387,25 @@ TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
     const struct {
         const char* what;
         SharedFolder folder;
-        uid_t fileOwner, journalOwner;
+        uid_t fileOwner;
+        mode_t fileMode;
+        uid_t journalOwner;
         bool read;   // the journal is the file's content
         Error save;  // what Anna's save gives
         bool copied; // the journal's text went over the file
         bool journalGone;
     } cases[] = {
-        {"Bruno's journal in root's sticky folder", 0, 01777, Anna, Bruno, false, Error::None, false, false},
-        {"Anna's journal in root's sticky folder", 0, 01777, Anna, Anna, true, Error::None, true, true},
-        {"Bruno's journal in Bruno's sticky folder", Bruno, 01777, Anna, Bruno, true, Error::Unwritable, true, false},
-        {"Bruno's journal beside Bruno's file", 0, 01777, Bruno, Bruno, true, Error::Unwritable, true, false},
-        {"Bruno's journal in a folder open to all, not sticky", 0, 00777, Anna, Bruno, true, Error::None, true, true},
+        {"Bruno's journal in root's sticky folder", 0, 01777, Anna, 0666, Bruno, false, Error::None, false, false},
+        {"Anna's journal in root's sticky folder", 0, 01777, Anna, 0666, Anna, true, Error::None, true, true},
+        {"Bruno's journal in Bruno's sticky folder", Bruno, 01777, Anna, 0666, Bruno, true, Error::Unwritable, true,
+         false},
+        {"Bruno's journal beside Bruno's file", 0, 01777, Bruno, 0666, Bruno, true, Error::Unwritable, true, false},
+        {"Bruno's journal in a folder open to all, not sticky", 0, 00777, Anna, 0666, Bruno, true, Error::None, true,
+         true},
+        {"Bruno's journal in the group's sticky folder, Anna's file hers alone", 0, 01770, Anna, 0644, Bruno, false,
+         Error::None, false, false},
+        {"Bruno's journal in the group's folder, Anna's file open to the group", 0, 02770, Anna, 0664, Bruno, true,
+         Error::None, true, true},
     };
     const std::string file = "ANNA       100     Animali\r\n", journal = "BRUNO      900     Animali\r\n";
     for (const auto& c : cases) {
@@ -408,7 +417,7 @@ TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
         t.write("comune/LexOrda.Sco", file);
         t.write("comune/.LexOrda.Sco.journal", journal);
         const fs::path sco = shared / "LexOrda.Sco", jnl = shared / ".LexOrda.Sco.journal";
-        ASSERT_EQ(::chown(sco.c_str(), c.fileOwner, Players) | ::chmod(sco.c_str(), 0666) |
+        ASSERT_EQ(::chown(sco.c_str(), c.fileOwner, Players) | ::chmod(sco.c_str(), c.fileMode) |
                       ::chown(jnl.c_str(), c.journalOwner, Players) | ::chmod(jnl.c_str(), 0644),
                   0);
 
