@@ -22,14 +22,14 @@ struct BareBoard {
     std::vector<int> presses;
     std::vector<Cell> moves, releases;
     int recordsHidden = 0;
-    BoardKeys keys{{[this](int slot) { take(slot); }, [this](Cell box) { moves.push_back(box); },
-                    [this](Cell box) { drop(box); }, [this] { ++recordsHidden; }},
-                   board,
-                   s,
-                   sound};
+    BoardKeys keys{board, s, sound};
 
     BareBoard()
     {
+        QObject::connect(&keys, &BoardKeys::takeRequested, [this](int slot) { take(slot); });
+        QObject::connect(&keys, &BoardKeys::carryRequested, [this](Cell box) { moves.push_back(box); });
+        QObject::connect(&keys, &BoardKeys::dropRequested, [this](Cell box) { drop(box); });
+        QObject::connect(&keys, &BoardKeys::hideRecordsRequested, [this] { ++recordsHidden; });
         board.resize(800, 600);
         s.WordCount = 2;
         s.Words[1] = "GATTO", s.BoxRows[1] = " A T ";

@@ -7,7 +7,6 @@
 #include "ui/Look.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -226,28 +225,19 @@ void BoardCanvas::paintEvent(QPaintEvent* e)
     }
 }
 
-bool BoardCanvas::event(QEvent* e)
-{
-    if (e->type() == QEvent::KeyPress && onKey && onKey(static_cast<QKeyEvent*>(e))) {
-        e->accept();
-        return true;
-    }
-    return QWidget::event(e);
-}
-
 void BoardCanvas::mousePressEvent(QMouseEvent* e)
 {
-    if (onPress) onPress(e);
+    emit pressed(e->button(), e->modifiers(), e->position());
 }
 
 void BoardCanvas::mouseMoveEvent(QMouseEvent* e)
 {
-    if (onMove) onMove(e);
+    emit moved(e->buttons(), e->modifiers(), e->position());
 }
 
 void BoardCanvas::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (onRelease) onRelease(e);
+    emit released(e->button(), e->modifiers(), e->position());
 }
 
 DragTile::DragTile(QWidget* parent) : QWidget(parent)
@@ -300,5 +290,5 @@ void PictureBox::paintEvent(QPaintEvent*)
 void PictureBox::mousePressEvent(QMouseEvent* e)
 {
     e->accept(); // a press on the picture is the picture's, never the board's
-    if (onPress) onPress(e);
+    emit pressed(e->button(), e->modifiers(), e->position());
 }

@@ -21,6 +21,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
 #include <functional>
@@ -29,7 +30,6 @@
 #include <string>
 #include <vector>
 
-class QKeyEvent;
 class QMouseEvent;
 
 class BoardCanvas : public QWidget {
@@ -74,12 +74,14 @@ public:
     void unmarkBox();
     std::optional<Box> markedFrame() const { return mark_; }
 
-    std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
-    // Keys reach the board before Tab moves the focus; true when taken.
-    std::function<bool(QKeyEvent*)> onKey;
+signals:
+    // The mouse on the board, at a point of its pixels. Keys do not come
+    // here: the keyboard play filters them (BoardKeys).
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+    void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF at);
+    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
 
 protected:
-    bool event(QEvent*) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -136,13 +138,15 @@ private:
 // The game window's picture box of the genre: a picture shown at its own
 // size from the top-left corner, not stretched.
 class PictureBox : public QWidget {
+    Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     // The picture for the screen it opens on, and how to draw it for another.
     void setPicture(const QImage& picture, RatioPicture::Draw again = {});
     const QImage& picture() const { return picture_.image(); }
 
-    std::function<void(QMouseEvent*)> onPress;
+signals:
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent*) override;

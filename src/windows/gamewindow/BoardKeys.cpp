@@ -12,9 +12,19 @@
 
 #include <QKeyEvent>
 
-BoardKeys::BoardKeys(BoardActions actions, BoardCanvas& board, Session& session, Sound& sound)
-    : actions_(std::move(actions)), board_(board), session_(session), sound_(sound)
+BoardKeys::BoardKeys(BoardCanvas& board, Session& session, Sound& sound)
+    : board_(board), session_(session), sound_(sound)
 {
+    board.installEventFilter(this);
+}
+
+bool BoardKeys::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && keyPress(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, e);
 }
 
 bool BoardKeys::carrying() const
@@ -52,7 +62,7 @@ bool BoardKeys::keyPress(QKeyEvent* e)
     case Qt::Key_F5: tellBoard(board_); return true; // to a screen reader; nothing else sees it
     case Qt::Key_Escape:
         if (carrying()) putBack();
-        else actions_.hideRecords(); // as a click on it does
+        else emit hideRecordsRequested(); // as a click on it does
         return true;
     default: break;
     }
@@ -84,7 +94,7 @@ void BoardKeys::take(char letter)
 void BoardKeys::takeSlot(int slot)
 {
     const char carried = carrying() ? board::carriedLetter(session_) : 0;
-    actions_.take(slot);
+    emit takeRequested(slot);
     if (session_.DragSlot == 0) return;
     // Another letter taken while one is in hand keeps the box already marked.
     const bool keepBox = byKeys_ && board::boxEmpty(session_, cursor_);
@@ -103,7 +113,7 @@ void BoardKeys::moveTo(Cell box)
         return;
     }
     board_.markBox(board::boxPoint(session_, box.row, box.column, board_.width()));
-    actions_.carryOver(box);
+    emit carryRequested(box);
     announceBoardChange(board_);
 }
 
@@ -113,14 +123,14 @@ void BoardKeys::drop()
     // Every release ends the drag; the box is no longer marked while the
     // release shows its messages (congratulations, the end of the game).
     board_.unmarkBox();
-    actions_.drop(cursor_); // may deal the next round or end the game
+    emit dropRequested(cursor_); // may deal the next round or end the game
 }
 
 void BoardKeys::putBack()
 {
     const char letter = board::carriedLetter(session_);
     board_.unmarkBox();
-    actions_.drop({});
+    emit dropRequested({});
     sayOnBoard(board_, form2text::letterPutBack(letter));
 }
 

@@ -10,25 +10,19 @@
 
 #include "game/Board.h"
 
-#include <functional>
+#include <QObject>
 
 class BoardCanvas;
 class QKeyEvent;
 struct Session;
 class Sound;
 
-// What keys do to the game window: the moves the mouse makes, by cell, and
-// the click that hides the records table.
-struct BoardActions {
-    std::function<void(int slot)> take;  // takes the letter of a pool slot
-    std::function<void(Cell)> carryOver; // the carried tile over a box
-    std::function<void(Cell)> drop;      // lets it go there (row 0: back to the pool)
-    std::function<void()> hideRecords;   // does nothing while the table is hidden
-};
-
-class BoardKeys {
+// Filters the board's keys before Tab moves the focus, and asks the window
+// for the moves the mouse makes, by cell.
+class BoardKeys : public QObject {
+    Q_OBJECT
 public:
-    BoardKeys(BoardActions actions, BoardCanvas& board, Session& session, Sound& sound);
+    BoardKeys(BoardCanvas& board, Session& session, Sound& sound);
 
     // True when the key was taken.
     bool keyPress(QKeyEvent* e);
@@ -40,13 +34,21 @@ public:
     bool carrying() const;
     Cell cursor() const { return cursor_; }
 
+signals:
+    void takeRequested(int slot);  // the letter of a pool slot taken
+    void carryRequested(Cell box); // the carried tile over a box
+    void dropRequested(Cell box);  // let go there (row 0: back to the pool)
+    void hideRecordsRequested();   // as a click on the records table
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void take(char letter);
     void moveTo(Cell box);
     void drop();
     void putBack();
 
-    BoardActions actions_;
     BoardCanvas& board_;
     Session& session_;
     Sound& sound_;

@@ -172,6 +172,7 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     createRecordsList();
     createDragTile();
     createClock();
+    connectControls();
     auto idle = [this] { return !unloaded_ && !session_.inPlay(); };
     firstDeal_ = new FirstDeal(this, idle, [this] { firstDeal(); });
 }
@@ -180,26 +181,11 @@ void Form2::createBoard()
 {
     board_ = new BoardCanvas(this);
     setCentralWidget(board_);
-    board_->onPress = [this](QMouseEvent* e) {
-        Form_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
-    };
-    board_->onMove = [this](QMouseEvent* e) {
-        Form_MouseMove(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
-    };
-    board_->onRelease = [this](QMouseEvent* e) {
-        Form_MouseUp(e->button(), e->modifiers(), e->position().x(), e->position().y());
-    };
 }
 
 void Form2::createKeys()
 {
-    BoardActions actions{[this](int slot) { takeSlot(slot); }, [this](Cell box) { carryOver(box); },
-                         [this](Cell box) { dropOn(box); },
-                         [this] {
-                             if (List->isVisible()) List_Click();
-                         }};
-    keys_ = std::make_unique<BoardKeys>(std::move(actions), *board_, session_, platform_.sound);
-    board_->onKey = [this](QKeyEvent* e) { return keys_->keyPress(e); };
+    keys_ = std::make_unique<BoardKeys>(*board_, session_, platform_.sound);
     // The marked box is the board's focused cell while it is marked: a release ends it.
     makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
@@ -214,9 +200,6 @@ void Form2::createGenreControls()
     Picture1->setGeometry(0, 0, 105, 97);
     Picture1->setFont(gameFont("MS Sans Serif", 8.25, true));
     Picture1->setAttribute(Qt::WA_NoMousePropagation);
-    Picture1->onPress = [this](QMouseEvent* e) {
-        Picture1_MouseDown(e->button(), e->modifiers(), e->position().x(), e->position().y());
-    };
 
     Label1 = makeLabel(board_, {104, 0, 153, 57}, QColor(255, 128, 128), gameFont("Tahoma", 18, true));
     Label2 = makeLabel(board_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
@@ -252,8 +235,29 @@ void Form2::createClock()
 {
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     Timer1->start();
+}
+
+// What the controls tell the window, all in one place: the mouse on the board
+// and on the genre picture, the keys' moves, the clock's ticks.
+void Form2::connectControls()
+{
+    connect(board_, &BoardCanvas::pressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF at) { Form_MouseDown(b, m, at.x(), at.y()); });
+    connect(board_, &BoardCanvas::moved, this,
+            [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, QPointF at) { Form_MouseMove(b, m, at.x(), at.y()); });
+    connect(board_, &BoardCanvas::released, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF at) { Form_MouseUp(b, m, at.x(), at.y()); });
+    connect(Picture1, &PictureBox::pressed, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF at) {
+        Picture1_MouseDown(b, m, at.x(), at.y());
+    });
+    connect(keys_.get(), &BoardKeys::takeRequested, this, &Form2::takeSlot);
+    connect(keys_.get(), &BoardKeys::carryRequested, this, &Form2::carryOver);
+    connect(keys_.get(), &BoardKeys::dropRequested, this, &Form2::dropOn);
+    connect(keys_.get(), &BoardKeys::hideRecordsRequested, this, [this] {
+        if (List->isVisible()) List_Click();
+    });
+    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 }
 
 namespace {

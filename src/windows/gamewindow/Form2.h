@@ -111,6 +111,7 @@ private:
     void createRecordsList();
     void createDragTile();
     void createClock();
+    void connectControls(); // what the controls tell the window
 
     void Form_Unload();
     // The game is over: nothing more is dealt. False when it already was.
