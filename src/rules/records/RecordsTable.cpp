@@ -13,8 +13,8 @@ namespace {
 constexpr size_t NameWidth = 10;   // columns 1-10, column 11 always a blank
 constexpr size_t ScoreColumn = 11; // column 12, counted from 0
 constexpr size_t GenreColumn = 19; // column 20, counted from 0
-constexpr int TableSize = 10;
-constexpr int SlotsRead = 11; // an eleventh line is kept for the list only
+constexpr int TableSize = RecordsKept;
+constexpr int SlotsRead = RecordsKept + 1; // a line more is kept for the list only
 
 // A field must not break the line it is written into, nor shift a column.
 std::string oneLine(std::string s)
@@ -96,7 +96,7 @@ Error RecordsTable::enterScore(const Session& s, Files& files, RecordLines& show
 
     if (RecordCount > TableSize) RecordCount = TableSize;
 
-    // Every one of the ten slots takes part: a slot the file did not fill
+    // Every one of the slots takes part: a slot the file did not fill
     // holds what the table still has (an empty entry with score 0 at first),
     // so a short or new file still takes the game's score.
     for (int i = 1; i <= TableSize; ++i) {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// The table of the ten best scores and its file "LexOrda.Sco": fixed columns,
+// The table of the best scores and its file "LexOrda.Sco": fixed columns,
 // name 1-11, score 12-19, genre from 20, best first.
 
 #include "platform/Files.h"
@@ -16,25 +16,28 @@
 
 inline constexpr const char* RecordsFile = "LexOrda.Sco";
 inline constexpr const char* RecordsTitle = "TABELLA RECORDS";
+// The best scores kept: the file's lines, and the list's rows under its title.
+inline constexpr int RecordsKept = 10;
 
 // What the records list shows: the title, then the file's lines as they stand.
 using RecordLines = std::vector<std::string>; // [0] is the title
 
 // Kept for the whole run, across games.
 struct RecordsTable {
-    std::array<std::string, 12> RecordNames{};
-    std::array<int32_t, 12> RecordScores{};
-    std::array<std::string, 12> RecordGenres{};
+    // Slot 0 unused, 1 to RecordsKept the table, one more read for the list.
+    std::array<std::string, RecordsKept + 2> RecordNames{};
+    std::array<int32_t, RecordsKept + 2> RecordScores{};
+    std::array<std::string, RecordsKept + 2> RecordGenres{};
     int16_t RecordCount = 0;
     // The line as it stood in the file, for an entry whose score does not
     // fit its columns: it is written back unchanged. Empty for the others.
-    std::array<std::string, 12> KeptLines{};
+    std::array<std::string, RecordsKept + 2> KeptLines{};
 
     // Reads the file, enters the game's score where it beats an entry and
     // rewrites the file whole. Gives the lines read, for the list, also when
     // it fails: a file that cannot be read is not rewritten, and on a write
     // failure the old file stays as it was.
-    // The ten slots all take part in the entry, a slot the file did not fill
+    // The RecordsKept slots all take part in the entry, a slot the file did not fill
     // counting with what the table holds; a failed save leaves the table as
     // it was before the call.
     // Another copy of the game saving at the same moment is waited for;

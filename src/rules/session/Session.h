@@ -8,10 +8,22 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
-// The genres a player chooses from, each with its name and picture.
-inline constexpr int GenreCount = 8;
+// The genres a player chooses from, in the launcher's order: the name (also
+// the word list's section), the picture file and the tile's colour, an index
+// of the game's sixteen colours. A genre more or less is a line here.
+struct Genre {
+    const char* name;
+    const char* picture;
+    int tileColour;
+};
+inline constexpr Genre Genres[] = {
+    {"Animali", "00.wmf", 4},       {"Frutti", "01.wmf", 5}, {"Fiori", "02.wmf", 6},     {"Marche Auto", "03.wmf", 7},
+    {"Citta' Italia", "04.wmf", 8}, {"Musica", "05.wmf", 9}, {"Computer", "06.wmf", 10}, {"In Cucina", "07.wmf", 11},
+};
+inline constexpr int GenreCount = static_cast<int>(std::size(Genres));
 
 struct Session {
     // Genre tables, filled by the launcher at start-up; the slot past the
@@ -70,22 +82,17 @@ struct Session {
     }
 };
 
-// The picture file of genre t: "00.wmf" for genre 0.
+// The picture file of genre t (0-based).
 inline std::string genrePictureFile(int t)
 {
-    std::string name = "0";
-    name += std::to_string(t);
-    name += ".wmf";
-    return name;
+    return Genres[t].picture;
 }
 
-// The genre table the launcher fills in at start-up.
+// The genre tables the launcher fills in at start-up.
 inline void fillGenreTables(Session& s)
 {
-    static const char* const names[GenreCount] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
-                                                  "Citta' Italia", "Musica", "Computer", "In Cucina"};
     for (int t = 0; t < GenreCount; ++t) {
-        s.GenreNames[t] = names[t];
-        s.GenreImageFiles[t] = genrePictureFile(t);
+        s.GenreNames[static_cast<size_t>(t)] = Genres[t].name;
+        s.GenreImageFiles[static_cast<size_t>(t)] = Genres[t].picture;
     }
 }

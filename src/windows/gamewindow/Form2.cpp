@@ -75,6 +75,8 @@ constexpr int SettleMs = 400;
 // When the restored window's fit is checked: at once, then as a window
 // manager frames the window again (openbox takes 50 ms), a slow one too.
 constexpr int FitChecksMs[] = {0, 250, 1000};
+// The records list: its frame and a row for the title and each record kept.
+constexpr int RecordsListFrame = 4, RecordsListRow = 18;
 } // namespace
 
 FirstDeal::FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal)
@@ -112,7 +114,7 @@ bool FirstDeal::looksMaximized() const
 }
 
 // Rows of a list as high as its font's line, no more, as a list box draws
-// them: the records list then shows its title and ten lines whole.
+// them: the records list then shows its title and every record whole.
 class LineRows : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -210,7 +212,7 @@ void Form2::createGenreControls()
 void Form2::createRecordsList()
 {
     List = new QListWidget(board_);
-    List->setGeometry(88, 96, 335, 202);
+    List->setGeometry(88, 96, 335, RecordsListFrame + (1 + RecordsKept) * RecordsListRow);
     setColours(List, {{QPalette::Base, QColor(255, 255, 0)}, {QPalette::Text, QColor(0, 0, 192)}});
     List->setFont(gameFont("Courier New", 12, true));
     List->setItemDelegate(new LineRows(List));

@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -110,12 +111,23 @@ std::string picturesFailedMessage(const std::vector<std::pair<std::string, Error
 namespace {
 
 // Tile and caption positions in twips, as the game was drawn: the genres in
-// two rows.
-constexpr int TileRows = 2;
-constexpr int TilesPerRow = GenreCount / TileRows;
-constexpr int TileLeft[GenreCount] = {270, 2145, 4005, 5880, 300, 2175, 4035, 5910};
-constexpr int TileTop[TileRows] = {690, 2940};
-constexpr int CaptionTop[TileRows] = {2400, 4650};
+// rows of four, each row a little right of the one above.
+constexpr int ColumnLeft[] = {270, 2145, 4005, 5880};
+constexpr int TilesPerRow = static_cast<int>(std::size(ColumnLeft));
+constexpr int RowIndent = 30, RowStep = 2250, TileTop = 690, CaptionTop = 2400;
+
+int tileLeft(int t)
+{
+    return ColumnLeft[t % TilesPerRow] + RowIndent * (t / TilesPerRow);
+}
+int tileTop(int t)
+{
+    return TileTop + RowStep * (t / TilesPerRow);
+}
+int captionTop(int t)
+{
+    return CaptionTop + RowStep * (t / TilesPerRow);
+}
 
 } // namespace
 
@@ -167,13 +179,12 @@ void Form1::createGenreTiles()
 {
     const QFont captionFont = gameFont("Tahoma", 9.75, false);
     for (int t = 0; t < GenreCount; ++t) {
-        int row = t / TilesPerRow;
         pittura[t] = new GenreTile(static_cast<int16_t>(t), this);
-        pittura[t]->setGeometry(twipRect(TileLeft[t], TileTop[row], 1755, 1665));
+        pittura[t]->setGeometry(twipRect(tileLeft(t), tileTop(t), 1755, 1665));
         connect(pittura[t], &GenreTile::clicked, this, &Form1::pittura_Click);
         connect(pittura[t], &GenreTile::mouseMoved, this, &Form1::pittura_MouseMove);
         Label3[t] = new QLabel(this);
-        Label3[t]->setGeometry(twipRect(TileLeft[t], CaptionTop[row], 1785, 225));
+        Label3[t]->setGeometry(twipRect(tileLeft(t), captionTop(t), 1785, 225));
         Label3[t]->setFont(captionFont);
         Label3[t]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -276,7 +287,7 @@ void Form1::Form_Load()
         });
         pittura[t]->setToolTip(toUnicode(session_.GenreNames[t]));
         pittura[t]->setAccessibleName(toUnicode(session_.GenreNames[t]));
-        pittura[t]->setBackground(paletteColour(i + 3));
+        pittura[t]->setBackground(paletteColour(Genres[t].tileColour));
         Label3[t]->setText(toUnicode(session_.GenreNames[t]));
     }
     session_.HelpPercentStart = -1;
