@@ -89,4 +89,15 @@ xdotool mousemove $((x + w / 2)) $((y + 8)) click --repeat 2 --delay 80 1
 fits_restored() { ! maximized && outer && inside && [ "$w" -eq 640 ] && [ "$h" -eq $((480 - 33)) ]; }
 within fits_restored || fail "restored: outer $w x $h at $x, $y, not 640 x 447 at 0, 0 or inside"
 echo "restored: outer $w x $h at $x, $y"
-echo "small screen: the game window fits 640 x 480, maximized and restored"
+# Framed, the about box and the launcher (of a second copy: the first came
+# before the window manager) stand centred on their outer size.
+centred() { outer && [ $(((2 * x - 640 + w) ** 2)) -le 1 ] && [ $(((2 * y - 480 + h) ** 2)) -le 1 ]; }
+xdotool key F6
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix Vers\. 3\.00$' | head -1)" || fail "no about box"
+within centred || fail "about box: outer $w x $h at $x, $y, not centred"
+"$work/copy/parolix" >"$work/out2" 2>&1 &
+pids=("$!" "${pids[@]}")
+second() { window="$(xdotool search --onlyvisible --name '^Parolix$' | grep -vx "$launcher" | head -1)" && [ -n "$window" ]; }
+within second || fail "no second launcher"
+within centred || fail "launcher: outer $w x $h at $x, $y, not centred"
+echo "small screen: the game window fits 640 x 480, maximized and restored; the launcher and the about box centred"

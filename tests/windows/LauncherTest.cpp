@@ -108,14 +108,16 @@ TEST_F(Launcher, SnapshotWithShippedPictures)
 
 // A dark desktop theme reaches the program as the application's palette and,
 // from some desktops' settings, as a style sheet: neither changes a pixel of
-// the launcher, whose colours are the game's own.
-TEST_F(Launcher, DarkThemeChangesNoPixelOfTheLauncher)
+// the launcher, the game window or the about box, each in front in its turn,
+// whose colours are the game's own.
+struct DarkTheme : Launcher {
+    static int pixelsChanged(QWidget* window);
+};
+
+int DarkTheme::pixelsChanged(QWidget* window)
 {
-    useShippedPictures();
-    QApplication::setCursorFlashTime(0); // the name box's cursor steady in both pictures
-    open();
     settle();
-    const QImage before = launcher->grab().toImage();
+    const QImage before = window->grab().toImage();
 
     const QPalette light = QApplication::palette();
     QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30)); // button, window
@@ -128,17 +130,32 @@ TEST_F(Launcher, DarkThemeChangesNoPixelOfTheLauncher)
                         "QLineEdit { background-color: #141414; color: white; }"
                         "QPushButton { background-color: #353535; color: white; }");
     settle();
-    const QImage after = launcher->grab().toImage();
-    if (after != before) snapshot(launcher.get(), "launcher-dark");
+    const QImage after = window->grab().toImage();
+    if (after != before) snapshot(window, window->objectName() + "-dark");
     qApp->setStyleSheet(QString());
     QApplication::setPalette(light);
-    QApplication::setCursorFlashTime(1000);
 
-    ASSERT_EQ(after.size(), before.size());
+    if (after.size() != before.size()) return -1;
     int changed = 0;
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x) changed += before.pixel(x, y) != after.pixel(x, y);
-    EXPECT_EQ(changed, 0) << "of " << before.width() * before.height() << " pixels";
+    return changed;
+}
+
+TEST_F(Launcher, DarkThemeChangesNoPixelOfTheGamesWindows)
+{
+    useShippedPictures();
+    QApplication::setCursorFlashTime(0); // the name box's cursor steady in both pictures
+    open();
+    EXPECT_EQ(DarkTheme::pixelsChanged(launcher.get()), 0);
+    Form2* game = startGame(0);
+    ASSERT_TRUE(game);
+    game->ShowRecords(); // the records list too
+    EXPECT_EQ(DarkTheme::pixelsChanged(game), 0);
+    QTest::keyClick(game, Qt::Key_F6);
+    ASSERT_TRUE(aboutBox());
+    EXPECT_EQ(DarkTheme::pixelsChanged(aboutBox()), 0);
+    QApplication::setCursorFlashTime(1000);
 }
 
 // The counters of a fresh game are set when the launcher is first shown.

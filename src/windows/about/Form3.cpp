@@ -80,6 +80,7 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     Picture2->installEventFilter(this);
 
     createOkButton();
+    keepColoursUnderStyleSheets(*this);
 }
 
 void Form3::createWebLink()
@@ -124,7 +125,7 @@ void Form3::createOkButton()
 
 void Form3::Form_Load()
 {
-    centreOnScreen(*this, game_ ? game_->screen() : screen());
+    centreOnScreenOnceFramed(*this, game_ ? game_->screen() : screen());
     // The clock of the game window keeps ticking; only its input stops.
     if (game_) game_->setEnabled(false);
     // Kept above the game window by the window manager, so a click on the

@@ -175,6 +175,7 @@ Form2::Form2(Session& session, Platform& platform, RecordsTable& records, QWidge
     createDragTile();
     createClock();
     connectControls();
+    keepColoursUnderStyleSheets(*this);
     auto idle = [this] { return !unloaded_ && !session_.inPlay(); };
     firstDeal_ = new FirstDeal(this, idle, [this] { firstDeal(); });
 }

@@ -269,7 +269,7 @@ Form1::~Form1()
 
 void Form1::Form_Load()
 {
-    centreOnScreen(*this, screen());
+    centreOnScreenOnceFramed(*this, screen());
 
     fillGenreTables(session_);
     std::vector<std::pair<std::string, Error>> missing;

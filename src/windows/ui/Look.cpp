@@ -7,12 +7,14 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <cmath>
 #include <iterator>
@@ -82,7 +84,9 @@ void shield(const QList<QPointer<QWidget>>& widgets, const QList<std::pair<QPale
                                          : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
                                                                              : QPalette::WindowText;
         // Boxes and buttons keep their own background colour; the rest none of the sheet's.
-        const QString back = text == QPalette::WindowText
+        // A list none either: a background of its sheet's would recolour its frame, and
+        // its viewport, shielded in turn, fills itself from its palette.
+        const QString back = text == QPalette::WindowText || qobject_cast<QAbstractItemView*>(w)
                                  ? QStringLiteral("none")
                                  : p.color(text == QPalette::Text ? QPalette::Base : QPalette::Button).name();
         w->setStyleSheet(QStringLiteral("color: %1; background: %4; selection-color: %2; "
@@ -125,6 +129,49 @@ private:
 };
 
 } // namespace
+
+namespace {
+
+// Centres its window again once the frame it counted changes size. The
+// window manager may frame it well after it shows, and says so in no event
+// the window receives (the client area need not move), so it is looked at
+// every tenth of a second for a while.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget& window, QScreen* screen)
+        : QObject(&window), window_(window), screen_(screen), outer_(window.frameGeometry().size())
+    {
+        connect(&timer_, &QTimer::timeout, this, &FrameWatch::look);
+        timer_.start(100);
+        shown_.start();
+    }
+
+private:
+    void look()
+    {
+        const QSize outer = window_.frameGeometry().size();
+        if (outer != outer_ && screen_ && window_.isVisible() && window_.windowState() == Qt::WindowNoState) {
+            outer_ = outer;
+            centreOnScreen(window_, screen_);
+        }
+        if (shown_.elapsed() > WatchMs) deleteLater();
+    }
+
+    static constexpr qint64 WatchMs = 10000;
+    QWidget& window_;
+    QPointer<QScreen> screen_;
+    QSize outer_;
+    QTimer timer_;
+    QElapsedTimer shown_;
+};
+
+} // namespace
+
+void centreOnScreenOnceFramed(QWidget& window, QScreen* screen)
+{
+    centreOnScreen(window, screen);
+    new FrameWatch(window, screen);
+}
 
 void keepColoursUnderStyleSheets(QWidget& window)
 {

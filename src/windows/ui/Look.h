@@ -114,6 +114,12 @@ inline void centreOnScreen(QWidget& window, QScreen* screen)
                 area.y() + static_cast<int>(std::lround((area.height() - outer.height()) / 2.0)));
 }
 
+// The same, and again once the window manager has framed the window, which
+// may come after it shows (a frame not known yet counts as nothing): while
+// its frame's size is still new, within seconds of the showing, so a
+// window the player has moved since stays where it was put.
+void centreOnScreenOnceFramed(QWidget& window, QScreen* screen);
+
 // The window shown over the others, with the focus.
 inline void bringToFront(QWidget& window)
 {
