@@ -58,11 +58,11 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" >/dev/null 2>&
 pids+=($!)
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$shown" ] && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$shown" ] && break; sleep 0.05; done # up to 20 s on a loaded machine
 [ -s "$shown" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$shown")" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory
 bus_up() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; }
-for _ in $(seq 50); do bus_up && break; sleep 0.1; done
+for _ in $(seq 300); do bus_up && break; sleep 0.1; done
 bus_up || { echo "SKIPPED: the AT-SPI bus cannot start here"; exit 77; }
 cd "$(dirname "$game")"
 if [ "$mode" = orca ]; then
