@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+using play::RightLetterPoints;
+
 namespace {
 // A board of one word with the given boxes, and its pool.
 Session boardOf(const std::string& word, const std::string& boxes, const std::string& pool)
@@ -27,17 +29,18 @@ play::Drop dropAtPoint(Session& s, double x, double y)
 }
 } // namespace
 
-// A right letter is worth 300 / HelpPercent, rounded half to even on the sum;
-// a HelpPercent of zero counts as one and becomes one; the score saturates.
-TEST(LetterPoints, RoundHalfToEvenOnTheSum)
+// A right letter is worth RightLetterPoints / HelpPercent added to the score
+// (the rounding of ties is pinned in ClassicNumbers); a HelpPercent of zero
+// counts as one and becomes one; the score saturates.
+TEST(LetterPoints, ScoreAndHelpPercent)
 {
     struct Case {
         int16_t help;
         int32_t before, after;
         int16_t helpAfter;
     };
-    for (const Case& c : {Case{40, 0, 8, 40} /* 7.5 */, Case{40, 8, 16, 40} /* 15.5 */, Case{40, 1, 8, 40} /* 8.5 */,
-                          Case{41, 0, 7, 41} /* 7.32 */, Case{0, 0, 300, 1}, Case{1, INT32_MAX - 100, INT32_MAX, 1}}) {
+    for (const Case& c : {Case{1, 0, RightLetterPoints, 1}, Case{0, 0, RightLetterPoints, 1},
+                          Case{2, 10, 10 + RightLetterPoints / 2, 2}, Case{1, INT32_MAX - 100, INT32_MAX, 1}}) {
         SCOPED_TRACE(testing::Message() << c.help << "% from " << c.before);
         Session s;
         s.HelpPercent = c.help;

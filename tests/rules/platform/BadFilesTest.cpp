@@ -80,7 +80,7 @@ TEST(BadFiles, WordListSettingsAndRecordsReadersCarryOn)
             return true;
         });
         if (damaged) EXPECT_EQ(fs::file_size(f.path / "LexOrda.Sco"), bad.bytes.size());
-        else EXPECT_EQ(lines, 10);
+        else EXPECT_EQ(lines, RecordsKept);
         EXPECT_EQ(fs::file_size(f.path / "lexorda.DAT"), bad.bytes.size());
         EXPECT_EQ(fs::file_size(f.path / "LexOrda.ini"), bad.bytes.size());
     }

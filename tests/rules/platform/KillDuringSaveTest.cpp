@@ -61,9 +61,9 @@ std::string afterSaves(const std::string& before, int32_t base, const std::strin
     if (last < 1) return {};
     std::string text;
     int lines = 0;
-    for (int32_t n = last; n >= 1 && lines < 10; --n, ++lines)
+    for (int32_t n = last; n >= 1 && lines < RecordsKept; --n, ++lines)
         text += formatRecordLine(n % 2 ? "PARI" : "DISPARI", base + n, "Animali") + "\r\n";
-    for (size_t at = 0; lines < 10; ++lines) {
+    for (size_t at = 0; lines < RecordsKept; ++lines) {
         const size_t end = before.find("\r\n", at) + 2;
         text += before.substr(at, end - at);
         at = end;
@@ -188,8 +188,8 @@ TEST(KillDuringSave, AFinishedSavesJournalIsTheFileUntilTheNextSave)
         ASSERT_EQ(RecordsTable().UpdateRecords(s, files).error, Error::None);
         const std::string saved =
             c.taken
-                ? tenLines({"BRUNO      900     Animali", "CARLO      500     Animali", "ANNA       100     Animali"})
-                : tenLines({"CARLO      500     Animali", "ANNA       100     Animali"});
+                ? keptLines({"BRUNO      900     Animali", "CARLO      500     Animali", "ANNA       100     Animali"})
+                : keptLines({"CARLO      500     Animali", "ANNA       100     Animali"});
         EXPECT_EQ(folder.read(real.filename()), saved);
         if (c.linked) {
             EXPECT_EQ(folder.read("copia.sco"), saved);

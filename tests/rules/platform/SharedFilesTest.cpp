@@ -343,7 +343,7 @@ TEST(SharedFiles, WhoseLinkIsFollowedInASharedFolder)
         {"Bruno's link in a folder only root may write", 0, 00755, Bruno, true},
     };
     const std::string old = "VECCHIO    1       Animali\r\n";
-    const std::string saved = tenLines({"ANNA       500     Animali", "VECCHIO    1       Animali"});
+    const std::string saved = keptLines({"ANNA       500     Animali", "VECCHIO    1       Animali"});
     const int foreign = static_cast<int>(Error::ForeignLink);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -426,8 +426,8 @@ TEST(SharedFiles, AJournalCountsOnlyWhereNoStrangerCouldHavePlantedIt)
                       (c.read ? "BRUNO      900     Animali|" : "ANNA       100     Animali|"));
         EXPECT_EQ(inChild(Anna, AnnaOwn, [&] { return endGame(shared, "ANNA", 500); }), static_cast<int>(c.save));
         const std::string base = c.copied ? journal : file;
-        const std::string saved = tenLines({c.read ? "BRUNO      900     Animali" : "ANNA       500     Animali",
-                                            c.read ? "ANNA       500     Animali" : "ANNA       100     Animali"});
+        const std::string saved = keptLines({c.read ? "BRUNO      900     Animali" : "ANNA       500     Animali",
+                                             c.read ? "ANNA       500     Animali" : "ANNA       100     Animali"});
         EXPECT_EQ(t.read("comune/LexOrda.Sco"), c.save == Error::None ? saved : base);
         EXPECT_EQ(fs::exists(jnl), !c.journalGone);
         EXPECT_EQ(t.read("comune/.LexOrda.Sco.journal"), c.journalGone ? "" : journal);

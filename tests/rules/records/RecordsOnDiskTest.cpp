@@ -72,7 +72,7 @@ protected:
     }
 };
 
-TEST_F(DiskFolder, WritesTenLinesWithCrLf)
+TEST_F(DiskFolder, WritesTheKeptLinesWithCrLf)
 {
     DiskFiles files(dir);
     write("LEXORDA.SCO", "ANONIMO    125     Animali\n");
@@ -81,21 +81,21 @@ TEST_F(DiskFolder, WritesTenLinesWithCrLf)
     EXPECT_EQ(shown.error, Error::None);
     EXPECT_EQ(shown.value.size(), 2u);
     std::string expected = "ANNA       300     Animali\r\nANONIMO    125     Animali\r\n";
-    for (int i = 0; i < 8; ++i) expected += EmptyEntry + "\r\n";
+    for (int i = 2; i < RecordsKept; ++i) expected += EmptyEntry + "\r\n";
     EXPECT_EQ(read("LEXORDA.SCO"), expected); // the existing spelling is kept
     EXPECT_EQ(visibleEntries(), 1);
 }
 
 TEST_F(DiskFolder, ReadOnlyFolderKeepsTheOldFile)
 {
-    std::string old = joinCrLf(tenEntries(TenScores));
+    std::string old = joinCrLf(entriesWith(FullScores));
     write("LexOrda.Sco", old);
     if (!makeReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
     DiskFiles files(dir);
     RecordsTable table;
     Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
     EXPECT_EQ(shown.error, Error::Unwritable);
-    EXPECT_EQ(shown.value.size(), 11u);
+    EXPECT_EQ(shown.value.size(), RecordsKept + 1u);
     EXPECT_EQ(read("LexOrda.Sco"), old);
     EXPECT_EQ(table.RecordScores[1], 0);
     EXPECT_EQ(visibleEntries(), 1);
@@ -116,14 +116,14 @@ TEST_F(DiskFolder, DirectoryInPlaceOfTheFile)
 }
 
 // A records file at the game's size limit: a thousand lines (as many as the
-// list shows) that end exactly at OwnFileMax bytes are read, and the ten
-// best written anew, whatever follows them (a line ends at its CR); a
+// list shows) that end exactly at OwnFileMax bytes are read, and the
+// RecordsKept best written anew, whatever follows them (a line ends at its CR); a
 // thousandth line that ends one byte past the limit makes the file damaged,
 // and it is kept byte for byte.
 TEST_F(DiskFolder, ARecordsFileAtTheSizeLimit)
 {
     std::vector<std::string> head = {"ANNA       500     Animali"};
-    head.resize(10, "ZZ         0       Animali");
+    head.resize(RecordsKept, "ZZ         0       Animali");
     const auto fileOf = [&](int longer, const std::string& after) {
         std::string text = joinCrLf(head);
         const size_t fillers = MaxListedLines - head.size(), each = (OwnFileMax - text.size()) / fillers;

@@ -123,25 +123,27 @@ TEST(UpdateRecords, EveryScoreIsWrittenBackAsTheSameNumber)
     std::vector<std::string> want;
     for (const auto& c : cases) want.emplace_back(c.written);
     want.insert(want.begin() + 3, "NUOVO      300     Animali");
+    want.resize(RecordsKept, EmptyEntry);
     EXPECT_EQ(fileLines(files), want);
 }
 
 // Where a new score lands: above every lower entry, below every equal one
-// (equal scores never displace), the tenth dropped; a short file is padded
+// (equal scores never displace), the last dropped; a short file is padded
 // with empty entries and takes a score below its own.
 TEST(UpdateRecords, NewScoreTakesItsPlace)
 {
-    const std::vector<int32_t>& full = TenScores;
+    const std::vector<int32_t>& full = FullScores;
     struct Case {
         std::vector<int32_t> scores;
         int32_t score;
         int place; // 0-based line of the new entry, -1 for none
     };
-    for (const Case& c : {Case{full, 1001, 0}, Case{full, 800, 3}, Case{full, 150, 9}, Case{full, 100, -1},
-                          Case{full, 50, -1}, Case{{300, 200, 100}, 10, 3}}) {
+    const int32_t last = full.back();
+    for (const Case& c : {Case{full, full[0] + 1, 0}, Case{full, full[3], 4}, Case{full, last + 50, RecordsKept - 1},
+                          Case{full, last, -1}, Case{full, last / 2, -1}, Case{{300, 200, 100}, 10, 3}}) {
         SCOPED_TRACE(c.score);
         MemoryFiles files;
-        const auto before = tenEntries(c.scores);
+        const auto before = entriesWith(c.scores);
         files.content["LexOrda.Sco"] = joinCrLf(before);
         RecordsTable table;
         Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", c.score), files);
@@ -152,10 +154,10 @@ TEST(UpdateRecords, NewScoreTakesItsPlace)
         EXPECT_EQ(shown.value[1], before[0]); // the list shows the file as read
 
         std::vector<std::string> expected = before;
-        expected.resize(10, EmptyEntry);
+        expected.resize(RecordsKept, EmptyEntry);
         if (c.place >= 0) {
             expected.insert(expected.begin() + c.place, formatRecordLine("MARIO", c.score, "Marche Auto"));
-            expected.resize(10);
+            expected.resize(RecordsKept);
         }
         EXPECT_EQ(fileLines(files), expected);
         EXPECT_EQ(table.RecordCount, static_cast<int>(c.scores.size()));
@@ -185,6 +187,7 @@ TEST(UpdateRecords, NotHigherThanAnyStillReformats)
                                          "TERZO      0       ",        "QUARTO     300     Sport",
                                          "QUINTO     200     ",        "SESTO      100     Mestieri"};
     for (int i = 0; i < 4; ++i) expected.push_back("ULTIMO     50      Sport");
+    expected.resize(std::max<size_t>(expected.size(), RecordsKept), EmptyEntry);
     EXPECT_EQ(fileLines(files), expected);
 }
 
@@ -193,78 +196,83 @@ TEST(UpdateRecords, NewFileTakesTheFirstPositiveScore)
     MemoryFiles files;
     RecordsTable table;
 
-    // First game of a run with no file and no points: ten empty entries.
+    // First game of a run with no file and no points: empty entries only.
     Result<RecordLines> first = table.UpdateRecords(gameEnd("ANONIMO", 0), files);
     EXPECT_EQ(first.value, std::vector<std::string>{"TABELLA RECORDS"});
-    EXPECT_EQ(fileLines(files), std::vector<std::string>(10, EmptyEntry));
+    EXPECT_EQ(fileLines(files), std::vector<std::string>(RecordsKept, EmptyEntry));
 
     // Next game with points enters on line 1.
     Result<RecordLines> second = table.UpdateRecords(gameEnd("ANONIMO", 125, 0), files);
-    EXPECT_EQ(second.value.size(), 11u);
+    EXPECT_EQ(second.value.size(), RecordsKept + 1u);
     auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
+    ASSERT_EQ(after.size(), static_cast<size_t>(RecordsKept));
     EXPECT_EQ(after[0], "ANONIMO    125     Animali");
-    for (size_t i = 1; i < 10; ++i) EXPECT_EQ(after[i], EmptyEntry);
+    for (size_t i = 1; i < after.size(); ++i) EXPECT_EQ(after[i], EmptyEntry);
 
     // A brand-new file and a positive score at the very first game end.
     MemoryFiles fresh;
     RecordsTable freshTable;
     EXPECT_TRUE(freshTable.UpdateRecords(gameEnd("ANONIMO", 30, 0), fresh).ok());
     auto lines = fileLines(fresh);
-    ASSERT_EQ(lines.size(), 10u);
+    ASSERT_EQ(lines.size(), static_cast<size_t>(RecordsKept));
     EXPECT_EQ(lines[0], "ANONIMO    30      Animali");
 }
 
 TEST(UpdateRecords, SlotsBeyondTheFileKeepWhatTheTableHolds)
 {
     MemoryFiles files;
-    files.content["LexOrda.Sco"] = joinCrLf(tenEntries(TenScores));
+    files.content["LexOrda.Sco"] = joinCrLf(entriesWith(FullScores));
     RecordsTable table;
     EXPECT_TRUE(table.UpdateRecords(gameEnd("X", 0), files).ok());
 
     // The file is cut to two lines behind the game's back.
-    files.content["LexOrda.Sco"] = joinCrLf(tenEntries({1000, 900}));
-    EXPECT_TRUE(table.UpdateRecords(gameEnd("NUOVO", 450), files).ok());
+    const std::vector<int32_t>& full = FullScores;
+    files.content["LexOrda.Sco"] = joinCrLf(entriesWith({full[0], full[1]}));
+    const int32_t between = (full[5] + full[6]) / 2;
+    EXPECT_TRUE(table.UpdateRecords(gameEnd("NUOVO", between), files).ok());
     auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
-    EXPECT_EQ(after[6], formatRecordLine("NUOVO", 450, "Marche Auto"));
-    EXPECT_EQ(after[5], formatRecordLine("F", 500, "Animali"));
-    EXPECT_EQ(after[9], formatRecordLine("I", 200, "Animali"));
+    ASSERT_EQ(after.size(), static_cast<size_t>(RecordsKept));
+    EXPECT_EQ(after[6], formatRecordLine("NUOVO", between, "Marche Auto"));
+    EXPECT_EQ(after[5], formatRecordLine("F", full[5], "Animali"));
+    const size_t last = after.size() - 1; // the entry before the table's last, moved down
+    EXPECT_EQ(after[last], formatRecordLine(std::string(1, char('A' + last - 1)), full[last - 1], "Animali"));
 }
 
 TEST(UpdateRecords, EleventhLineShownThenDropped)
 {
     MemoryFiles files;
-    auto lines = tenEntries({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    std::vector<int32_t> scores = FullScores;
+    scores.push_back(50); // a line past the table
+    auto lines = entriesWith(scores);
     files.content["LexOrda.Sco"] = joinCrLf(lines);
     RecordsTable table;
     Result<RecordLines> shown = table.UpdateRecords(gameEnd("X", 10), files);
 
-    ASSERT_EQ(shown.value.size(), 12u);
-    EXPECT_EQ(shown.value[11], lines[10]);
-    EXPECT_EQ(table.RecordCount, 10);
-    EXPECT_EQ(table.RecordScores[11], 50);
+    ASSERT_EQ(shown.value.size(), RecordsKept + 2u);
+    EXPECT_EQ(shown.value[RecordsKept + 1], lines[RecordsKept]);
+    EXPECT_EQ(table.RecordCount, RecordsKept);
+    EXPECT_EQ(table.RecordScores[RecordsKept + 1], 50);
     auto after = fileLines(files);
-    EXPECT_EQ(after, std::vector<std::string>(lines.begin(), lines.begin() + 10));
+    EXPECT_EQ(after, std::vector<std::string>(lines.begin(), lines.begin() + RecordsKept));
 }
 
 TEST(ShowRecords, FifteenLinesAllShown)
 {
     MemoryFiles files;
     std::vector<std::string> lines;
-    for (int i = 0; i < 15; ++i) lines.push_back("riga " + std::to_string(i));
+    for (int i = 0; i < RecordsKept + 5; ++i) lines.push_back("riga " + std::to_string(i));
     files.content["LexOrda.Sco"] = joinCrLf(lines);
     Result<RecordLines> shown = readRecordLines(files);
-    ASSERT_EQ(shown.value.size(), 16u);
+    ASSERT_EQ(shown.value.size(), lines.size() + 1);
     EXPECT_EQ(shown.value[0], "TABELLA RECORDS");
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(shown.value[i + 1], lines[i]);
+    for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(shown.value[i + 1], lines[i]);
     EXPECT_EQ(files.text("LexOrda.Sco"), joinCrLf(lines)); // only read
 
-    // More than eleven lines through the update too: the table takes ten.
+    // More lines than the table keeps through the update too: it takes its own.
     RecordsTable table;
     Result<RecordLines> updated = table.UpdateRecords(gameEnd("X", 5), files);
-    EXPECT_EQ(updated.value.size(), 16u);
-    EXPECT_EQ(fileLines(files).size(), 10u);
+    EXPECT_EQ(updated.value.size(), lines.size() + 1);
+    EXPECT_EQ(fileLines(files).size(), static_cast<size_t>(RecordsKept));
 }
 
 TEST(ShowRecords, MissingFileIsCreatedEmpty)
@@ -291,7 +299,7 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     EXPECT_EQ(shown.error, Error::None);
     EXPECT_LE(shown.value.size(), MaxListedLines + 1);
     auto after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
+    ASSERT_EQ(after.size(), static_cast<size_t>(RecordsKept));
     for (const auto& l : after) {
         EXPECT_GE(l.size(), 19u);
         EXPECT_EQ(l[10], ' ');
@@ -308,12 +316,12 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     EXPECT_EQ(shown.value[1].size(), 4096u);
     EXPECT_TRUE(table.UpdateRecords(gameEnd("ROSSI", 321), files).ok());
     after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
+    ASSERT_EQ(after.size(), static_cast<size_t>(RecordsKept));
     EXPECT_EQ(after[0].substr(0, 19), "LUNGO      99999999");
     EXPECT_EQ(after[1], formatRecordLine("ROSSI", 321, "Marche Auto"));
     EXPECT_EQ(after[2].substr(0, 19), "NEGATIVO   -9999999");
 
-    // Thousands of lines: the list stops at its limit, the table at ten.
+    // Thousands of lines: the list stops at its limit, the table at its own.
     std::string many;
     for (int i = 0; i < 5000; ++i) many += "RIGA       " + std::to_string(5000 - i) + "\r\n";
     files.content["LexOrda.Sco"] = many;
@@ -323,9 +331,9 @@ TEST(UpdateRecords, BadFilesDoNoHarm)
     shown = table.UpdateRecords(gameEnd("ROSSI", 4995), files);
     EXPECT_EQ(shown.value.size(), MaxListedLines + 1);
     after = fileLines(files);
-    ASSERT_EQ(after.size(), 10u);
+    ASSERT_EQ(after.size(), static_cast<size_t>(RecordsKept));
     EXPECT_EQ(after[6].substr(0, 15), "ROSSI      4995");
-    EXPECT_EQ(after[9].substr(0, 15), "RIGA       4992");
+    EXPECT_EQ(after.back().substr(0, 15), "RIGA       " + std::to_string(5000 - (RecordsKept - 2)));
 }
 
 TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
@@ -338,7 +346,7 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
     for (const auto& [what, kind] : failures) {
         SCOPED_TRACE(what);
         MemoryFiles files;
-        std::string old = joinCrLf(tenEntries(TenScores));
+        std::string old = joinCrLf(entriesWith(FullScores));
         files.content["LexOrda.Sco"] = old;
         RecordsTable table;
         EXPECT_TRUE(table.UpdateRecords(gameEnd("X", 0), files).ok());
@@ -350,7 +358,7 @@ TEST(UpdateRecords, FailedSaveLeavesFileAndTableAsTheyWere)
         Result<RecordLines> shown = table.UpdateRecords(gameEnd("MARIO", 5000), files);
         EXPECT_EQ(shown.error, kind);
         // The list still shows what could be read.
-        EXPECT_EQ(shown.value.size(), kind == Error::Unwritable ? 11u : 1u);
+        EXPECT_EQ(shown.value.size(), kind == Error::Unwritable ? RecordsKept + 1u : 1u);
         EXPECT_EQ(files.text("LexOrda.Sco"), old);
         EXPECT_EQ(table.RecordNames, kept.RecordNames);
         EXPECT_EQ(table.RecordScores, kept.RecordScores);

@@ -15,8 +15,8 @@ inline std::string joinCrLf(const std::vector<std::string>& lines)
     return t;
 }
 
-// Ten entries named A..J with the given scores, best first.
-inline std::vector<std::string> tenEntries(const std::vector<int32_t>& scores)
+// Entries named A, B, C ... with the given scores, best first.
+inline std::vector<std::string> entriesWith(const std::vector<int32_t>& scores)
 {
     std::vector<std::string> lines;
     for (size_t i = 0; i < scores.size(); ++i)
@@ -34,14 +34,19 @@ inline Session gameEnd(const std::string& name, int32_t score, int16_t genre = 3
     return s;
 }
 
-inline const std::vector<int32_t> TenScores = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
+// A full table: RecordsKept scores, a hundred apart, the last 100.
+inline const std::vector<int32_t> FullScores = [] {
+    std::vector<int32_t> scores;
+    for (int i = RecordsKept; i >= 1; --i) scores.push_back(100 * i);
+    return scores;
+}();
 
 inline const std::string EmptyEntry = std::string(11, ' ') + "0" + std::string(7, ' ');
 
-// A records file as the game writes it: ten lines ending in CR LF, these
-// entries first, then empty ones.
-inline std::string tenLines(std::vector<std::string> entries)
+// A records file as the game writes it: RecordsKept lines ending in CR LF,
+// these entries first, then empty ones.
+inline std::string keptLines(std::vector<std::string> entries)
 {
-    entries.resize(10, EmptyEntry);
+    entries.resize(RecordsKept, EmptyEntry);
     return joinCrLf(entries);
 }
