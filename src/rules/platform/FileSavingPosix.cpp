@@ -137,7 +137,9 @@ bool settleOwnership(int fd, const std::optional<struct stat>& old, int& err)
         inPlace = ::fchown(fd, old->st_uid, old->st_gid) != 0;
     // A journal carries the file's group, which lets its author write the file
     // (see trustedJournal); a member of it may give it that group.
-    if (inPlace) (void)::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
+    if (inPlace && ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
+        // Its own group then: only the file's owner, or the player, takes it.
+    }
     inPlace = inPlace || old->st_nlink > 1;
     // As a journal it is read by whoever may read the file; never run.
     if (err == 0 && ::fchmod(fd, old->st_mode & (inPlace ? 0666 : 07777)) != 0) err = errno;
