@@ -14,7 +14,7 @@ game="$1"
 mode="${2:-tree}"
 here="$(cd "$(dirname "$0")" && pwd)"
 word=GATTO
-[ "$mode" = orca ] && word=CAVALLO # no pool of one letter repeated: a wrong letter is always there
+[ "$mode" = orca ] && word="L'ASINO" # a word with an apostrophe, no letter twice: a wrong letter is always there
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v Xvfb dbus-run-session xdotool >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&

@@ -33,17 +33,23 @@ HEARD_IN = 5  # seconds Orca has to say something; it takes a fraction of one
 SAID = {
     "the name box, whole": "Giocatore testo. ANONIMO.",
     "the board told": "{genre}. {words}. {rows} Vasca: {pool}. {score}.",
-    "a letter not in the pool": "Z non è nella vasca",
+    "a letter not in the pool": "la Z non è nella vasca",
+    "a letter outside the code page": "Questo carattere non è nella vasca",
+    "F7, the score and the clock": "{score}. Tempo: {time}",
+    "F8, the pool": "Vasca: {pool}",
+    "Right from Opzioni to Help": "Aiuto F1.",
+    "Left back to Opzioni": "Tabella Records.",
     "Enter with an empty hand": "Nessuna lettera in mano",
     "a letter taken": "{letter}, {place}",
-    "a letter taken in place of another": "{letter} al posto di {old}, {place}",
+    "a letter taken in place of another": "{letter} al posto {old}, {place}",
     "a right letter": "{letter}, giusta. {left}",
-    "the congratulations": "Complimenti vivissimi, hai indovinato !!!",
+    "the congratulations": "Complimenti vivissimi, hai indovinato !!! Bonus di tempo: {bonus}. {score}.",
+    "back on the board": "Tavola pannello. | Nessuna lettera in mano, {left}.",
     "F10 opens the menu bar": "Opzioni",
     "a menu entry with its shortcut key": "Scelta altro Genere F2",
     "the records read": "Tabella Records. {lines}",
     "the records in flat review": "TABELLA RECORDS … MARTA 120 Animali",
-    "the about box read": "Parolix Vers. 3.00 dialogo Parolix Team … Made in Italy",
+    "the about box read": "Parolix Versione 3.00 dialogo Parolix Team … Made in Italy",
     "the input box opens": "LexOrda dialogo.",
     "the input box in Italian": "Annulla {button}",
     "a wrong letter's message": "Mi dispiace, hai commesso un errore.",
@@ -170,13 +176,28 @@ def in_order(parts, text):
     return True
 
 
-def hear(check, press, expected=None, mark=None, **values):
+SETTLE = 0.6  # seconds a whole answer waits for anything said after it
+
+
+def hear(check, press, expected=None, mark=None, whole=False, **values):
     """Presses the keys and waits until Orca has said the check's words (since
-    the mark: what it had heard before then, by default before the keys)."""
+    the mark: what it had heard before then, by default before the keys).
+    Whole: Orca says exactly these lines (" | " between them), nothing more."""
     expected = flat(expected if expected is not None else said(check, **values))
     mark = len(ear.heard) if mark is None else mark
     if press:
         keys(*press)
+    if whole:
+        # "#" stands for any number, "@" for any time in words.
+        lines = [re.escape(spoken(line)).replace("\\#", r"\d+").replace("@", TIME) for line in expected.split(" | ")]
+        heard = lambda: [spoken(h) for h in ear.heard[mark:]]
+        until(lambda: len(heard()) >= len(lines))
+        time.sleep(SETTLE)
+        ear.poll()
+        ok = len(heard()) == len(lines) and all(re.fullmatch(e, h) for e, h in zip(lines, heard()))
+        results.append((check, ok, expected, " | ".join(ear.heard[mark:])))
+        print("%s: %s" % ("heard" if ok else "NOT HEARD", check))
+        return ok
     ok = bool(until(lambda: in_order(expected.split(" … "), ear.since(mark))))
     results.append((check, ok, expected, ear.since(mark)))
     print("%s: %s" % ("heard" if ok else "NOT HEARD", check))
@@ -195,8 +216,29 @@ def find(node, test):
     return hits[0] if hits else None
 
 
+NAMES = {"'": "apostrofo", "-": "trattino", ".": "punto", " ": "spazio"}
+EMPTY = ("vuota", "usata", "niente")  # an empty box, a pool slot with nothing to take
+
+
 def is_letter(name):
-    return len(name or "") == 1 and name.isalpha()
+    return bool(name) and name not in EMPTY
+
+
+def alone(c):
+    """A character alone, as the game names it: "la C", "l'apostrofo"."""
+    return "l'apostrofo" if c == "'" else "la " + NAMES.get(c, c)
+
+
+def of(c):
+    return "dell'apostrofo" if c == "'" else "della " + NAMES.get(c, c)
+
+
+def key_for(c):
+    return {"'": "apostrophe", "-": "minus", ".": "period"}.get(c, c.lower())
+
+
+def name_of(c):
+    return NAMES.get(c, c)
 
 
 class Board:
@@ -211,13 +253,22 @@ class Board:
         self.pool = [pool.getChildAtIndex(i).name for i in range(pool.childCount)]
         self.score = find(frame, lambda n: n.getRoleName() == "label" and n.name.startswith("Punti:")).name
         focused = [i for i, c in enumerate(self.cells) if c.getState().contains(pyatspi.STATE_FOCUSED)]
-        empty = [i for i, b in enumerate(self.boxes) if not is_letter(b)]
+        empty = [i for i, b in enumerate(self.boxes) if b == "vuota"]
         self.cursor = focused[0] if focused else (empty[0] if empty else None)
         self.empty = empty
 
     def told(self):
-        rows = "%s parola, %d lettere: %s." % (ORDINALS[0], len(self.boxes), ", ".join(
-            b if is_letter(b) else "vuota" for b in self.boxes))
+        told, run = [], 0
+        for b in self.boxes + [None]:  # a run of empty boxes is counted
+            if b == "vuota":
+                run += 1
+                continue
+            if run:
+                told.append("vuota" if run == 1 else "%d vuote" % run)
+                run = 0
+            if b is not None:
+                told.append(b)
+        rows = "%s parola, %d lettere: %s." % (ORDINALS[0], len(self.boxes), ", ".join(told))
         return said("the board told", genre=GENRE, words="1 parola", rows=rows,
                     pool=", ".join(p for p in self.pool if is_letter(p)), score=self.score)
 
@@ -255,20 +306,26 @@ def play_board(app, first):
     while board.empty:
         column = board.cursor
         letter = WORD[column]
+        place = board.place(column)
         if first:
-            other = next(p for p in board.pool if is_letter(p) and p != letter)
-            hear("a letter taken", [other.lower()], letter=other, place=board.place(column))
-            hear("a letter taken in place of another", [letter.lower()], letter=letter, old=other,
-                 place=board.place(column))
+            other = next(p for p in board.pool if len(p) == 1 and p != letter)
+            hear("a letter taken", [key_for(other)], letter=alone(other), place=place, whole=True)
+            hear("a letter taken in place of another", [key_for(letter)], letter=alone(letter), old=of(other),
+                 place=place, whole=True)
             first = False
         else:
-            hear("a letter taken", [letter.lower()], letter=letter, place=board.place(column))
+            hear("a letter taken", [key_for(letter)], letter=alone(letter), place=place, whole=True)
         if len(board.empty) == 1:
-            hear("the congratulations", ["Return"])
+            # The bonus hangs on the clock: any number, the rest word for word.
+            hear("the congratulations", ["Return"], "allerta Parolix. | %s | OK pulsante." % said(
+                "the congratulations", bonus="#", score="Punti: #"), whole=True)
             return
-        hear("a right letter", ["Return"], letter=letter, left=left_said(board, 1))
-        until(lambda: Board(app).boxes[column] == letter)
+        hear("a right letter", ["Return"], letter=alone(letter), left=left_said(board, 1), whole=True)
+        until(lambda: Board(app).boxes[column] == name_of(letter))
         board = board_now(app)
+
+
+TIME = r"(\d+ second[oi]|\d+ minut[oi]( e \d+ second[oi])?)"
 
 
 def play(app, launched):
@@ -278,9 +335,12 @@ def play(app, launched):
     keys("Return")  # the first genre
     board = board_now(app)
     hear("the board told", [], board.told(), mark)
-    hear("a letter not in the pool", ["z"])
-    hear("Enter with an empty hand", ["Return"])
-    hear("the board told", ["F5"], board.told())
+    hear("a letter not in the pool", ["z"], whole=True)
+    hear("a letter outside the code page", ["Cyrillic_ya"], whole=True)
+    hear("Enter with an empty hand", ["Return"], whole=True)
+    hear("the board told", ["F5"], board.told(), whole=True)
+    hear("F7, the score and the clock", ["F7"], score=board.score, time="@", whole=True)
+    hear("F8, the pool", ["F8"], pool=", ".join(p for p in board.pool if is_letter(p)), whole=True)
     play_board(app, first=True)
 
     mark = len(ear.heard)
@@ -288,7 +348,9 @@ def play(app, launched):
     board = board_now(app)
     hear("the board told", [], board.told(), mark)
     hear("F10 opens the menu bar", ["F10"])
-    hear("a menu entry with its shortcut key", ["Down", "Down"])
+    hear("Right from Opzioni to Help", ["Right"], whole=True)
+    hear("Left back to Opzioni", ["Left"], whole=True)
+    hear("a menu entry with its shortcut key", ["Down"])
     hear("the records read", ["Up", "Return"], records_said())
     if ORCA_MAJOR < 45:
         hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
@@ -299,15 +361,18 @@ def play(app, launched):
         print("NOT CHECKED on Orca %s: the records in flat review" % ORCA_VERSION)
     keys("Escape")  # the list goes, the board has the keyboard again
     hear("the about box read", ["F6"])
-    back_on_board(["Return"])
+    mark = len(ear.heard)
+    keys("Return")
+    hear("back on the board", [], "Parolix (ANONIMO) cornice. | " + said("back on the board", left=left_said(
+        board, 0)), mark, whole=True)
     hear("the input box opens", ["F3"])
     hear("the input box in Italian", ["Tab", "Tab"], button=role_name(Atspi.Role.PUSH_BUTTON))
     back_on_board(["shift+Tab", "shift+Tab", "Return"])  # back in the text box: the name stays
 
     board = board_now(app)
     column = board.cursor
-    wrong = next(p for p in board.pool if is_letter(p) and p != WORD[column])
-    hear("a letter taken", [wrong.lower()], letter=wrong, place=board.place(column))
+    wrong = next(p for p in board.pool if len(p) == 1 and p != WORD[column])
+    hear("a letter taken", [key_for(wrong)], letter=alone(wrong), place=board.place(column))
     mark = len(ear.heard)
     keys("Return")
     hear("a wrong letter's message", [], mark=mark)

@@ -24,12 +24,12 @@
 // Named, not anonymous: the test files are compiled together.
 namespace screenreader {
 
-// A name as the readings below write it: "-" for an empty box or blank
-// slot, "+" for a slot whose letter has gone.
+// A name as the readings below write it: "-" for an empty box, "_" for a
+// blank slot, "+" for a slot whose letter has gone.
 QString said(QAccessibleInterface* i)
 {
     const QString name = i->text(QAccessible::Name);
-    return name == "vuota" ? "-" : name == "usata" ? "+" : name;
+    return name == "vuota" ? "-" : name == "niente" ? "_" : name == "usata" ? "+" : name;
 }
 
 // The board as read from its accessible objects.
@@ -178,22 +178,22 @@ TEST_F(GameWindow, ScreenReaderReadsAndFollowsTheBoard)
         sr::Reading after;
     };
     const Step steps[] = {
-        {"the deal", [] {}, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
+        {"the deal", [] {}, {"G_T_O_ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
         {"G taken by its key",
          [&] { sr::type(form, "g"); },
-         {"+-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
-        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"G-T-O-ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
-        {"G taken and placed", [&] { sr::type(form, "g\r"); }, {"+-T-O-ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
+         {"+_T_O_ANE", {gatto + "-A-T-", cane + "C---"}, "Prima parola, casella 1"}},
+        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, {"G_T_O_ANE", {gatto + "-A-T-", cane + "C---"}, ""}},
+        {"G taken and placed", [&] { sr::type(form, "g\r"); }, {"+_T_O_ANE", {gatto + "GA-T-", cane + "C---"}, ""}},
         {"T taken by its button",
          [&] { pressSlot(3); },
-         {"+-+-O-ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
+         {"+_+_O_ANE", {gatto + "GA-T-", cane + "C---"}, "Prima parola, casella 3"}},
         {"down",
          [&] { sr::key(form, Qt::Key_Down); },
-         {"+-+-O-ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
+         {"+_+_O_ANE", {gatto + "GA-T-", cane + "C---"}, "Seconda parola, casella 3"}},
         {"up and placed",
          [&] { sr::key(form, Qt::Key_Up), sr::key(form, Qt::Key_Return); },
-         {"+-+-O-ANE", {gatto + "GATT-", cane + "C---"}, ""}},
-        {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"+-+-+-ANE", {gatto + "GATTO", cane + "C---"}, ""}},
+         {"+_+_O_ANE", {gatto + "GATT-", cane + "C---"}, ""}},
+        {"O carried by the mouse", [&] { carry(5, 1, 5); }, {"+_+_+_ANE", {gatto + "GATTO", cane + "C---"}, ""}},
     };
     for (const Step& step : steps) {
         step.act();
@@ -232,29 +232,30 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
     const Step steps[] = {
         {"the deal",
          [&] { (void)QTest::qWaitFor([&] { return hear() > 0; }, 2000); },
-         {gatto + "vuota, A, vuota, T, vuota" + cane + "C, vuota, vuota, vuota. Vasca: G, T, O, A, N, E. Punti: 0."}},
-        {"a letter not in the pool", [&] { sr::type(form, "z"); }, {"Z non \u00e8 nella vasca"}},
+         {gatto + "vuota, A, vuota, T, vuota" + cane + "C, 3 vuote. Vasca: G, T, O, A, N, E. Punti: 0."}},
+        {"a letter not in the pool", [&] { sr::type(form, "z"); }, {"la Z non \u00e8 nella vasca"}},
         {"Enter with an empty hand", [&] { sr::key(form, Qt::Key_Return); }, {"Nessuna lettera in mano"}},
-        {"G taken", [&] { sr::type(form, "g"); }, {"G, prima parola, casella 1"}},
+        {"G taken", [&] { sr::type(form, "g"); }, {"la G, prima parola, casella 1"}},
         {"the cursor box moved", [&] { sr::key(form, Qt::Key_Right); }, {"prima parola, casella 3, vuota"}},
-        {"T taken in its stead", [&] { sr::type(form, "t"); }, {"T al posto di G, prima parola, casella 3"}},
-        {"T placed", [&] { sr::key(form, Qt::Key_Return); }, {"T, giusta. 5 lettere da sistemare"}},
+        {"T taken in its stead", [&] { sr::type(form, "t"); }, {"la T al posto della G, prima parola, casella 3"}},
+        {"T placed", [&] { sr::key(form, Qt::Key_Return); }, {"la T, giusta. 5 lettere da sistemare"}},
         {"O taken and put back",
          [&] { sr::type(form, "o"), sr::key(form, Qt::Key_Escape); },
-         {"O, prima parola, casella 1", "O di nuovo nella vasca"}},
+         {"la O, prima parola, casella 1", "la O di nuovo nella vasca"}},
         {"F5",
          [&] { sr::key(form, Qt::Key_F5); },
-         {gatto + "vuota, A, T, T, vuota" + cane + "C, vuota, vuota, vuota. Vasca: G, O, A, N, E. Punti: 8."}},
+         {gatto + "vuota, A, T, T, vuota" + cane + "C, 3 vuote. Vasca: G, O, A, N, E. Punti: 8."}},
         {"the last letters, the congratulations and the next board",
          [&] {
              sr::type(form, "g\ro\ra\rn\re\r");
              (void)QTest::qWaitFor([&] { return hear() > 10; }, 2000);
          },
-         {"G, prima parola, casella 1", "G, giusta. 4 lettere da sistemare", "O, prima parola, casella 5",
-          "O, giusta. 3 lettere da sistemare", "A, seconda parola, casella 2", "A, giusta. 2 lettere da sistemare",
-          "N, seconda parola, casella 3", "N, giusta. 1 lettera da sistemare", "E, seconda parola, casella 4",
+         {"la G, prima parola, casella 1", "la G, giusta. 4 lettere da sistemare", "la O, prima parola, casella 5",
+          "la O, giusta. 3 lettere da sistemare", "la A, seconda parola, casella 2",
+          "la A, giusta. 2 lettere da sistemare", "la N, seconda parola, casella 3",
+          "la N, giusta. 1 lettera da sistemare", "la E, seconda parola, casella 4",
           "Complimenti vivissimi, hai indovinato !!!",
-          "Animali. 1 parola. Prima parola, 5 lettere: G, vuota, vuota, vuota, vuota. Vasca: A, T, T, O. Punti: 948."}},
+          "Animali. 1 parola. Prima parola, 5 lettere: G, 4 vuote. Vasca: A, T, T, O. Punti: 948."}},
     };
     for (const Step& step : steps) {
         step.act(); // the deal: told as the window opened
@@ -284,6 +285,8 @@ TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
     const auto said = [](const std::string& text) -> std::vector<std::string> {
         return {"name parte " + text, "show parte " + text};
     };
+    // The board's description says what is in hand and where: it changes at every move.
+    const std::string status = "status tavola Tavola";
     const auto then = [](std::vector<std::string> a, const std::vector<std::string>& b) {
         a.insert(a.end(), b.begin(), b.end());
         return a;
@@ -294,15 +297,16 @@ TEST_F(GameWindow, AScreenReaderIsToldWhereTheFocusGoes)
         std::vector<std::string> told;
     } steps[] = {
         {"G taken by its key", [&] { sr::type(form, "g"); },
-         then({"name lettera usata"}, said("G, prima parola, casella 1"))},
-        {"Tab", [&] { sr::key(form, Qt::Key_Tab); }, said("prima parola, casella 3, vuota")},
-        {"down", [&] { sr::key(form, Qt::Key_Down); }, said("seconda parola, casella 3, vuota")},
-        {"put back", [&] { sr::key(form, Qt::Key_Escape); }, then({"name lettera G"}, said("G di nuovo nella vasca"))},
+         then({"name lettera usata", status, status}, said("la G, prima parola, casella 1"))},
+        {"Tab", [&] { sr::key(form, Qt::Key_Tab); }, then({status}, said("prima parola, casella 3, vuota"))},
+        {"down", [&] { sr::key(form, Qt::Key_Down); }, then({status}, said("seconda parola, casella 3, vuota"))},
+        {"put back", [&] { sr::key(form, Qt::Key_Escape); },
+         then({"name lettera G", status}, said("la G di nuovo nella vasca"))},
         {"Alt with G", [&] { QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier); }, {}},
         {"G taken and placed", [&] { sr::type(form, "g\r"); },
-         then(then({"name lettera usata"}, said("G, prima parola, casella 1")),
-              then({"name casella Prima parola, casella 1", "status tavola Tavola"},
-                   said("G, giusta. 5 lettere da sistemare")))},
+         then(then({"name lettera usata", status, status}, said("la G, prima parola, casella 1")),
+              then(then({"name casella Prima parola, casella 1", status}, said("la G, giusta. 5 lettere da sistemare")),
+                   {status}))},
     };
     for (const auto& step : steps) {
         step.act();
@@ -340,4 +344,48 @@ TEST_F(Launcher, ScreenReaderOpensTheSiteByTheLink)
     EXPECT_EQ(link->role(), QAccessible::Link);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(fp.shell.opened, std::vector<std::string>{WebSiteAddress});
+}
+
+// A listening screen reader changes nothing a player sees or scores: the same
+// keys, F5, F7, F8 and the records among them, give the same window and the
+// same score with a listener and without.
+TEST_F(GameWindow, AListenerChangesNothingSeenOrScored)
+{
+    namespace sr = screenreader;
+    if (!sr::Listening::platform()) GTEST_SKIP() << "this platform cannot switch accessibility on";
+    struct Game : GameWindow {
+        void TestBody() override {}
+        std::vector<QImage> shots;
+        int32_t play(bool listener)
+        {
+            SetUp();
+            std::optional<sr::Listening> listening;
+            if (listener) listening.emplace([this] { return form ? form->clientArea() : nullptr; });
+            scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
+            open();
+            form->Timer1->stop(); // a tick is no key: both games see the same clock
+            const auto shot = [&] { shots.push_back(form->grab().toImage()); };
+            shot();
+            sr::type(form, "g\r");
+            for (Qt::Key k : {Qt::Key_F5, Qt::Key_F7, Qt::Key_F8}) sr::key(form, k);
+            shot();
+            sr::type(form, "t");
+            sr::key(form, Qt::Key_Tab);
+            shot();
+            sr::key(form, Qt::Key_Escape);
+            form->ShowRecords();
+            shot();
+            sr::key(form, Qt::Key_Escape);
+            sr::type(form, "t\ro\ra\rn\re\r"); // the board complete, the next dealt
+            shot();
+            const int32_t score = s.Score;
+            TearDown();
+            return score;
+        }
+    } quiet, heard;
+    const int32_t score = quiet.play(false);
+    EXPECT_EQ(heard.play(true), score);
+    EXPECT_GT(score, 0);
+    ASSERT_EQ(heard.shots.size(), quiet.shots.size());
+    for (size_t i = 0; i < quiet.shots.size(); ++i) EXPECT_TRUE(heard.shots[i] == quiet.shots[i]) << "shot " << i;
 }

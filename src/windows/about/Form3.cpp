@@ -3,6 +3,8 @@
 
 #include "about/Form3.h"
 
+#include "gamewindow/Form2Text.h"
+
 #include "Identity.h"
 #include "desktop/Platform.h"
 #include "ui/Look.h"
@@ -61,6 +63,8 @@ Form3::Form3(QWidget* gameWindow, Platform& platform)
     // Not a child of the game window: disabling that would disable the box.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toUnicode(form3text::Caption));
+    // Read "Versione 3.00", not the abbreviation's letters.
+    setAccessibleName(toUnicode(form2text::versionSpoken(form3text::Caption)));
     setFixedSize(px(6465), px(3540));
     setColours(this, {{QPalette::Window, QColor(192, 192, 192)}, {QPalette::Button, QColor(192, 192, 192)}});
     setAutoFillBackground(true);

@@ -42,17 +42,28 @@ char slotLetter(const Session& s, int slot)
     return c == ' ' || (board::carrying(s) && slot == s.DragSlot) ? 0 : c;
 }
 
-// The letter a box shows (help or placed), or 0.
+// The letter a box shows (help or placed), or 0; a blank of its word, which
+// stays empty, is read as the blank it is.
 char boxLetter(const Session& s, int row, int column)
 {
     const std::string& shown = s.BoxRows[static_cast<size_t>(row)];
+    const std::string& word = s.Words[static_cast<size_t>(row)];
     const size_t c = static_cast<size_t>(column - 1);
-    return c < shown.size() && shown[c] != ' ' ? shown[c] : 0;
+    if (c < shown.size() && shown[c] != ' ') return shown[c];
+    return c < word.size() && word[c] == ' ' ? ' ' : 0;
 }
 
 QString letterName(char c)
 {
-    return toUnicode(c ? std::string(1, c) : std::string(form2text::Empty));
+    return toUnicode(form2text::charName(c));
+}
+
+// What a reader hears of the board as the focus comes back: what is in hand
+// and where it would go.
+std::string statusOf(const BoardReading& r)
+{
+    const char carried = board::carrying(r.session) ? board::carriedLetter(r.session) : 0;
+    return form2text::boardStatus(r.session, carried, r.cursor ? r.cursor() : Cell{});
 }
 
 // What a reader last heard of the board; a change is announced against it.
@@ -147,7 +158,7 @@ public:
     {
         if (!isValid()) return {};
         if (t == QAccessible::Name) return toUnicode(form2text::BoardName);
-        if (t == QAccessible::Description) return toUnicode(form2text::boardStatus(session()));
+        if (t == QAccessible::Description) return toUnicode(statusOf(link_->reading));
         return QAccessibleWidget::text(t);
     }
 
@@ -289,7 +300,8 @@ public:
         if (t != QAccessible::Name || !isValid()) return {};
         const char letter = slotLetter(session(), slot_);
         const bool blank = session().PoolLetters[static_cast<size_t>(slot_ - 1)] == ' ';
-        return letter || blank ? letterName(letter) : toUnicode(form2text::Used);
+        if (letter) return letterName(letter);
+        return toUnicode(blank ? form2text::Blank : form2text::Used);
     }
     QRect rect() const override { return board_->onScreen(board::outlineBox(board::poolPoint(slot_))); }
     QAccessible::Role role() const override { return QAccessible::PushButton; }
@@ -436,7 +448,7 @@ public:
         QAccessible::State st;
         st.readOnly = true; // letters come by the keys, not by editing
         if (!isValid()) return st;
-        st.focusable = boxLetter(session(), row_, column_) == 0;
+        st.focusable = board::boxEmpty(session(), Cell{row_, column_});
         st.focused = board_->cursor() == Cell{row_, column_};
         return st;
     }
@@ -539,7 +551,7 @@ Heard hear(const BoardReading& r)
     Heard h;
     h.made = true;
     h.deal = s.PoolLetters;
-    h.status = form2text::boardStatus(s);
+    h.status = statusOf(r);
     for (int slot = 1; slot <= slotCount(s); ++slot) h.pool += slotLetter(s, slot);
     for (int row = 1; row <= board::rowsInPlay(s); ++row) {
         h.deal += '|' + s.Words[static_cast<size_t>(row)];
@@ -654,4 +666,11 @@ void tellBoard(BoardCanvas& board)
     const Heard h = hear(link->reading);
     const Session& s = link->reading.session;
     sayOnBoard(board, form2text::boardTold(s.GenreNames[s.genreSlot()], h.boxes, h.pool, s.Score));
+}
+
+void tellPool(BoardCanvas& board)
+{
+    BoardLink* link = listened(board);
+    if (!link) return;
+    sayOnBoard(board, form2text::poolTold(hear(link->reading).pool));
 }

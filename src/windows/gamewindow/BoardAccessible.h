@@ -47,3 +47,5 @@ void sayOnBoard(BoardCanvas& board, const std::string& text);
 void tellBoardDealt(BoardCanvas& board);
 // The whole board told again, now.
 void tellBoard(BoardCanvas& board);
+// The letters still in the pool told, now (F8).
+void tellPool(BoardCanvas& board);

@@ -114,11 +114,20 @@ bool FirstDeal::looksMaximized() const
 }
 
 // Rows of a list as high as its font's line, no more, as a list box draws
-// them: the records list then shows its title and every record whole.
+// them: the records list then shows its title and every record whole. A
+// line is never drawn as current or chosen: the list takes the focus only
+// for a screen reader to read it, and shows the same with it as without.
 class LineRows : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+    }
 };
 
 QSize LineRows::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -189,6 +198,7 @@ void Form2::createBoard()
 void Form2::createKeys()
 {
     keys_ = std::make_unique<BoardKeys>(*board_, session_, platform_.sound);
+    board_->installEventFilter(this); // after the keys' filter, so before it: F7 and F8
     // The marked box is the board's focused cell while it is marked: a release ends it.
     makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
@@ -391,8 +401,6 @@ void Form2::drawDeal()
         board_->drawPoolSlot(slot, session_.PoolLetters[static_cast<size_t>(slot - 1)]);
     board_->drawTargetRows(session_);
     announceBoardChange(*board_);
-    // A reader reads the clock with the board: it must not be the last round's.
-    if (QAccessible::isActive()) Timer1_Timer();
     tellBoardDealt(*board_);
 }
 
@@ -408,6 +416,24 @@ void Form2::Timer1_Timer()
 {
     session_.ElapsedSeconds = elapsedSeconds(platform_.clock.steadySeconds(), session_.RoundStart);
     Label2->setText(toUnicode(clockCaption(session_.ElapsedSeconds)));
+    Label2->setAccessibleName(toUnicode(form2text::durationSpoken(session_.ElapsedSeconds)));
+}
+
+bool Form2::tellOnRequest(QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (e->key() == Qt::Key_F7) {
+        // The round's own time, read from the clock: what the label and the
+        // bonus use changes only on the tick.
+        const double now = elapsedSeconds(platform_.clock.steadySeconds(), session_.RoundStart);
+        sayOnBoard(*board_, form2text::scoreAndTime(session_.Score, now));
+        return true;
+    }
+    if (e->key() == Qt::Key_F8) {
+        tellPool(*board_);
+        return true;
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------- dragging
@@ -517,8 +543,12 @@ void Form2::dropCarried(Cell box)
 void Form2::completeRound()
 {
     board_->unsetCursor();
+    const int32_t before = session_.Score;
     play::addTimeBonus(session_);
-    platform_.dialogs.message(form2text::Congratulations, form2text::CongratulationsTitle);
+    platform_.dialogs.message(form2text::Congratulations, form2text::CongratulationsTitle,
+                              QAccessible::isActive()
+                                  ? form2text::roundCompleteSpoken(session_.Score - before, session_.Score)
+                                  : std::string());
     if (unloaded_) return;
     showScore();
     session_.openDealGate();
@@ -548,6 +578,8 @@ void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, dou
 
 bool Form2::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == board_) // from its making on, before the list is there
+        return e->type() == QEvent::KeyPress && tellOnRequest(static_cast<QKeyEvent*>(e));
     if (watched == List->viewport() && e->type() == QEvent::MouseButtonRelease) List_Click();
     if (watched == List && e->type() == QEvent::KeyPress) return listKey(static_cast<QKeyEvent*>(e));
     return QMainWindow::eventFilter(watched, e);

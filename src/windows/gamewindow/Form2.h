@@ -25,6 +25,7 @@ class BoardKeys;
 class DragTile;
 class FirstDeal;
 class PictureBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 
@@ -63,6 +64,9 @@ public:
     void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
     void Timer1_Timer();
+    // F7 and F8: the score and the clock, the pool's letters, told to a
+    // screen reader; nothing else sees them.
+    bool tellOnRequest(QKeyEvent* e);
     void List_Click();
 
     // The same moves by cell, as the keys and a screen reader make them:

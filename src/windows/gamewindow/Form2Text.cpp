@@ -75,7 +75,13 @@ std::string helpMessage(const Session& s)
          "da formare, in questo caso il genere scelto \xE8 '",
          s.GenreNames[s.genreSlot()],
          "' quindi le parole dovranno appartenere solamente a questa categoria."
-         " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra."});
+         " Il gioco termina non appena si commette un errore nel posizionare una lettera sbagliata a destra.",
+         LineBreak, LineBreak,
+         "Si gioca anche senza mouse: il tasto di una lettera la prende dalla vasca, le frecce e Tab spostano "
+         "la casella rossa tra le caselle vuote, Invio o Spazio vi posano la lettera, Esc la rimette nella vasca. "
+         "F10 apre i menu. Con un lettore di schermo (come Orca) ogni tasto risponde in poche parole: la lettera "
+         "presa e la casella, se era giusta e quante lettere restano; F5 legge tutta la tavola, F7 i punti e il "
+         "tempo, F8 le lettere rimaste nella vasca; apostrofi, trattini e spazi sono detti per nome."});
 }
 
 namespace {
@@ -103,7 +109,37 @@ std::string lettersLeft(const Session& s)
 
 std::string letterText(char c)
 {
-    return c ? std::string(1, c) : std::string(Empty);
+    return charName(c);
+}
+
+// A character with its article, and with the article "di" takes.
+struct Named {
+    const char* the;
+    const char* of;
+    std::string name;
+};
+
+Named named(char c)
+{
+    static constexpr struct {
+        char c;
+        const char *the, *of;
+    } Articles[] = {{' ', "lo ", "dello "},
+                    {'\'', "l'", "dell'"},
+                    {'\x92', "l'", "dell'"},
+                    {',', "la ", "della "},
+                    {'/', "la ", "della "}};
+    const std::string name = charName(c);
+    if (!c) return {"", "", name};
+    for (const auto& a : Articles)
+        if (a.c == c) return {a.the, a.of, name};
+    const bool letter = name.size() == 1 && name[0] == c;
+    return letter ? Named{"la ", "della ", name} : Named{"il ", "del ", name};
+}
+
+std::string counted(long long n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 // "prima parola, casella 2": a place inside a sentence.
@@ -116,9 +152,72 @@ std::string place(Cell box)
 
 } // namespace
 
-std::string boardStatus(const Session& s)
+std::string charName(char c)
 {
-    return joined({play::scoreCaption(s.Score), ", ", lettersLeft(s)});
+    static constexpr struct {
+        char c;
+        const char* name;
+    } Names[] = {{' ', "spazio"},   {'\'', "apostrofo"},        {'\x92', "apostrofo"},
+                 {'-', "trattino"}, {'\x96', "trattino"},       {'.', "punto"},
+                 {',', "virgola"},  {'!', "punto esclamativo"}, {'?', "punto interrogativo"},
+                 {'/', "barra"},    {'(', "parentesi aperta"},  {')', "parentesi chiusa"}};
+    if (!c) return Empty;
+    for (const auto& n : Names)
+        if (n.c == c) return n.name;
+    return std::string(1, c);
+}
+
+std::string charAlone(char c)
+{
+    const Named n = named(c);
+    return n.the + n.name;
+}
+
+std::string durationSpoken(double seconds)
+{
+    const long long whole = seconds > 0 ? static_cast<long long>(seconds) : 0;
+    const long long minutes = whole / 60, rest = whole % 60;
+    if (minutes == 0) return counted(rest, "secondo", "secondi");
+    const std::string m = counted(minutes, "minuto", "minuti");
+    return rest ? m + " e " + counted(rest, "secondo", "secondi") : m;
+}
+
+std::string versionSpoken(const std::string& shown)
+{
+    const std::string vers = "Vers.";
+    const size_t at = shown.find(vers);
+    if (at == std::string::npos) return shown;
+    return shown.substr(0, at) + "Versione" + shown.substr(at + vers.size());
+}
+
+std::string boardStatus(const Session& s, char carried, Cell cursor)
+{
+    if (!carried) return joined({EmptyHand, ", ", lettersLeft(s)});
+    const std::string inHand = charAlone(carried) + " in mano";
+    return cursor.row ? joined({inHand, ", ", place(cursor)}) : inHand;
+}
+
+std::string scoreAndTime(int32_t score, double seconds)
+{
+    return joined({play::scoreCaption(score), ". Tempo: ", durationSpoken(seconds)});
+}
+
+std::string poolTold(const std::string& pool)
+{
+    std::string told = PoolName;
+    told += ":";
+    const char* gap = " ";
+    for (char c : pool) {
+        if (!c) continue;
+        told += gap + letterText(c);
+        gap = ", ";
+    }
+    return *gap == ' ' ? told + " nessuna lettera" : told;
+}
+
+std::string roundCompleteSpoken(int32_t bonus, int32_t score)
+{
+    return joined({"Bonus di tempo: ", std::to_string(bonus), ". ", play::scoreCaption(score), "."});
 }
 
 std::string boardTold(const std::string& genre, const std::vector<std::string>& boxes, const std::string& pool,
@@ -128,27 +227,28 @@ std::string boardTold(const std::string& genre, const std::vector<std::string>& 
     std::string told = joined({genre, ". ", std::to_string(n), n == 1 ? " parola." : " parole."});
     for (size_t row = 0; row < n; ++row) {
         told += " " + wordRowName(static_cast<int>(row) + 1, boxes[row].size()) + ":";
-        for (size_t i = 0; i < boxes[row].size(); ++i) told += (i ? ", " : " ") + letterText(boxes[row][i]);
+        const std::string& b = boxes[row];
+        for (size_t i = 0; i < b.size();) {
+            size_t run = 1;
+            while (!b[i] && i + run < b.size() && !b[i + run]) ++run;
+            told += (i ? ", " : " ") + (run > 1 ? std::to_string(run) + " vuote" : letterText(b[i]));
+            i += run;
+        }
         told += ".";
     }
-    told += " Vasca:";
-    const char* gap = " ";
-    for (char c : pool) {
-        if (!c) continue;
-        told += gap + letterText(c);
-        gap = ", ";
-    }
-    return joined({told, ". ", play::scoreCaption(score), "."});
+    return joined({told, " ", poolTold(pool), ". ", play::scoreCaption(score), "."});
 }
 
 std::string letterTaken(char letter, Cell box)
 {
-    return box.row ? joined({letterText(letter), ", ", place(box)}) : letterText(letter);
+    return box.row ? joined({charAlone(letter), ", ", place(box)}) : charAlone(letter);
 }
 
 std::string letterReplaced(char letter, char carried, Cell box)
 {
-    return joined({letterText(letter), " al posto di ", letterTaken(carried, box)});
+    const Named was = named(carried);
+    const std::string old = was.of + was.name;
+    return joined({charAlone(letter), " al posto ", old, box.row ? ", " + place(box) : std::string()});
 }
 
 std::string boxReached(Cell box)
@@ -158,17 +258,17 @@ std::string boxReached(Cell box)
 
 std::string letterPlaced(char letter, const Session& s)
 {
-    return joined({letterText(letter), ", giusta. ", lettersLeft(s)});
+    return joined({charAlone(letter), ", giusta. ", lettersLeft(s)});
 }
 
 std::string letterPutBack(char letter)
 {
-    return letterText(letter) + " di nuovo nella vasca";
+    return charAlone(letter) + " di nuovo nella vasca";
 }
 
 std::string notInPool(char letter)
 {
-    return joined({letter ? std::string(1, letter) : std::string("Questo carattere"), " non \xe8 nella vasca"});
+    return joined({letter ? charAlone(letter) : std::string("Questo carattere"), " non \xe8 nella vasca"});
 }
 
 std::string wordRowName(int row, size_t length)

@@ -88,12 +88,31 @@ std::string helpMessage(const Session& s);
 inline constexpr const char* BoardName = "Tavola";
 inline constexpr const char* PoolName = "Vasca";
 inline constexpr const char* WordsName = "Parole";
-inline constexpr const char* Empty = "vuota"; // a box without its letter
-inline constexpr const char* Used = "usata";  // a pool slot whose letter has gone
+inline constexpr const char* Empty = "vuota";  // a box without its letter
+inline constexpr const char* Used = "usata";   // a pool slot whose letter has gone
+inline constexpr const char* Blank = "niente"; // a pool slot that never held a letter
 
-// The board's state, heard as the focus comes back to it: "Punti: 300,
-// 4 lettere da sistemare".
-std::string boardStatus(const Session& s);
+// A character of a word as a reader says it: a letter as itself, a blank,
+// an apostrophe, a hyphen, a full stop... by its Italian name ("apostrofo");
+// 0 is an empty box.
+std::string charName(char c);
+// A character alone, named as a letter: "la E", "l'apostrofo", "il trattino".
+std::string charAlone(char c);
+// Whole seconds read as words: "1 minuto e 12 secondi", "0 secondi".
+std::string durationSpoken(double seconds);
+// The about box's version read as a word: "Vers. 3.00" is "Versione 3.00".
+std::string versionSpoken(const std::string& shown);
+
+// The board's state, heard as the focus comes back to it: where the cursor
+// box is and what is in hand, "la G in mano, prima parola, casella 3", or
+// "Nessuna lettera in mano, 4 lettere da sistemare".
+std::string boardStatus(const Session& s, char carried = 0, Cell cursor = {});
+// F7: "Punti: 1200. Tempo: 1 minuto e 12 secondi".
+std::string scoreAndTime(int32_t score, double seconds);
+// F8, the letters still in the pool: "Vasca: L, O, C".
+std::string poolTold(const std::string& pool);
+// Heard with the congratulations: "Bonus di tempo: 85. Punti: 1200."
+std::string roundCompleteSpoken(int32_t bonus, int32_t score);
 // A word's row: "Prima parola, 5 lettere".
 std::string wordRowName(int row, size_t letters);
 // Where a box lies: "Prima parola, casella 3".
@@ -102,17 +121,18 @@ std::string boxPlace(int row, int column);
 // What a screen reader is told as the game goes; spoken only. A letter 0 is
 // an empty box.
 // The board as dealt: "Animali. 2 parole. Prima parola, 5 lettere: vuota, A,
-// vuota, vuota, E. Seconda parola, ... Vasca: B, C, A. Punti: 0." `boxes`
-// holds each row's letters, `pool` the letters left in the pool.
+// 2 vuote, E. Seconda parola, ... Vasca: B, C, A. Punti: 0." `boxes` holds
+// each row's letters (0 an empty box, a blank the blank of a word), `pool`
+// the letters left in the pool.
 std::string boardTold(const std::string& genre, const std::vector<std::string>& boxes, const std::string& pool,
                       int32_t score);
-// A letter taken, and the box the cursor is on: "A, prima parola, casella 2".
+// A letter taken, and the box the cursor is on: "la A, prima parola, casella 2".
 std::string letterTaken(char letter, Cell box);
 // Another letter taken in place of the one carried.
 std::string letterReplaced(char letter, char carried, Cell box);
 // The cursor box moved to an empty box: "prima parola, casella 3, vuota".
 std::string boxReached(Cell box);
-// A right letter placed: "A, giusta. 4 lettere da sistemare".
+// A right letter placed: "la A, giusta. 4 lettere da sistemare".
 std::string letterPlaced(char letter, const Session& s);
 // The carried letter went back to its slot.
 std::string letterPutBack(char letter);

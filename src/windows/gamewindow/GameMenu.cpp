@@ -12,12 +12,14 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 #include <utility>
 
@@ -125,10 +127,63 @@ QAccessibleInterface* menuEntryFactory(const QString& className, QObject* object
     return nullptr;
 }
 
+// Left and Right close one menu and open the next: Qt gives the focus back
+// to the board between the two, and opens the next with its first entry
+// chosen but unannounced. A reader would read the board and think the menu
+// gone; while a menu is open the board is not told as focused, and the entry
+// a menu opens with is.
+void passOn(QAccessibleEvent* e);
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void whileMenusOpen(QAccessibleEvent* e)
+{
+    QObject* about = e->object();
+    const bool menuOpen = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+    if (e->type() == QAccessible::Focus && menuOpen && about && !qobject_cast<QMenu*>(about) &&
+        !qobject_cast<QMenuBar*>(about) && !qobject_cast<QAction*>(about))
+        return;
+    passOn(e);
+}
+
+void passOn(QAccessibleEvent* e)
+{
+    if (previousHandler) return previousHandler(e);
+    // Qt's own way to the platform: its handler is none but ours.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(whileMenusOpen);
+}
+
+// A menu that opens with an entry chosen tells it.
+class OpenedEntry : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu && e->type() == QEvent::Show && QAccessible::isActive())
+            QTimer::singleShot(0, menu, [menu] {
+                QAction* chosen = menu->activeAction();
+                if (!menu->isVisible() || !chosen) return;
+                QAccessibleEvent focus(menu, QAccessible::Focus);
+                focus.setChild(static_cast<int>(menu->actions().indexOf(chosen)));
+                QAccessible::updateAccessibility(&focus);
+            });
+        return false;
+    }
+};
+
 // Makes it so for every menu of the program (once is enough).
 void readMenuEntriesWell()
 {
     QAccessible::installFactory(menuEntryFactory); // Qt keeps one of each
+    static const bool installed = [] {
+        previousHandler = QAccessible::installUpdateHandler(whileMenusOpen);
+        return true;
+    }();
+    (void)installed;
 }
 
 template <typename Slot>
@@ -191,7 +246,9 @@ void Form2::createMenu()
     // take no colours from the game's window.
     const QFont menuFont = gameFont("Sans Serif", 9, false);
     bar->setFont(menuFont);
+    auto* opened = new OpenedEntry(this);
     for (QMenu* menu : {file, help}) {
+        menu->installEventFilter(opened);
         menu->setPalette(gamePalette());
         menu->setFont(menuFont);
     }
