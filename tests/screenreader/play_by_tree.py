@@ -13,7 +13,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-GAME, WORD, EMPTY = sys.argv[1], sys.argv[2], "vuota"
+GAME, WORD, EMPTY, BLANK = sys.argv[1], sys.argv[2], "vuota", "niente"  # a box, a pool slot
 NAME_CHANGED = "object:property-change:accessible-name"
 TOLD = "object:state-changed:showing"  # a notification of the board's status bar
 heard = []  # (event, role, name), as the bus delivered them
@@ -92,7 +92,7 @@ def play(app):
     shown = [c.name for c in cells]
     if header != "Prima parola, %d lettere" % len(WORD) or len(cells) != len(WORD) or \
             any(n not in (EMPTY, WORD[i]) for i, n in enumerate(shown)) or \
-            sorted(b.name for b in buttons if b.name != EMPTY) != sorted(w for w, n in zip(WORD, shown) if n == EMPTY):
+            sorted(b.name for b in buttons if b.name != BLANK) != sorted(w for w, n in zip(WORD, shown) if n == EMPTY):
         fail("the help letters and the pool do not make the word")
 
     while empty := [i for i, c in enumerate(cells) if c.name == EMPTY]:
@@ -100,7 +100,7 @@ def play(app):
         slot = [b.name for b in buttons].index(letter)
         del heard[:]
         keys(letter.lower(), focus="^Parolix   \\(")
-        place = "%s, prima parola, casella %d" % (letter, empty[0] + 1)
+        place = "la %s, prima parola, casella %d" % (letter, empty[0] + 1)
         wait_for("the letter taken told", lambda: box.getState().contains(pyatspi.STATE_FOCUSED) and
                  (TOLD, "notification", place) in heard and buttons[slot].name == "usata")
         print("took", letter)
@@ -110,7 +110,7 @@ def play(app):
         if len(empty) == 1:
             break
         left = len(empty) - 1
-        placed = "%s, giusta. %d letter%s da sistemare" % (letter, left, "a" if left == 1 else "e")
+        placed = "la %s, giusta. %d letter%s da sistemare" % (letter, left, "a" if left == 1 else "e")
         wait_for("the letter placed told", lambda: box.name == letter and (
             NAME_CHANGED, "table cell", letter) in heard and (TOLD, "notification", placed) in heard)
         print("placed", letter, "and heard", heard)
