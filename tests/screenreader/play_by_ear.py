@@ -361,6 +361,8 @@ def play(app, launched):
         print("NOT CHECKED on Orca %s: the records in flat review" % ORCA_VERSION)
     keys("Escape")  # the list goes, the board has the keyboard again
     hear("the about box read", ["F6"])
+    time.sleep(SETTLE)  # and its button, which Orca may name after the rest
+    ear.poll()
     mark = len(ear.heard)
     keys("Return")
     hear("back on the board", [], "Parolix (ANONIMO) cornice. | " + said("back on the board", left=left_said(
