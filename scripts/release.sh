@@ -3,16 +3,23 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 
 # Makes the release of the committed HEAD:
-#   release.sh [FOLDER]      (default: release/ in the checkout)
+#   release.sh [--windows] [FOLDER]      (default: release/ in the checkout)
 # writes parolix-VERSION.tar.xz (the tracked files of HEAD, which are what
 # the build and the tests need, licences included), the Debian package for
 # the release this machine runs, built from that tarball alone, and
 # SHA256SUMS. Every time in them is the commit's (SOURCE_DATE_EPOCH), the
 # archives' members are sorted and owned by root, and no folder of this
 # machine is written into the program, so another run on the same commit,
-# in any folder, gives the same bytes.
+# in any folder, gives the same bytes. With --windows it also adds the
+# portable zip and the installer for 64-bit Windows, made by
+# scripts/windows.sh from the same tarball (and checked under Wine there).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
+windows=false
+if [ "${1:-}" = "--windows" ]; then
+  windows=true
+  shift
+fi
 out="${1:-$here/release}"
 fail() { echo "release.sh: $*" >&2; exit 1; }
 
@@ -61,6 +68,12 @@ dpkg-deb -e "$build/$deb" "$root/DEBIAN"
 find "$root" -depth -newermt "@$SOURCE_DATE_EPOCH" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 dpkg-deb --root-owner-group -Zxz --build "$root" "$out/$deb" >/dev/null
 
-(cd "$out" && sha256sum "$name.tar.xz" "$deb" >SHA256SUMS)
+packages=("$name.tar.xz" "$deb")
+if $windows; then
+  PAROLIX_WIN_BUILD="$work/win64" PAROLIX_WIN_OUT="$out" "$src/scripts/windows.sh" >"$work/windows.log" 2>&1 ||
+    { tail -n 30 "$work/windows.log"; fail "the Windows packages failed"; }
+  packages+=("$name-win64.zip" "$name-setup.exe")
+fi
+(cd "$out" && sha256sum "${packages[@]}" >SHA256SUMS)
 echo "release $version of $(git -C "$here" rev-parse --short HEAD) in $out:"
 cat "$out/SHA256SUMS"

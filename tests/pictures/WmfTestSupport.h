@@ -118,7 +118,9 @@ inline long residentMiB(const char* field)
 }
 template <typename Work> Cost costOf(Work&& work)
 {
+#ifdef __GLIBC__
     malloc_trim(0);
+#endif
     std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
     const long before = residentMiB("VmRSS:");
     const std::clock_t start = std::clock();
