@@ -224,13 +224,13 @@ def is_letter(name):
     return bool(name) and name not in EMPTY
 
 
-def alone(c):
+def alone(c, the="la ", elided="l'"):
     """A character alone, as the game names it: "la C", "l'apostrofo"."""
-    return "l'apostrofo" if c == "'" else "la " + NAMES.get(c, c)
+    return elided + "apostrofo" if c == "'" else the + NAMES.get(c, c)
 
 
 def of(c):
-    return "dell'apostrofo" if c == "'" else "della " + NAMES.get(c, c)
+    return alone(c, "della ", "dell'")
 
 
 def key_for(c):

@@ -364,20 +364,17 @@ TEST_F(GameWindow, AListenerChangesNothingSeenOrScored)
             scriptCatAndDog(); // GATTO " A T ", CANE "C   "; pool "G T O ANE"
             open();
             form->Timer1->stop(); // a tick is no key: both games see the same clock
-            const auto shot = [&] { shots.push_back(form->grab().toImage()); };
-            shot();
-            sr::type(form, "g\r");
-            for (Qt::Key k : {Qt::Key_F5, Qt::Key_F7, Qt::Key_F8}) sr::key(form, k);
-            shot();
-            sr::type(form, "t");
-            sr::key(form, Qt::Key_Tab);
-            shot();
-            sr::key(form, Qt::Key_Escape);
-            form->ShowRecords();
-            shot();
-            sr::key(form, Qt::Key_Escape);
-            sr::type(form, "t\ro\ra\rn\re\r"); // the board complete, the next dealt
-            shot();
+            const std::function<void()> steps[] = {
+                [] {},
+                [&] { sr::type(form, "g\r"); },
+                [&] { sr::key(form, Qt::Key_F5), sr::key(form, Qt::Key_F7), sr::key(form, Qt::Key_F8); },
+                [&] { sr::type(form, "t"), sr::key(form, Qt::Key_Tab); },
+                [&] { sr::key(form, Qt::Key_Escape), form->ShowRecords(); },
+                [&] { sr::key(form, Qt::Key_Escape), sr::type(form, "t\ro\ra\rn\re\r"); }};
+            for (const auto& keys : steps) {
+                keys();
+                shots.push_back(form->grab().toImage());
+            }
             const int32_t score = s.Score;
             TearDown();
             return score;
@@ -386,6 +383,5 @@ TEST_F(GameWindow, AListenerChangesNothingSeenOrScored)
     const int32_t score = quiet.play(false);
     EXPECT_EQ(heard.play(true), score);
     EXPECT_GT(score, 0);
-    ASSERT_EQ(heard.shots.size(), quiet.shots.size());
     for (size_t i = 0; i < quiet.shots.size(); ++i) EXPECT_TRUE(heard.shots[i] == quiet.shots[i]) << "shot " << i;
 }

@@ -159,6 +159,7 @@ public:
         if (!isValid()) return {};
         if (t == QAccessible::Name) return toUnicode(form2text::BoardName);
         if (t == QAccessible::Description) return toUnicode(statusOf(link_->reading));
+        if (t == QAccessible::Help) return toUnicode(form2text::BoardHelp);
         return QAccessibleWidget::text(t);
     }
 

@@ -202,7 +202,7 @@ void Form2::createKeys()
     // The marked box is the board's focused cell while it is marked: a release ends it.
     makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
                                   [this](int slot) { keys_->takeSlot(slot); }});
-    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape, F5.
+    // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape, F5, F7, F8.
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
 }

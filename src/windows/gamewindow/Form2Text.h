@@ -91,6 +91,10 @@ inline constexpr const char* WordsName = "Parole";
 inline constexpr const char* Empty = "vuota";  // a box without its letter
 inline constexpr const char* Used = "usata";   // a pool slot whose letter has gone
 inline constexpr const char* Blank = "niente"; // a pool slot that never held a letter
+// The board's help text: its keys.
+inline constexpr const char* BoardHelp =
+    "Una lettera la prende dalla vasca; frecce e Tab scelgono la casella; Invio o Spazio la posano, Esc la "
+    "rimette nella vasca. F5 legge tutta la tavola, F7 i punti e il tempo, F8 le lettere della vasca.";
 
 // A character of a word as a reader says it: a letter as itself, a blank,
 // an apostrophe, a hyphen, a full stop... by its Italian name ("apostrofo");
