@@ -204,11 +204,6 @@ bool DiskFiles::exists(const std::string& name)
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-int DiskFiles::takeLock(const std::string&, bool, Error&)
-{
-    return -1; // Windows' locks are handles: see lockFile below
-}
-
 namespace {
 
 // The lock of a file: a hidden file beside it, one name for the file in any
@@ -222,8 +217,10 @@ HANDLE lockFile(const std::string& folder, const std::string& name, bool create,
     const std::wstring path = joined(folder, "." + lowered(name) + ".lock");
     const DWORD a = attributesOf(path);
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT)) return INVALID_HANDLE_VALUE;
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_HIDDEN, nullptr);
+    // Shared for deleting: a note's lock goes while it is held, as on POSIX.
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (h == INVALID_HANDLE_VALUE) return h;
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
@@ -238,6 +235,19 @@ HANDLE lockFile(const std::string& folder, const std::string& name, bool create,
     }
     CloseHandle(h);
     return INVALID_HANDLE_VALUE;
+}
+
+Error readFile(const std::wstring& path, const std::function<bool(std::string_view)>& line, size_t maxLine,
+               FileKind kind)
+{
+    Handle file;
+    file.h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!file.ok()) return Error::Unreadable;
+    if (!plainFile(file.h)) return Error::NotAFile;
+    std::string head;
+    if (!readCapped(file.h, kind == FileKind::Own ? OwnFileMax : DataFileMax, head)) return Error::Unreadable;
+    return kind == FileKind::Own ? splitOwnFile(head, line, maxLine) : splitDataFile(head, line, maxLine);
 }
 
 } // namespace
@@ -257,14 +267,7 @@ Error DiskFiles::readLines(const std::string& name, const std::function<bool(std
         Error busy = Error::None;
         lock.h = lockFile(player_, name, false, lockWait_, busy);
     }
-    Handle file;
-    file.h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (!file.ok()) return Error::Unreadable;
-    if (!plainFile(file.h)) return Error::NotAFile;
-    std::string head;
-    if (!readCapped(file.h, kind == FileKind::Own ? OwnFileMax : DataFileMax, head)) return Error::Unreadable;
-    return kind == FileKind::Own ? splitOwnFile(head, line, maxLine) : splitDataFile(head, line, maxLine);
+    return readFile(path, line, maxLine, kind);
 }
 
 Error DiskFiles::readOwnFile(const fs::path&, const std::function<bool(std::string_view)>&, size_t)
@@ -360,5 +363,81 @@ Error DiskFiles::touch(const std::string& name)
     if (h == INVALID_HANDLE_VALUE)
         return GetLastError() == ERROR_FILE_EXISTS ? Error::None : writeFailure(GetLastError());
     CloseHandle(h);
+    return Error::None;
+}
+
+// ---------------------------------------------------------------- notes
+
+namespace {
+
+// A note's name is a bare hidden name: nothing that reaches another folder.
+bool noteName(const std::string& name)
+{
+    return name.size() > 1 && name[0] == '.' && name.find_first_of("/\\:") == std::string::npos && name != "..";
+}
+
+struct LockHold final : FileHold {
+    explicit LockHold(HANDLE h) : h(h) {}
+    ~LockHold() override { CloseHandle(h); }
+    HANDLE h;
+};
+
+} // namespace
+
+Error DiskFiles::rewriteNote(const std::string& name, const std::vector<std::string>& lines)
+{
+    return noteName(name) ? rewrite(name, lines) : Error::NotFound;
+}
+
+Error DiskFiles::readNote(const std::string& name, const std::function<bool(std::string_view)>& line)
+{
+    if (!noteName(name)) return Error::NotFound;
+    const std::wstring path = joined(player_, name);
+    const DWORD a = attributesOf(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Error::NotFound;
+    // A note is the game's own plain file: a link or a folder in its place is not read.
+    if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return Error::NotAFile;
+    return readFile(path, line, 4096, FileKind::Own);
+}
+
+std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(widened(player_), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = narrowed(it->path().filename().wstring());
+        // Neither the saves' temporaries nor the notes' locks are notes.
+        if (name.rfind(prefix, 0) == 0 && noteName(name) && name.find(".tmp-") == std::string::npos &&
+            !name.ends_with(".lock"))
+            names.push_back(name);
+    }
+    return names;
+}
+
+Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)
+{
+    hold.reset();
+    if (!noteName(name)) return Error::NotFound;
+    Error busy = Error::None;
+    const HANDLE h = (!create || makePlayerFolder())
+                         ? lockFile(player_, name, create, std::chrono::milliseconds(0), busy)
+                         : INVALID_HANDLE_VALUE;
+    if (busy != Error::None) return busy;
+    if (h == INVALID_HANDLE_VALUE)
+        return attributesOf(joined(player_, "." + lowered(name) + ".lock")) != INVALID_FILE_ATTRIBUTES
+                   ? Error::None
+                   : Error::NotFound;
+    hold = std::make_unique<LockHold>(h);
+    return Error::None;
+}
+
+Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> hold)
+{
+    if (!noteName(name)) return Error::NotFound;
+    if (!DeleteFileW(joined(player_, name).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return writeFailure(GetLastError());
+    // The lock goes only while held, after its note: whoever takes it later
+    // finds no note to act on.
+    if (hold) DeleteFileW(joined(player_, "." + lowered(name) + ".lock").c_str());
     return Error::None;
 }
