@@ -244,7 +244,8 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
          {"la O, prima parola, casella 1", "la O di nuovo nella vasca"}},
         {"F5",
          [&] { sr::key(form, Qt::Key_F5); },
-         {gatto + "vuota, A, T, T, vuota" + cane + "C, 3 vuote. Vasca: G, O, A, N, E. Punti: 8."}},
+         {gatto + "vuota, A, T, T, vuota" + cane +
+          "C, 3 vuote. Vasca: G, O, A, N, E. Punti: " + QString::number(pointsFor(1)) + "."}},
         {"the last letters, the congratulations and the next board",
          [&] {
              sr::type(form, "g\ro\ra\rn\re\r");
@@ -255,7 +256,9 @@ TEST_F(GameWindow, ScreenReaderIsToldTheBoardAndEveryMove)
           "la A, giusta. 2 lettere da sistemare", "la N, seconda parola, casella 3",
           "la N, giusta. 1 lettera da sistemare", "la E, seconda parola, casella 4",
           "Complimenti vivissimi, hai indovinato !!!",
-          "Animali. 1 parola. Prima parola, 5 lettere: G, 4 vuote. Vasca: A, T, T, O. Punti: 948."}},
+          "Animali. 1 parola. Prima parola, 5 lettere: G, 4 vuote. Vasca: A, T, T, O. Punti: " +
+              // six letters, and the bonus of a board done within its first second
+              QString::number(play::withTimeBonus(pointsFor(6), 0, 9)) + "."}},
     };
     for (const Step& step : steps) {
         step.act(); // the deal: told as the window opened

