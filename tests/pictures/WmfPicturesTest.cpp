@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <iterator>
 #include <random>
 #include <unistd.h>
 
@@ -27,9 +29,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Tile colours of the launcher, genre by genre, to see the pictures as a player will.
-const QColor kTileColours[GenreCount] = {QColor(128, 0, 0),     QColor(128, 0, 128),   QColor(128, 128, 0),
-                                         QColor(192, 192, 192), QColor(128, 128, 128), QColor(0, 0, 255),
-                                         QColor(0, 255, 0),     QColor(0, 255, 255)};
+const QColor kTileColours[] = {QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
+                               QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255)};
+static_assert(std::size(kTileColours) == GenreCount, "a tile colour for each genre");
 
 void saveSnapshot(const QImage& image, const QString& name)
 {

@@ -46,11 +46,12 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
     EXPECT_EQ(f.Label2->text(), f.Label5->text());
 
-    const QRect tiles[GenreCount] = {{18, 46, 117, 111},   {143, 46, 117, 111}, {267, 46, 117, 111},
-                                     {392, 46, 117, 111},  {20, 196, 117, 111}, {145, 196, 117, 111},
-                                     {269, 196, 117, 111}, {394, 196, 117, 111}};
-    const char* names[GenreCount] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
-                                     "Citta' Italia", "Musica", "Computer", "In Cucina"};
+    const QRect tiles[] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},  {392, 46, 117, 111},
+                           {20, 196, 117, 111}, {145, 196, 117, 111}, {269, 196, 117, 111}, {394, 196, 117, 111}};
+    const char* names[] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
+                           "Citta' Italia", "Musica", "Computer", "In Cucina"};
+    ASSERT_EQ(std::size(tiles), static_cast<size_t>(GenreCount));
+    ASSERT_EQ(std::size(names), static_cast<size_t>(GenreCount));
     for (int t = 0; t < GenreCount; ++t) {
         SCOPED_TRACE(t);
         EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
