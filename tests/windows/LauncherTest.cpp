@@ -126,20 +126,30 @@ int DarkTheme::pixelsChanged(QWidget* window)
         dark.setColor(role, QColor(235, 235, 235));
     dark.setColor(QPalette::Base, QColor(20, 20, 20));
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    // Dimmer behind another window and greyer when disabled, as dark themes have them.
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        dark.setColor(QPalette::Inactive, role, dark.color(QPalette::Active, role).darker(130));
+        dark.setColor(QPalette::Disabled, role, dark.color(QPalette::Active, role).darker(200));
+    }
+    // The palette alone first, as most desktops send it, then with the sheet.
     QApplication::setPalette(dark);
+    settle();
+    const QImage paletteOnly = window->grab().toImage();
     qApp->setStyleSheet("QWidget { background-color: #1e1e1e; color: #ebebeb; }"
                         "QLineEdit { background-color: #141414; color: white; }"
                         "QPushButton { background-color: #353535; color: white; }");
     settle();
     const QImage after = window->grab().toImage();
-    if (after != before) snapshot(window, window->objectName() + "-dark");
+    if (after != before || paletteOnly != before) snapshot(window, window->objectName() + "-dark");
     qApp->setStyleSheet(QString());
     QApplication::setPalette(light);
 
-    if (after.size() != before.size()) return -1;
+    if (after.size() != before.size() || paletteOnly.size() != before.size()) return -1;
     int changed = 0;
     for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x) changed += before.pixel(x, y) != after.pixel(x, y);
+        for (int x = 0; x < before.width(); ++x)
+            changed += (before.pixel(x, y) != after.pixel(x, y)) + (before.pixel(x, y) != paletteOnly.pixel(x, y));
     return changed;
 }
 
@@ -153,9 +163,19 @@ TEST_F(Launcher, DarkThemeChangesNoPixelOfTheGamesWindows)
     ASSERT_TRUE(game);
     game->ShowRecords(); // the records list too
     EXPECT_EQ(DarkTheme::pixelsChanged(game), 0);
+    // A window behind another is drawn in its inactive colours: those too.
+    ASSERT_FALSE(launcher->isActiveWindow());
+    EXPECT_EQ(DarkTheme::pixelsChanged(launcher.get()), 0);
+    launcher->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
+    EXPECT_EQ(DarkTheme::pixelsChanged(game), 0);
+    game->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(game));
     QTest::keyClick(game, Qt::Key_F6);
     ASSERT_TRUE(aboutBox());
     EXPECT_EQ(DarkTheme::pixelsChanged(aboutBox()), 0);
+    ASSERT_FALSE(game->isActiveWindow()); // and drawn in its disabled colours
+    EXPECT_EQ(DarkTheme::pixelsChanged(game), 0);
     QApplication::setCursorFlashTime(1000);
 }
 

@@ -47,16 +47,33 @@ TEST(Board, BoxesExistAndAreEmptyOnlyInsideTheRowsInPlay)
 // area, its middle hits that box, and nothing beside a row does.
 TEST(Board, LongRowsStayInsideTheClientAreaAndEveryBoxHitsItself)
 {
+    // The furthest left a row starts, and a width whose line of 24 boxes
+    // ends exactly on the client area's last column.
+    const Box cell = board::outlineBox({0, 0});
+    const int farthestLeft = board::PoolRight - cell.left;
+    const int flush = farthestLeft + board::CellWidth * 23 + cell.right + 1;
     const struct {
         int letters, width;
         int firstX; // the first box's reference point
         int lines;  // the lines the long row takes
     } cases[] = {
-        {1, 1024, 1024 - 300, 1},  {10, 1024, 1024 - 300, 1},  {11, 1024, 1024 - 300 - 23, 1},
-        {20, 1024, 1024 - 593, 1}, {64, 2219, 2219 - 1913, 1}, {64, 7680, 7680 - 1913, 1},
+        {1, 1024, 1024 - 300, 1},
+        {10, 1024, 1024 - 300, 1},
+        {11, 1024, 1024 - 300 - 23, 1},
+        {20, 1024, 1024 - 593, 1},
+        {64, 2219, 2219 - 1913, 1},
+        {64, 7680, 7680 - 1913, 1},
         {24, 1024, 311, 1}, // the longest that fits beside the pool
-        {25, 1024, 306, 2},        {64, 1920, 306, 2},         {64, 640, 306, 6},
+        {25, 1024, 306, 2},
+        {64, 1920, 306, 2},
+        {64, 640, 306, 6},
         {64, 320, 20, 7},
+        // Rows that exactly fill their lines, at a width whose lines end on
+        // the last column and at one with room to spare.
+        {board::lineLength(flush), flush, farthestLeft, 1},
+        {2 * board::lineLength(flush), flush, farthestLeft, 2},
+        {3 * board::lineLength(1024), 1024, farthestLeft, 3},
+        {2 * board::lineLength(320), 320, 20, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.letters) + " letters, " + std::to_string(c.width) + " px");
@@ -91,6 +108,7 @@ TEST(Board, LongRowsStayInsideTheClientAreaAndEveryBoxHitsItself)
                 // Right of a full line's last box there is no box.
                 if (row == 2 && c.lines > 1 && column % board::lineLength(c.width) == 0) {
                     EXPECT_FALSE(board::boxExists(s, board::cellAt(s, m.x + 30, m.y, c.width)));
+                    if (c.width == flush) EXPECT_EQ(outline.right, c.width - 1) << column;
                 }
             }
         const Point before = board::boxPoint(s, 2, 1, c.width);
