@@ -47,7 +47,8 @@ SAID = {
     "back on the board": "Tavola pannello. | Nessuna lettera in mano, {left}.",
     "F10 opens the menu bar": "Opzioni",
     "a menu entry with its shortcut key": "Scelta altro Genere F2",
-    "the records read": "Tabella Records. {lines}",
+    "the records read": "Titolo: Tabella Records. {lines}",
+    "the records opened": "Tabella Records. | Tavola pannello. | Titolo: Tabella Records. {lines} | Elenco con {items} voci.",
     "the records in flat review": "TABELLA RECORDS … MARTA 120 Animali",
     "the about box read": "Parolix Versione 3.00 dialogo Parolix Team … Made in Italy",
     "the input box opens": "LexOrda dialogo.",
@@ -288,11 +289,14 @@ def role_name(role):
     return names.gettext(Atspi.role_get_name(role))
 
 
-def records_said():
+def records_said(check="the records read"):
     name = [f for f in os.listdir(FOLDER) if f.lower() == "lexorda.sco"]
     with open(os.path.join(FOLDER, name[0]), encoding="cp1252", newline="") as f:
-        lines = [flat(line) for line in f.read().split("\r\n") if line.strip() and flat(line) != "0"]
-    return said("the records read", lines=". ".join(lines))
+        entries = [flat(line) for line in f.read().removesuffix("\r\n").split("\r\n")]
+    lines = [line for line in entries if line not in ("", "0")]  # then the empty ones counted, as the game says
+    empty = len(entries) - len(lines)
+    lines += ["%d %s" % (empty, "voce vuota" if empty == 1 else "voci vuote")] if empty else []
+    return said(check, lines=". ".join(lines), items=len(entries) + 1)
 
 
 def left_said(board, after):
@@ -351,7 +355,7 @@ def play(app, launched):
     hear("Right from Opzioni to Help", ["Right"], whole=True)
     hear("Left back to Opzioni", ["Left"], whole=True)
     hear("a menu entry with its shortcut key", ["Down"])
-    hear("the records read", ["Up", "Return"], records_said())
+    hear("the records opened", ["Up", "Return"], records_said("the records opened"), whole=True)
     if ORCA_MAJOR < 45:
         hear("the records in flat review", ["KP_Up", "KP_Page_Up"])  # the line, the next line
     else:

@@ -25,15 +25,20 @@ std::string endMessage(const Session& s)
 
 std::string recordsSpoken(const std::vector<std::string>& lines)
 {
-    std::string out = "Tabella Records.";
+    // One reading for every line of the list, as a screen reader counts them
+    // ("Elenco con N voci"): the title line first, then each record, then the
+    // entries with nothing in them, counted.
+    std::string out = "Titolo: Tabella Records";
+    int empty = 0;
     for (size_t i = 1; i < lines.size(); ++i) {
         std::string line;
         for (char c : lines[i])
             if (c != ' ' || (!line.empty() && line.back() != ' ')) line += c;
         while (!line.empty() && line.back() == ' ') line.pop_back();
-        if (line.empty() || line == "0") continue;
-        out += (out.back() == '.' ? " " : ". ") + line;
+        if (line.empty() || line == "0") ++empty;
+        else out += ". " + line;
     }
+    if (empty > 0) out += ". " + std::to_string(empty) + (empty == 1 ? " voce vuota" : " voci vuote");
     return out;
 }
 

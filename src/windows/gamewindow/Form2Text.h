@@ -57,9 +57,10 @@ inline constexpr const char* ErrorTitle = "Parolix";
 // that belonged there and the word of its row.
 std::string endMessage(const Session& s);
 
-// The records list as a screen reader says it, its lines in order:
-// "Tabella Records. MARTA 120 Animali. ANONIMO 44 Animali"; the blanks of the
-// columns closed up, entries still empty (no name, no score) left out.
+// The records list as a screen reader says it, one reading for each of its
+// lines: "Titolo: Tabella Records. MARTA 120 Animali. ANONIMO 44 Animali.
+// 8 voci vuote"; the blanks of the columns closed up, entries still empty
+// (no name, no score) counted at the end.
 std::string recordsSpoken(const std::vector<std::string>& lines);
 // What a reader says after the end message, before the window goes:
 // "Partita finita. Punti: 44. " and the records (after "Fine partita" the
