@@ -4,6 +4,7 @@
 #include "gamewindow/BoardCanvas.h"
 
 #include "desktop/Platform.h"
+#include "ui/BoardColours.h"
 #include "ui/Look.h"
 
 #include <QApplication>
@@ -11,16 +12,6 @@
 #include <QPainter>
 
 namespace {
-
-// Palette indices of the board.
-constexpr int PoolFill = 14, PoolOutline = 1;
-constexpr int EmptyFill = 7, EmptyOutline = 1;
-constexpr int HelpFill = 11, HelpOutline = 3;
-constexpr int PlacedBar = 4, PlacedFill = 11, PlacedOutline = 5;
-
-// The ink of the letters: practically black.
-constexpr QColor BoardInk{1, 0, 0};
-constexpr QColor CursorColour{255, 0, 0};
 
 QRect rectOf(const Box& b)
 {
@@ -59,7 +50,7 @@ const QImage& BoardCanvas::image() const
     if (image_.isNull() && ratio_ > 0) {
         QImage fresh((QSizeF(drawnArea_) * ratio_).toSize(), QImage::Format_RGB32);
         fresh.setDevicePixelRatio(ratio_);
-        fresh.fill(Qt::white);
+        fresh.fill(boardColour(BoardRole::Background));
         QPainter p(&fresh);
         paintBoard(p, QRect(QPoint(0, 0), drawnArea_));
         image_ = std::move(fresh);
@@ -91,16 +82,16 @@ void BoardCanvas::showPicture(const QImage& picture, RatioPicture::Draw again)
 void BoardCanvas::drawPoolSlot(int slot, char letter)
 {
     const Point pt = board::poolPoint(slot);
-    drawCell(pt, PoolFill, PoolOutline);
+    drawCell(pt, BoardRole::PoolFill, BoardRole::PoolOutline);
     const Point at = board::letterPos(pt);
     setTextPosition(at.x, at.y);
-    foreColor_ = BoardInk;
+    foreColor_ = boardColour(BoardRole::PoolLetter);
     print(std::string(1, letter), false);
 }
 
 void BoardCanvas::drawEmptyPoolSlot(int slot)
 {
-    drawCell(board::poolPoint(slot), PoolFill, PoolOutline);
+    drawCell(board::poolPoint(slot), BoardRole::PoolFill, BoardRole::PoolOutline);
 }
 
 void BoardCanvas::drawTargetRows(const Session& s)
@@ -111,7 +102,8 @@ void BoardCanvas::drawTargetRows(const Session& s)
         for (size_t i = 1; i <= word.size(); ++i) {
             const Point pt = board::boxPoint(s, j, static_cast<int>(i), clientWidth);
             const bool empty = board::boxEmpty(s, {j, static_cast<int>(i)});
-            drawCell(pt, empty ? EmptyFill : HelpFill, empty ? EmptyOutline : HelpOutline);
+            drawCell(pt, empty ? BoardRole::EmptyBoxFill : BoardRole::ShownBoxFill,
+                     empty ? BoardRole::EmptyBoxOutline : BoardRole::ShownBoxOutline);
             const Point at = board::letterPos(pt);
             setTextPosition(at.x, at.y);
             if (!empty) print(std::string(1, word[i - 1]), false);
@@ -122,9 +114,9 @@ void BoardCanvas::drawTargetRows(const Session& s)
 void BoardCanvas::drawPlacedLetter(const Session& s, int row, int column, char letter)
 {
     const Point b = board::boxPoint(s, row, column, width());
-    outlineBox(board::placedBar(b), paletteColour(PlacedBar));
-    fillBox(board::fillBox(b), paletteColour(PlacedFill));
-    outlineBox(board::outlineBox(b), paletteColour(PlacedOutline));
+    outlineBox(board::placedBar(b), boardColour(BoardRole::PlacedBar));
+    fillBox(board::fillBox(b), boardColour(BoardRole::PlacedFill));
+    outlineBox(board::outlineBox(b), boardColour(BoardRole::PlacedOutline));
     const Point at = board::letterPos(b);
     setTextPosition(at.x, at.y);
     print(std::string(1, letter), true);
@@ -169,10 +161,10 @@ void BoardCanvas::outlineBox(const Box& b, QColor c)
     update(rectOf(b));
 }
 
-void BoardCanvas::drawCell(Point pt, int fill, int outline)
+void BoardCanvas::drawCell(Point pt, BoardRole fill, BoardRole outline)
 {
-    fillBox(board::fillBox(pt), paletteColour(fill));
-    outlineBox(board::outlineBox(pt), paletteColour(outline));
+    fillBox(board::fillBox(pt), boardColour(fill));
+    outlineBox(board::outlineBox(pt), boardColour(outline));
 }
 
 void BoardCanvas::print(const std::string& text, bool lineBreak)
@@ -212,16 +204,16 @@ void BoardCanvas::paintEvent(QPaintEvent* e)
     if (ratio_ != 0 && ratio_ != devicePixelRatioF()) redrawAt(devicePixelRatioF());
     QPainter p(this);
     // What is not drawn yet is white.
-    p.fillRect(e->rect(), Qt::white);
+    p.fillRect(e->rect(), boardColour(BoardRole::Background));
     if (ratio_ != 0) paintBoard(p, e->rect());
     if (mark_) {
-        // Red stands out from the white board and from every cell colour.
+        const QColor cursor = boardColour(BoardRole::Cursor);
         const int w = board::CursorFrameWidth;
         const QRect r = rectOf(*mark_);
-        p.fillRect(r.left(), r.top(), r.width(), w, CursorColour);
-        p.fillRect(r.left(), r.bottom() - w + 1, r.width(), w, CursorColour);
-        p.fillRect(r.left(), r.top(), w, r.height(), CursorColour);
-        p.fillRect(r.right() - w + 1, r.top(), w, r.height(), CursorColour);
+        p.fillRect(r.left(), r.top(), r.width(), w, cursor);
+        p.fillRect(r.left(), r.bottom() - w + 1, r.width(), w, cursor);
+        p.fillRect(r.left(), r.top(), w, r.height(), cursor);
+        p.fillRect(r.right() - w + 1, r.top(), w, r.height(), cursor);
     }
 }
 
@@ -244,7 +236,7 @@ DragTile::DragTile(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAutoFillBackground(true);
-    setColours(this, {{QPalette::Window, QColor(255, 255, 0)}});
+    setColours(this, {{QPalette::Window, boardColour(BoardRole::DragTile)}});
     setFont(gameFont("Courier New", 24, true));
 }
 
@@ -257,7 +249,7 @@ void DragTile::showLetter(char letter)
 void DragTile::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(255, 255, 0));
+    p.fillRect(rect(), boardColour(BoardRole::DragTile));
     const QString text = toUnicode(std::string(1, letter_));
     const QFontMetricsF fm(font());
     // Centred the way the tile measures its text: advance and line height.

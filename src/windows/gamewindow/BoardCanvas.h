@@ -16,6 +16,7 @@
 
 #include "game/Board.h"
 #include "session/Session.h"
+#include "ui/BoardColours.h"
 #include "ui/Look.h"
 
 #include <QColor>
@@ -103,7 +104,7 @@ private:
 
     void fillBox(const Box& b, QColor colour);
     void outlineBox(const Box& b, QColor colour);
-    void drawCell(Point p, int fill, int outline);
+    void drawCell(Point p, BoardRole fill, BoardRole outline);
     // Prints at the text position and moves it on: past the text, or to the
     // start of the next line.
     void print(const std::string& text, bool lineBreak);
@@ -114,7 +115,7 @@ private:
     mutable RatioPicture picture_; // drawn anew for another ratio when painted
     std::vector<Stroke> strokes_;  // since the picture
     QFont font_;                   // every letter on the board
-    QColor foreColor_{255, 0, 0};  // until the first pool tile sets the ink
+    QColor foreColor_ = boardColour(BoardRole::FirstInk); // until the first pool tile sets the ink
     double CurrentX = 0, CurrentY = 0;
     std::optional<Box> mark_;
 };

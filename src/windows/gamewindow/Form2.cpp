@@ -16,6 +16,7 @@
 #include "gamewindow/Form2Text.h"
 #include "records/PlayerSettings.h"
 #include "session/Numbers.h"
+#include "ui/BoardColours.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
@@ -144,7 +145,7 @@ QLabel* makeLabel(QWidget* parent, QRect geometry, QColor background, const QFon
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
     label->setAutoFillBackground(true);
-    setColours(label, {{QPalette::Window, background}, {QPalette::WindowText, Qt::black}});
+    setColours(label, {{QPalette::Window, background}, {QPalette::WindowText, boardColour(BoardRole::LabelText)}});
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
@@ -214,9 +215,9 @@ void Form2::createGenreControls()
     Picture1->setFont(gameFont("MS Sans Serif", 8.25, true));
     Picture1->setAttribute(Qt::WA_NoMousePropagation);
 
-    Label1 = makeLabel(board_, {104, 0, 153, 57}, QColor(255, 128, 128), gameFont("Tahoma", 18, true));
-    Label2 = makeLabel(board_, {104, 56, 153, 21}, Qt::white, gameFont("Tahoma", 8.25, true));
-    Label3 = makeLabel(board_, {104, 76, 153, 21}, QColor(0, 192, 0), gameFont("Tahoma", 12, true));
+    Label1 = makeLabel(board_, {104, 0, 153, 57}, boardColour(BoardRole::GenreLabel), gameFont("Tahoma", 18, true));
+    Label2 = makeLabel(board_, {104, 56, 153, 21}, boardColour(BoardRole::RoundLabel), gameFont("Tahoma", 8.25, true));
+    Label3 = makeLabel(board_, {104, 76, 153, 21}, boardColour(BoardRole::ScoreLabel), gameFont("Tahoma", 12, true));
     Label3->setText(toUnicode(play::scoreCaption(0)));
 }
 
@@ -224,7 +225,8 @@ void Form2::createRecordsList()
 {
     List = new QListWidget(board_);
     List->setGeometry(88, 96, 335, RecordsListFrame + (1 + RecordsKept) * RecordsListRow);
-    setColours(List, {{QPalette::Base, QColor(255, 255, 0)}, {QPalette::Text, QColor(0, 0, 192)}});
+    setColours(List, {{QPalette::Base, boardColour(BoardRole::RecordsBackground)},
+                      {QPalette::Text, boardColour(BoardRole::RecordsText)}});
     List->setFont(gameFont("Courier New", 12, true));
     List->setItemDelegate(new LineRows(List));
     List->setUniformItemSizes(true);

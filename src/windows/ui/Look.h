@@ -4,7 +4,8 @@
 #pragma once
 // How the windows look: the game's fonts, the pictures compiled in, pictures
 // drawn for the screen's density and the controls that report clicks. The
-// colours are in Colours.h, twips and placement in Geometry.h.
+// colours are in Colours.h (the board's, by role, in BoardColours.h), twips
+// and placement in Geometry.h.
 
 #include "ui/Colours.h"
 #include "ui/Geometry.h"
