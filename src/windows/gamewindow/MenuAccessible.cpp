@@ -15,6 +15,10 @@
 
 namespace {
 
+// The menu's property naming the entry it opened with, chosen.
+constexpr const char* OpenedWith = "openedWithEntry";
+constexpr const char* OpenedWatched = "openedWithWatched";
+
 // Menu entries as a screen reader reads them: named without the blanks some
 // of the game's captions end in (the caption on screen stays as it is, the
 // reader says no "spazio" after it), and with their shortcut keys in the
@@ -57,6 +61,10 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (!isValid()) return {};
+        // The entry a menu opened with by Left or Right names its menu too,
+        // until another is chosen: readers say the entry alone otherwise.
+        if (t == QAccessible::Name && menu_->property(OpenedWith).value<QObject*>() == action_)
+            return menu_->accessibleName() + QStringLiteral(": ") + spoken(action_->text());
         if (t == QAccessible::Name) return spoken(action_->text());
         if (t == QAccessible::Accelerator) return action_->shortcut().toString(QKeySequence::NativeText);
         return {};
@@ -149,10 +157,18 @@ void passOn(QAccessibleEvent* e)
 bool OpenedEntry::eventFilter(QObject* watched, QEvent* e)
 {
     auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu && e->type() == QEvent::Hide) menu->setProperty(OpenedWith, {});
     if (menu && e->type() == QEvent::Show && QAccessible::isActive())
         QTimer::singleShot(0, menu, [menu] {
             QAction* chosen = menu->activeAction();
             if (!menu->isVisible() || !chosen) return;
+            menu->setProperty(OpenedWith, QVariant::fromValue<QObject*>(chosen));
+            if (!menu->property(OpenedWatched).toBool()) {
+                menu->setProperty(OpenedWatched, true);
+                QObject::connect(menu, &QMenu::hovered, menu, [menu](QAction* a) {
+                    if (menu->property(OpenedWith).value<QObject*>() != a) menu->setProperty(OpenedWith, {});
+                });
+            }
             QAccessibleEvent focus(menu, QAccessible::Focus);
             focus.setChild(static_cast<int>(menu->actions().indexOf(chosen)));
             QAccessible::updateAccessibility(&focus);
