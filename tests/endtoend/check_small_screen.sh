@@ -90,14 +90,34 @@ fits_restored() { ! maximized && outer && inside && [ "$w" -eq 640 ] && [ "$h" -
 within fits_restored || fail "restored: outer $w x $h at $x, $y, not 640 x 447 at 0, 0 or inside"
 echo "restored: outer $w x $h at $x, $y"
 # Framed, the about box and the launcher (of a second copy: the first came
-# before the window manager) stand centred on their outer size.
+# before the window manager) stand centred on their outer size. Qt now and
+# then reads the frame before openbox has set it and never again, and the
+# window stays centred on its client size: so each is tried up to three
+# times, every miss told, and only a window never centred fails.
 centred() { outer && [ $(((2 * x - 640 + w) ** 2)) -le 1 ] && [ $(((2 * y - 480 + h) ** 2)) -le 1 ]; }
-xdotool key F6
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix Vers\. 3\.00$' | head -1)" || fail "no about box"
-within centred || fail "about box: outer $w x $h at $x, $y, not centred"
-"$work/copy/parolix" >"$work/out2" 2>&1 &
-pids=("$!" "${pids[@]}")
+game="$window"
+about() {
+  xdotool windowfocus --sync "$game" key F6
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Parolix Vers\. 3\.00$' | head -1)" || fail "no about box"
+  within centred && return 0
+  echo "about box: outer $w x $h at $x, $y, not centred this time"
+  xdotool windowfocus --sync "$window" key Return
+  gone() { ! xdotool search --onlyvisible --name '^Parolix Vers\. 3\.00$' >/dev/null; }
+  within gone || fail "the about box did not close"
+  return 1
+}
+about || about || about || fail "about box: never centred in three tries"
 second() { window="$(xdotool search --onlyvisible --name '^Parolix$' | grep -vx "$launcher" | head -1)" && [ -n "$window" ]; }
-within second || fail "no second launcher"
-within centred || fail "launcher: outer $w x $h at $x, $y, not centred"
+launcher2() {
+  "$work/copy/parolix" >"$work/out2" 2>&1 &
+  local pid=$!
+  pids=("$pid" "${pids[@]}")
+  within second || fail "no second launcher"
+  within centred && return 0
+  echo "launcher: outer $w x $h at $x, $y, not centred this time"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  return 1
+}
+launcher2 || launcher2 || launcher2 || fail "launcher: never centred in three tries"
 echo "small screen: the game window fits 640 x 480, maximized and restored; the launcher and the about box centred"

@@ -108,7 +108,9 @@ TEST(Board, LongRowsStayInsideTheClientAreaAndEveryBoxHitsItself)
                 // Right of a full line's last box there is no box.
                 if (row == 2 && c.lines > 1 && column % board::lineLength(c.width) == 0) {
                     EXPECT_FALSE(board::boxExists(s, board::cellAt(s, m.x + 30, m.y, c.width)));
-                    if (c.width == flush) EXPECT_EQ(outline.right, c.width - 1) << column;
+                    if (c.width == flush) {
+                        EXPECT_EQ(outline.right, c.width - 1) << column;
+                    }
                 }
             }
         const Point before = board::boxPoint(s, 2, 1, c.width);
