@@ -300,12 +300,6 @@ Error DiskFiles::touch(const std::string& name)
 
 namespace {
 
-// A note's name is a bare hidden name: nothing that reaches another folder.
-bool noteName(const std::string& name)
-{
-    return name.size() > 1 && name[0] == '.' && name.find('/') == std::string::npos && name != "..";
-}
-
 struct LockHold final : FileHold {
     explicit LockHold(int fd) : fd(fd) {}
     ~LockHold() override { ::close(fd); }
@@ -314,14 +308,9 @@ struct LockHold final : FileHold {
 
 } // namespace
 
-Error DiskFiles::rewriteNote(const std::string& name, const std::vector<std::string>& lines)
-{
-    return noteName(name) ? rewrite(name, lines) : Error::NotFound;
-}
-
 Error DiskFiles::readNote(const std::string& name, const std::function<bool(std::string_view)>& line)
 {
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     const fs::path path = fs::path(player_) / name;
     struct stat st = {};
     if (::lstat(path.c_str(), &st) != 0) return Error::NotFound;
@@ -337,10 +326,7 @@ std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
     std::error_code ec;
     for (fs::directory_iterator it(player_, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        // Neither the saves' temporaries nor the notes' locks are notes.
-        if (name.rfind(prefix, 0) == 0 && noteName(name) && name.find(".tmp-") == std::string::npos &&
-            !name.ends_with(".lock"))
-            names.push_back(name);
+        if (listsAsNote(name, prefix)) names.push_back(name);
     }
     return names;
 }
@@ -348,7 +334,7 @@ std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
 Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)
 {
     hold.reset();
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     Error busy = Error::None;
     const int fd = takeLock(name, create, busy, std::chrono::milliseconds(0));
     if (busy != Error::None) return busy;
@@ -362,7 +348,7 @@ Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<
 
 Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> hold)
 {
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     const fs::path path = fs::path(player_) / name;
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return writeFailure(errno);
     // The lock goes only while held, after its note: whoever takes it later

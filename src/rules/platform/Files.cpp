@@ -23,6 +23,22 @@ bool sameFileName(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
+bool isNoteName(const std::string& name)
+{
+    return name.size() > 1 && name[0] == '.' && name.find_first_of("/\\:") == std::string::npos && name != "..";
+}
+
+bool listsAsNote(const std::string& name, const std::string& prefix)
+{
+    return name.rfind(prefix, 0) == 0 && isNoteName(name) && name.find(".tmp-") == std::string::npos &&
+           !name.ends_with(".lock");
+}
+
+Error DiskFiles::rewriteNote(const std::string& name, const std::vector<std::string>& lines)
+{
+    return isNoteName(name) ? rewrite(name, lines) : Error::NotFound;
+}
+
 bool inGameShape(std::string_view text)
 {
     if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n") return false;

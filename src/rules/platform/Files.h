@@ -185,6 +185,12 @@ bool inGameShape(std::string_view text);
 char asciiLower(char c);
 bool sameFileName(std::string_view a, std::string_view b);
 
+// A note's name is a bare hidden name, reaching no other folder on any
+// system; and the names a listing of notes leaves out: the saves'
+// temporaries and the notes' locks.
+bool isNoteName(const std::string& name);
+bool listsAsNote(const std::string& name, const std::string& prefix);
+
 // The folder holds an entry of this name, in any case, that is anything but
 // a folder: a file, a pipe, a device, a link (even one that leads nowhere).
 bool holdsEntry(const std::string& folder, const std::string& name);

@@ -370,12 +370,6 @@ Error DiskFiles::touch(const std::string& name)
 
 namespace {
 
-// A note's name is a bare hidden name: nothing that reaches another folder.
-bool noteName(const std::string& name)
-{
-    return name.size() > 1 && name[0] == '.' && name.find_first_of("/\\:") == std::string::npos && name != "..";
-}
-
 struct LockHold final : FileHold {
     explicit LockHold(HANDLE h) : h(h) {}
     ~LockHold() override { CloseHandle(h); }
@@ -384,14 +378,9 @@ struct LockHold final : FileHold {
 
 } // namespace
 
-Error DiskFiles::rewriteNote(const std::string& name, const std::vector<std::string>& lines)
-{
-    return noteName(name) ? rewrite(name, lines) : Error::NotFound;
-}
-
 Error DiskFiles::readNote(const std::string& name, const std::function<bool(std::string_view)>& line)
 {
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     const std::wstring path = joined(player_, name);
     const DWORD a = attributesOf(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Error::NotFound;
@@ -406,10 +395,7 @@ std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
     std::error_code ec;
     for (fs::directory_iterator it(widened(player_), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = narrowed(it->path().filename().wstring());
-        // Neither the saves' temporaries nor the notes' locks are notes.
-        if (name.rfind(prefix, 0) == 0 && noteName(name) && name.find(".tmp-") == std::string::npos &&
-            !name.ends_with(".lock"))
-            names.push_back(name);
+        if (listsAsNote(name, prefix)) names.push_back(name);
     }
     return names;
 }
@@ -417,7 +403,7 @@ std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
 Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)
 {
     hold.reset();
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     Error busy = Error::None;
     const HANDLE h = (!create || makePlayerFolder())
                          ? lockFile(player_, name, create, std::chrono::milliseconds(0), busy)
@@ -433,7 +419,7 @@ Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<
 
 Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> hold)
 {
-    if (!noteName(name)) return Error::NotFound;
+    if (!isNoteName(name)) return Error::NotFound;
     if (!DeleteFileW(joined(player_, name).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return writeFailure(GetLastError());
     // The lock goes only while held, after its note: whoever takes it later
