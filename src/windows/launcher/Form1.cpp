@@ -9,6 +9,7 @@
 #include "desktop/Platform.h"
 #include "gamewindow/Form2.h"
 #include "launcher/Form1Text.h"
+#include "launcher/TilePlaces.h"
 #include "platform/Result.h"
 #include "records/PlayerSettings.h"
 #include "session/Cp1252.h"
@@ -30,7 +31,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -108,29 +108,6 @@ std::string picturesFailedMessage(const std::vector<std::pair<std::string, Error
 
 } // namespace form1text
 
-namespace {
-
-// Tile and caption positions in twips, as the game was drawn: the genres in
-// rows of four, each row a little right of the one above.
-constexpr int ColumnLeft[] = {270, 2145, 4005, 5880};
-constexpr int TilesPerRow = static_cast<int>(std::size(ColumnLeft));
-constexpr int RowIndent = 30, RowStep = 2250, TileTop = 690, CaptionTop = 2400;
-
-int tileLeft(int t)
-{
-    return ColumnLeft[t % TilesPerRow] + RowIndent * (t / TilesPerRow);
-}
-int tileTop(int t)
-{
-    return TileTop + RowStep * (t / TilesPerRow);
-}
-int captionTop(int t)
-{
-    return CaptionTop + RowStep * (t / TilesPerRow);
-}
-
-} // namespace
-
 Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidget* parent)
     : QWidget(parent), session_(session), platform_(platform), records_(records)
 {
@@ -140,7 +117,7 @@ Form1::Form1(Session& session, Platform& platform, RecordsTable& records, QWidge
     makeLauncherAccessible(); // a window; the heading's shadow left out
     setWindowTitle(toUnicode(form1text::Caption));
     setWindowIcon(Artwork::windowIcon());
-    setFixedSize(px(7980), px(6195));
+    setFixedSize(px(7980), px(tiles::belowTiles(6195)));
     setColours(this, {{QPalette::Window, QColor(192, 192, 192)},
                       {QPalette::WindowText, QColor(64, 64, 64)},
                       {QPalette::Button, QColor(192, 192, 192)}});
@@ -180,11 +157,11 @@ void Form1::createGenreTiles()
     const QFont captionFont = gameFont("Tahoma", 9.75, false);
     for (int t = 0; t < GenreCount; ++t) {
         pittura[t] = new GenreTile(static_cast<int16_t>(t), this);
-        pittura[t]->setGeometry(twipRect(tileLeft(t), tileTop(t), 1755, 1665));
+        pittura[t]->setGeometry(tiles::tileRect(t));
         connect(pittura[t], &GenreTile::clicked, this, &Form1::pittura_Click);
         connect(pittura[t], &GenreTile::mouseMoved, this, &Form1::pittura_MouseMove);
         Label3[t] = new QLabel(this);
-        Label3[t]->setGeometry(twipRect(tileLeft(t), captionTop(t), 1785, 225));
+        Label3[t]->setGeometry(tiles::captionRect(t));
         Label3[t]->setFont(captionFont);
         Label3[t]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -193,12 +170,12 @@ void Form1::createGenreTiles()
 void Form1::createNameBox(const QFont& labelFont)
 {
     Label1 = new QLabel(toUnicode(form1text::PlayerLabel), this);
-    Label1->setGeometry(twipRect(300, 5250, 1515, 525));
+    Label1->setGeometry(twipRect(300, tiles::belowTiles(5250), 1515, 525));
     Label1->setFont(labelFont);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Text1 = new QLineEdit(this);
-    Text1->setGeometry(twipRect(1890, 5100, 3615, 645));
+    Text1->setGeometry(twipRect(1890, tiles::belowTiles(5100), 3615, 645));
     Text1->setFont(gameFont("Arial", 24.75, true));
     Text1->setMaxLength(NameBoxMax);
     Text1->setTextMargins(0, 0, 0, 0);
@@ -209,11 +186,11 @@ void Form1::createNameBox(const QFont& labelFont)
 void Form1::createButtons()
 {
     Command2 = new QPushButton(toUnicode(form1text::HelpButton), this);
-    Command2->setGeometry(twipRect(5610, 5130, 615, 645));
+    Command2->setGeometry(twipRect(5610, tiles::belowTiles(5130), 615, 645));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     Command1 = new QPushButton(toUnicode(form1text::EndButton), this);
-    Command1->setGeometry(twipRect(6330, 5130, 1395, 645));
+    Command1->setGeometry(twipRect(6330, tiles::belowTiles(5130), 1395, 645));
     Command1->setToolTip(toUnicode(form1text::EndButtonTip));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(false);
@@ -226,7 +203,7 @@ void Form1::createWebLink()
     Label4->setFont(gameFont("Tahoma", 9.75, false, true));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The address must be read whole: a longer one widens the label.
-    placeWhole(*Label4, twipRect(2670, 5880, 2145, 255), width());
+    placeWhole(*Label4, twipRect(2670, tiles::belowTiles(5880), 2145, 255), width());
     setColours(Label4, {{QPalette::WindowText, QColor(0, 0, 255)}});
     Label4->setToolTip(toUnicode(form1text::WebSiteTip));
     connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
@@ -238,7 +215,7 @@ void Form1::createHandPicture()
     // The hand pointer's picture, kept below the client area where it is
     // never seen.
     Picture1 = new QLabel(this);
-    Picture1->setGeometry(twipRect(1770, 6300, 510, 510));
+    Picture1->setGeometry(twipRect(1770, tiles::belowTiles(6300), 510, 510));
     Picture1->setPixmap(Artwork::hand());
     Picture1->hide();
 }

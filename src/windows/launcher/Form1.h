@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// The launcher: eight genre tiles, the player's name, help, exit and the
+// The launcher: a tile for each genre, the player's name, help, exit and the
 // maker's site. It opens first and stays open, beneath the game window, for
 // the whole run.
 
