@@ -51,7 +51,7 @@ run() {
 # ---- packages --------------------------------------------------------------
 need=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis dpkg-dev
   cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n
-  xvfb xdotool zip xz-utils)
+  xvfb xdotool zip xz-utils fonts-liberation2 file)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -226,6 +226,10 @@ DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 unset WAYLAND_DISPLAY SESSION_MANAGER
 run "$wine" wineboot -i >"$logs/wineboot.log" 2>&1 || fail "Wine did not make its prefix"
+# The tests' pictures are drawn with the faces the Linux tests use; a
+# Windows desk has its own Arial and Courier New, which the game takes there.
+cp /usr/share/fonts/truetype/liberation2/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  fail "the Liberation fonts (fonts-liberation2) are missing"
 
 for t in rules pictures windows; do
   echo "== ${t}_tests under Wine"

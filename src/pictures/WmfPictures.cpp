@@ -50,7 +50,7 @@ Result<QImage> WmfPictures::load(const std::string& fileName, const PicturePlace
 {
     DiskFiles files(folder_);
     if (!files.exists(fileName)) return {{}, Error::NotFound};
-    std::ifstream in(files.resolve(fileName), std::ios::binary);
+    std::ifstream in(nativePath(files.resolve(fileName)), std::ios::binary);
     if (!in) return {{}, Error::Unreadable};
     // A genre picture is small; anything past this is not a picture of ours.
     constexpr std::streamsize limit = 16 * 1024 * 1024;

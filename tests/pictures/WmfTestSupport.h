@@ -16,6 +16,15 @@
 #include <malloc.h>
 #include <ostream>
 #include <string>
+#ifdef _WIN32
+#include <algorithm>
+#include <atomic>
+#include <thread>
+// clang-format off
+#include <windows.h>
+#include <psapi.h>
+// clang-format on
+#endif
 
 // Failures name their kind in assertion messages.
 inline std::ostream& operator<<(std::ostream& out, Error error)
@@ -108,6 +117,42 @@ struct Cost {
     double processorMs = 0;
     long peakMiB = 0;
 };
+#ifdef _WIN32
+// Windows keeps no peak that can be started again: a watcher samples the
+// working set each millisecond while the work runs, and the processor time
+// is the process's own (the C library's clock() is the wall's there).
+inline double processorMsNow()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](FILETIME t) { return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
+inline long residentMiBNow()
+{
+    PROCESS_MEMORY_COUNTERS m{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+    return long(m.WorkingSetSize >> 20);
+}
+template <typename Work> Cost costOf(Work&& work)
+{
+    const long before = residentMiBNow();
+    std::atomic<bool> done{false};
+    std::atomic<long> peak{before};
+    std::thread watcher([&] {
+        while (!done) {
+            peak = std::max(peak.load(), residentMiBNow());
+            Sleep(1);
+        }
+    });
+    const double start = processorMsNow();
+    work();
+    const double spent = processorMsNow() - start;
+    done = true;
+    watcher.join();
+    return {spent, std::max(peak.load(), residentMiBNow()) - before};
+}
+#else
 inline long residentMiB(const char* field)
 {
     std::ifstream status("/proc/self/status");
@@ -127,6 +172,7 @@ template <typename Work> Cost costOf(Work&& work)
     work();
     return {double(std::clock() - start) * 1000 / CLOCKS_PER_SEC, residentMiB("VmHWM:") - before};
 }
+#endif
 
 // The processor time of drawing the shipped pictures ten times for a tile
 // and for the board, some 30 ms here where one picture may take 250: costly

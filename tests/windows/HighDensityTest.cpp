@@ -9,6 +9,12 @@
 #include <QProcess>
 #include <QScreen>
 #include <fstream>
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <psapi.h>
+// clang-format on
+#endif
 
 namespace {
 // Runs the named test in a child process on an offscreen screen of this
@@ -22,9 +28,11 @@ bool passesOnAScreenOf(QSize size, const char* name, const char* scale = "1")
                                     .toStdString());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_SCALE_FACTOR", scale);
-    env.insert("QT_QPA_PLATFORM",
-               QString::fromStdString("offscreen:configfile=" + (folder.path / "screen.json").string()));
+    // The file by a name of its own, in the child's folder: a platform's
+    // options are parted by colons, which a Windows path holds.
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=screen.json");
     QProcess child;
+    child.setWorkingDirectory(QString::fromStdWString(folder.path.wstring()));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QString("--gtest_filter=") + name});
@@ -101,10 +109,16 @@ namespace {
 // The most memory the process has held so far, in bytes.
 long long peakMemory()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS m{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+    return static_cast<long long>(m.PeakWorkingSetSize);
+#else
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
     return 0;
+#endif
 }
 
 } // namespace

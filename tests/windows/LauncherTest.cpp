@@ -13,6 +13,7 @@
 #include "doubles/TempFolder.h"
 #include "doubles/Within.h"
 #include "launcher/Parolix.h"
+#include "launcher/SystemEnd.h"
 #include "platform/FileLayout.h"
 
 #include "game/Deal.h"
@@ -29,6 +30,18 @@
 #include <fstream>
 #include <functional>
 #include <sys/stat.h>
+
+namespace {
+// A test folder's path as Qt takes it, in the system's own spelling of names.
+QString qPath(const std::filesystem::path& p)
+{
+#ifdef _WIN32
+    return QString::fromStdWString(p.native());
+#else
+    return QFile::decodeName(p.c_str());
+#endif
+}
+} // namespace
 
 // The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
 TEST_F(Launcher, LayoutCaptionsAndTiles)
@@ -246,10 +259,10 @@ TEST_F(Launcher, PictureFaultsAreToldInTheirOwnWords)
 TEST(Documentation, ThePathReachesTheDesktopAsSpeltOnDisk)
 {
     TempFolder t;
-    const std::filesystem::path folder = t.path / "citt\xC3\xA0";
+    const std::filesystem::path folder = t.path / u8"citt\u00e0";
     std::filesystem::create_directory(folder);
     std::ofstream(folder / "lexorda.htm") << "<html></html>";
-    DiskFiles files(folder.string());
+    DiskFiles files(diskName(qPath(folder)));
     const QUrl url = documentUrl(files.pathOf(DocumentationFile));
     EXPECT_TRUE(url.toLocalFile().endsWith(QString::fromUtf8("città/lexorda.htm"))) << url.toString().toStdString();
     EXPECT_TRUE(QFile::exists(url.toLocalFile()));
@@ -267,13 +280,13 @@ TEST(Startup, ThePlayersFolderFromXdgDataHome)
     const char* was = std::getenv("XDG_DATA_HOME");
     const std::string saved = was ? was : "";
     ::setenv("XDG_DATA_HOME", odd.c_str(), 1);
-    const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+    const FileLayout l = fileLayoutFor(qPath(t.path));
     EXPECT_EQ(l.playerFolder, odd + "/parolix");
     DiskFiles files(l.dataFolder, l.playerFolder);
     EXPECT_EQ(writePlayerName(files, "MARIO"), Error::None);
     EXPECT_TRUE(std::filesystem::is_regular_file(odd + "/parolix/LexOrda.ini"));
     ::setenv("XDG_DATA_HOME", "dati", 1);
-    EXPECT_NE(fileLayoutFor(QFile::decodeName(t.path.c_str())).playerFolder.rfind("dati", 0), 0u);
+    EXPECT_NE(fileLayoutFor(qPath(t.path)).playerFolder.rfind("dati", 0), 0u);
     if (was) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else ::unsetenv("XDG_DATA_HOME");
 #endif
@@ -340,6 +353,7 @@ TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
                                  "Animali\r\nGATTO\r\n";
          },
          true, Error::None},
+#ifndef _WIN32 // pipes in a folder, devices and links a player may make are POSIX's
         {"a pipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, true, Error::NotAFile},
         {"a link to /dev/zero", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }, true,
          Error::NotAFile},
@@ -347,15 +361,16 @@ TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
          Error::NotAFile},
         {"a link that leads nowhere", [](const auto& p) { std::filesystem::create_symlink("gone", p); }, true,
          Error::NotFound},
+#endif
         {"a folder", [](const auto& p) { std::filesystem::create_directory(p); }, false, Error::NotFound},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder t;
         c.make(t.path / "LEXORDA.dat");
-        const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+        const FileLayout l = fileLayoutFor(qPath(t.path));
         EXPECT_EQ(l.portable, c.portable);
-        EXPECT_EQ(l.dataFolder == t.path.string(), c.portable);
+        EXPECT_EQ(std::filesystem::path(l.dataFolder) == t.path, c.portable);
         DiskFiles files(l.dataFolder, l.playerFolder);
         GenreWords words;
         QElapsedTimer timer;
@@ -367,13 +382,14 @@ TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
               "Impossibile leggere l'elenco delle parole \"lexorda.DAT\": non \xE8 un file ordinario (\xE8 una pipe o "
               "un dispositivo).");
 
+#ifndef _WIN32 // Windows' player folder comes from the shell, not from the environment
     // HOME or XDG_DATA_HOME a file: the saves say what is wrong.
     TempFolder t;
     t.write("dati", "");
     const char* was = std::getenv("XDG_DATA_HOME");
     const std::string saved = was ? was : "";
     ::setenv("XDG_DATA_HOME", (t.path / "dati").c_str(), 1);
-    const FileLayout l = fileLayoutFor(QFile::decodeName(t.path.c_str()));
+    const FileLayout l = fileLayoutFor(qPath(t.path));
     if (was) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else ::unsetenv("XDG_DATA_HOME");
     DiskFiles files(l.dataFolder, l.playerFolder);
@@ -382,6 +398,7 @@ TEST(Startup, APortableCopyStaysPortableWhateverKindOfFileItsWordListIs)
     EXPECT_EQ(settingsSaveFailedMessage(e), "Impossibile salvare il nome del giocatore (LexOrda.ini): nel percorso "
                                             "della cartella c'\xE8 un file al posto di una cartella. Il nome vale "
                                             "solo fino alla chiusura del gioco.");
+#endif
 }
 
 // A web address a packager set, longer than the label drawn for it, is read

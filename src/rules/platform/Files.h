@@ -105,6 +105,10 @@ public:
     virtual Error removeNote(const std::string&, std::unique_ptr<FileHold> = nullptr) { return Error::NotFound; }
 };
 
+// A path as the game holds it (the file system's own bytes on POSIX, UTF-8
+// on Windows) for the streams and std::filesystem.
+std::filesystem::path nativePath(const std::string& path);
+
 // Files on disk. Reads look in the player's folder first and then in the
 // data folder, so a file the player keeps wins over a shipped one; writes go
 // to the player's folder, which is made on first need. With one folder for

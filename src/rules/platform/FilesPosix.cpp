@@ -68,6 +68,11 @@ bool savedLater(const fs::path& a, const fs::path& b)
 
 } // namespace
 
+std::filesystem::path nativePath(const std::string& path)
+{
+    return path;
+}
+
 std::string DiskFiles::resolve(const std::string& name) const
 {
     fs::path mine = findIn(player_, name);

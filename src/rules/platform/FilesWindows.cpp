@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 std::wstring widened(const std::string& path)
 {
     if (path.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    const int n = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), w.data(), n);
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), w.data(), n);
     return w;
 }
 
@@ -35,9 +35,9 @@ std::string narrowed(const std::wstring& path)
 {
     if (path.empty()) return {};
     const int n =
-        WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
     std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), s.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), s.data(), n, nullptr, nullptr);
     return s;
 }
 
@@ -154,6 +154,11 @@ bool holdsEntry(const std::string& folder, const std::string& name)
     if (p.empty()) return false;
     const DWORD a = attributesOf(p);
     return a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY) || (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+std::filesystem::path nativePath(const std::string& path)
+{
+    return widened(path);
 }
 
 std::string DiskFiles::resolve(const std::string& name) const

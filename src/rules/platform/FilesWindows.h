@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #pragma once
-// Windows' side of the game's files. Paths travel as std::string in the
-// system's ANSI code page, as QFile::encodeName gives them there.
+// Windows' side of the game's files. Paths travel as std::string in UTF-8,
+// which spells every name (the ANSI code page does not: a player's folder
+// may hold letters of another script), and meet the system as UTF-16.
 
 #include <string>
 

@@ -3,6 +3,8 @@
 
 #include "desktop/Platform.h"
 
+#include "launcher/SystemEnd.h"
+
 #include "session/Cp1252.h"
 
 #include <QAccessibleWidget>
@@ -59,7 +61,7 @@ void QtPointer::set(PointerShape shape)
 
 QUrl documentUrl(const std::string& path)
 {
-    return QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)));
+    return QUrl::fromLocalFile(fromDiskName(path));
 }
 
 bool QtShell::openDocument(const std::string& path)

@@ -20,23 +20,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-std::string onDisk(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
-
 FileLayout fileLayoutFor(const QString& programFolder)
 {
     LayoutFacts facts;
-    facts.programFolder = onDisk(QDir::cleanPath(programFolder));
+    facts.programFolder = diskName(QDir::cleanPath(programFolder));
     // Whatever kind of file it is: one that cannot be read is told when a
     // game begins, and the copy stays portable.
     facts.programHoldsWordList = holdsEntry(facts.programFolder, WordListFile);
-    facts.installedDataFolder = onDisk(QDir::cleanPath(programFolder + "/../share/parolix"));
+    facts.installedDataFolder = diskName(QDir::cleanPath(programFolder + "/../share/parolix"));
     addSystemFacts(facts, programFolder);
     return chooseFileLayout(facts);
 }
@@ -61,7 +52,7 @@ Parolix::Parolix(const QString& programFolder)
     QGuiApplication::setDesktopFileName(PAROLIX_APP_ID);
     // Nothing is addressed through the current folder any more; the data
     // folder is the one place where a stray relative name does no harm.
-    QDir::setCurrent(QFile::decodeName(layout_.dataFolder.c_str()));
+    QDir::setCurrent(fromDiskName(layout_.dataFolder));
 }
 
 Parolix::~Parolix() = default;

@@ -13,6 +13,12 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+
+// A path as the game's files hold it (the file system's own bytes on POSIX,
+// UTF-8 on Windows, which spells every name) and back.
+std::string diskName(const QString& path);
+QString fromDiskName(const std::string& path);
 
 // Fills in whether the program folder can be written and where the
 // player's own data folder is.

@@ -31,6 +31,16 @@ extern "C" void wakeTheEventLoop(int signal)
 
 } // namespace
 
+std::string diskName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromDiskName(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
 void addSystemFacts(LayoutFacts& facts, const QString&)
 {
     // access() also says no for a read-only mount, which the mode bits hide.
@@ -38,8 +48,7 @@ void addSystemFacts(LayoutFacts& facts, const QString&)
     // Straight from the environment, byte for byte: a folder name that is not
     // UTF-8 would not survive a trip through QString.
     facts.playerDataFolder = playerDataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    if (facts.playerDataFolder.empty())
-        facts.playerDataFolder = QFile::encodeName(QDir::homePath() + "/.local/share/parolix").toStdString();
+    if (facts.playerDataFolder.empty()) facts.playerDataFolder = diskName(QDir::homePath() + "/.local/share/parolix");
 }
 
 std::unique_ptr<QObject> watchSystemEnd(std::function<void()> end)

@@ -12,6 +12,16 @@
 
 #include <shlobj.h>
 
+std::string diskName(const QString& path)
+{
+    return path.toStdString();
+}
+
+QString fromDiskName(const std::string& path)
+{
+    return QString::fromStdString(path);
+}
+
 void addSystemFacts(LayoutFacts& facts, const QString& programFolder)
 {
     // Program Files takes no files from a player; an unpacked archive does.
@@ -20,12 +30,11 @@ void addSystemFacts(LayoutFacts& facts, const QString& programFolder)
     facts.programWritable = folderTakesFiles(facts.programFolder);
     wchar_t* appData = nullptr;
     if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData) == S_OK) {
-        facts.playerDataFolder =
-            QFile::encodeName(QDir::fromNativeSeparators(QString::fromWCharArray(appData)) + "/Parolix").toStdString();
+        facts.playerDataFolder = diskName(QDir::fromNativeSeparators(QString::fromWCharArray(appData)) + "/Parolix");
     }
     CoTaskMemFree(appData);
     if (facts.playerDataFolder.empty())
-        facts.playerDataFolder = QFile::encodeName(QDir::homePath() + "/AppData/Roaming/Parolix").toStdString();
+        facts.playerDataFolder = diskName(QDir::homePath() + "/AppData/Roaming/Parolix");
     (void)programFolder;
 }
 
