@@ -288,13 +288,19 @@ play_round() { # FOLDER-OF-EXE FOLDER-OF-RECORDS WHAT
   xdotool key --delay 100 Tab Return
   window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Parolix   \(' | head -n 1)" ||
     fail "$what: no genre opened"
-  xdotool windowfocus --sync "$window"
-  xdotool key --delay 150 a Return F2
-  for _ in $(seq 100); do [ -s "$records/LexOrda.Sco" ] && break; sleep 0.2; done
+  # Keys before the deal are lost; a letter placed shows as the game's journal.
+  for _ in $(seq 20); do
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 150 a Return
+    for _ in $(seq 10); do compgen -G "$records/.lexorda-partita-*" >/dev/null && break 2; sleep 0.1; done
+  done
+  compgen -G "$records/.lexorda-partita-*" >/dev/null || fail "$what: no letter was placed by keys"
+  xdotool key --delay 150 F2
+  for _ in $(seq 100); do grep -qa '^PROVA ' "$records/LexOrda.Sco" 2>/dev/null && break; sleep 0.2; done
   kill "$game" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
   wait "$game" 2>/dev/null || true
-  [ -s "$records/LexOrda.Sco" ] || fail "$what: F2 left no LexOrda.Sco in $records"
+  grep -qa '^PROVA ' "$records/LexOrda.Sco" 2>/dev/null || fail "$what: F2 left no score of PROVA in $records"
   # Fixed columns (name in 11, score in 8, the genre), every line ended by CR LF.
   local sco="$records/LexOrda.Sco"
   LC_ALL=C grep -qaP '^[^ ].{10}[0-9][0-9 ]{7}[^ ].*\r$' "$sco" &&
@@ -306,13 +312,24 @@ play_round() { # FOLDER-OF-EXE FOLDER-OF-RECORDS WHAT
 appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Parolix"
 mkdir -p "$work/unzipped" && (cd "$work/unzipped" && unzip -q "$zip_file")
 printf 'Nome=PROVA\r\n' >"$work/unzipped/parolix-$version-win64/LexOrda.ini"
+# A word of one letter four times: the letter typed is right wherever it goes.
+printf '\x10Animali\r\nAAAA\r\n' >"$work/unzipped/parolix-$version-win64/lexorda.DAT"
 play_round "$work/unzipped/parolix-$version-win64" "$work/unzipped/parolix-$version-win64" "the zip's game"
 
 run "$wine" "$setup_file" /S >"$logs/setup.log" 2>&1 || true # a check looks at the files, not the status
 installed="$WINEPREFIX/drive_c/Program Files/Parolix"
 [ -f "$installed/parolix.exe" ] && [ -f "$installed/uninstall.exe" ] ||
   fail "the installer put no parolix.exe and uninstall.exe in Program Files\\Parolix"
+mkdir -p "$appdata" && printf 'Nome=PROVA\r\n' >"$appdata/LexOrda.ini"
+# Program Files takes no player's files on Windows; under Wine it would, so
+# the folder is made immutable for the round (root ignores the mode bits).
+printf '\x10Animali\r\nAAAA\r\n' >"$installed/lexorda.DAT"
+chattr +i "$installed" 2>/dev/null || fail "cannot make Program Files\\Parolix read-only here (chattr)"
+trap 'chattr -i "$installed" 2>/dev/null; cleanup' EXIT
 play_round "$installed" "$appdata" "the installed game"
+chattr -i "$installed"
+trap cleanup EXIT
+[ ! -e "$installed/LexOrda.Sco" ] || fail "the installed game wrote its records beside the program"
 run "$wine" "$installed/uninstall.exe" /S >"$logs/uninstall.log" 2>&1 || true
 for _ in $(seq 50); do [ ! -e "$installed/parolix.exe" ] && break; sleep 0.2; done
 [ ! -e "$installed/parolix.exe" ] || fail "the uninstaller left parolix.exe"

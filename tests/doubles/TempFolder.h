@@ -4,12 +4,14 @@
 #pragma once
 // A folder of its own under /tmp for one test, removed afterwards.
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdlib.h>
 #include <string>
 #include <system_error>
+#include <thread>
 #ifdef _WIN32
 #include <process.h>
 #endif
@@ -33,7 +35,11 @@ struct TempFolder {
     }
     ~TempFolder()
     {
-        std::filesystem::remove_all(path);
+        // Windows keeps a folder a moment after the process that worked in
+        // it has ended; a folder that stays is left, not thrown over.
+        std::error_code ec;
+        for (int i = 0; i < 100 && (std::filesystem::remove_all(path, ec), ec); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

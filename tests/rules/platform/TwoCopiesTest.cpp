@@ -9,27 +9,93 @@
 #include "records/PlayerSettings.h"
 #include "records/RecordsTable.h"
 
+#include <chrono>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <thread>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
-// Ends a game with this score in its own process, once the start pipe opens.
-pid_t copyOfTheGame(const std::string& folder, int startPipe, const char* name, int32_t score)
+#ifdef _WIN32
+int pipe(int fds[2])
 {
-    pid_t pid = fork();
-    if (pid != 0) return pid;
+    return _pipe(fds, 64, _O_BINARY);
+}
+#endif
+
+// Another copy of the game: a process of its own on POSIX; on Windows a
+// thread with handles of its own, which LockFileEx keeps apart as it keeps
+// two processes. What it runs gives its exit status.
+class OtherCopy {
+public:
+    explicit OtherCopy(std::function<int()> run)
+    {
+#ifdef _WIN32
+        thread_ = std::thread([this, run] { status_ = run(); });
+#else
+        pid_ = fork();
+        if (pid_ == 0) _exit(run());
+#endif
+    }
+    bool started() const
+    {
+#ifdef _WIN32
+        return thread_.joinable();
+#else
+        return pid_ > 0;
+#endif
+    }
+    int wait()
+    {
+#ifdef _WIN32
+        if (thread_.joinable()) thread_.join();
+#else
+        if (pid_ > 0) waitpid(pid_, &status_, 0);
+        pid_ = -1;
+#endif
+        return status_;
+    }
+#ifndef _WIN32
+    void crash()
+    {
+        ::kill(pid_, SIGKILL);
+        (void)wait();
+    }
+#endif
+    ~OtherCopy()
+    {
+        (void)wait();
+    }
+
+private:
+#ifdef _WIN32
+    std::thread thread_;
+#else
+    pid_t pid_ = -1;
+#endif
+    int status_ = 0;
+};
+
+// Ends a game with this score, once the start pipe opens.
+int endAGame(const std::string& folder, int startPipe, const char* name, int32_t score)
+{
     char go;
-    if (read(startPipe, &go, 1) < 0) _exit(2);
+    if (read(startPipe, &go, 1) < 0) return 2;
     DiskFiles files(folder);
     Session s;
     fillGenreTables(s);
     s.PlayerName = name;
     s.Score = score;
     RecordsTable table;
-    _exit(table.UpdateRecords(s, files).ok() ? 0 : 1);
+    return table.UpdateRecords(s, files).ok() ? 0 : 1;
 }
 
 } // namespace
@@ -42,18 +108,15 @@ TEST(TwoCopies, BothScoresArrive)
         int pipeFds[2];
         ASSERT_EQ(pipe(pipeFds), 0);
         // Each round's two scores beat everything before them.
-        pid_t a = copyOfTheGame(folder.path.string(), pipeFds[0], "PRIMO", round * 10 + 1);
-        pid_t b = copyOfTheGame(folder.path.string(), pipeFds[0], "SECONDO", round * 10 + 2);
-        ASSERT_GT(a, 0);
-        ASSERT_GT(b, 0);
+        const std::string dir = folder.path.string();
+        OtherCopy a([&] { return endAGame(dir, pipeFds[0], "PRIMO", round * 10 + 1); });
+        OtherCopy b([&] { return endAGame(dir, pipeFds[0], "SECONDO", round * 10 + 2); });
+        ASSERT_TRUE(a.started() && b.started());
         ASSERT_EQ(write(pipeFds[1], "GO", 2), 2); // both start at once
+        EXPECT_EQ(a.wait(), 0);
+        EXPECT_EQ(b.wait(), 0);
         close(pipeFds[0]);
         close(pipeFds[1]);
-        int statusA = 0, statusB = 0;
-        waitpid(a, &statusA, 0);
-        waitpid(b, &statusB, 0);
-        EXPECT_EQ(statusA, 0);
-        EXPECT_EQ(statusB, 0);
         const std::string sco = folder.read("LexOrda.Sco");
         const bool both = sco.rfind(formatRecordLine("SECONDO", round * 10 + 2, "Animali") + "\r\n" +
                                         formatRecordLine("PRIMO", round * 10 + 1, "Animali") + "\r\n",
@@ -69,17 +132,17 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
     folder.write("LexOrda.Sco", "old\r\n");
     int held[2];
     ASSERT_EQ(pipe(held), 0);
-    pid_t holder = fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
+    int release[2];
+    ASSERT_EQ(pipe(release), 0);
+    OtherCopy holder([&] {
         DiskFiles files(folder.path.string());
         (void)files.underLock(RecordsFile, [&] {
-            if (write(held[1], "L", 1) != 1) _exit(2);
-            for (;;) pause(); // holds the lock until killed
-            return Error::None;
+            char go;
+            if (write(held[1], "L", 1) != 1 || read(release[0], &go, 1) < 0) return Error::Busy;
+            return Error::None; // held until let go, or killed
         });
-        _exit(0);
-    }
+        return 0;
+    });
     char c;
     ASSERT_EQ(read(held[0], &c, 1), 1);
 
@@ -97,13 +160,16 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
     EXPECT_FALSE(ran);
     EXPECT_EQ(folder.read("LexOrda.Sco"), "old\r\n");
 
+#ifdef _WIN32
+    // A copy cannot be made to crash here: it lets go.
+    ASSERT_EQ(write(release[1], "G", 1), 1);
+#else
     // The holder crashes: its lock goes with it.
-    kill(holder, SIGKILL);
-    waitpid(holder, nullptr, 0);
+    holder.crash();
+#endif
     EXPECT_EQ(files.underLock(RecordsFile, [&] { return files.rewrite(RecordsFile, {"new"}); }), Error::None);
     EXPECT_EQ(folder.read("LexOrda.Sco"), "new\r\n");
-    close(held[0]);
-    close(held[1]);
+    for (int fd : {held[0], held[1], release[0], release[1]}) close(fd);
 }
 
 // The lock is a hidden empty file of the game's own: a link planted in its
@@ -113,9 +179,10 @@ TEST(TwoCopies, ALockHeldTooLongFailsTheSaveAndADeadCopysLockIsTaken)
 TEST(TwoCopies, TheLockIsNoLinkAndALockGivenUpInTimeIsTaken)
 {
     TempFolder folder;
+    DiskFiles files(folder.path.string());
+#ifndef _WIN32 // a link takes a privilege on Windows, and its reparse points are refused as any other
     const std::filesystem::path planted = folder.path / ".lexorda.sco.lock", elsewhere = folder.path / "altrove";
     std::filesystem::create_symlink(elsewhere, planted);
-    DiskFiles files(folder.path.string());
     Session s;
     fillGenreTables(s);
     s.PlayerName = "ANNA";
@@ -126,20 +193,19 @@ TEST(TwoCopies, TheLockIsNoLinkAndALockGivenUpInTimeIsTaken)
     EXPECT_EQ(folder.read("LexOrda.Sco").substr(0, 28), "ANNA       500     Animali\r\n");
     EXPECT_EQ(writePlayerName(files, "ANNA"), Error::None);
     EXPECT_EQ(folder.read(".lexorda.ini.lock"), "");
+#endif
 
     int held[2];
     ASSERT_EQ(pipe(held), 0);
-    const pid_t holder = fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
+    OtherCopy holder([&] {
         DiskFiles own(folder.path.string());
         (void)own.underLock(SettingsFile, [&] {
-            if (write(held[1], "L", 1) != 1) _exit(2);
-            usleep(200000); // gives it up after 0.2 s
+            if (write(held[1], "L", 1) != 1) return Error::Busy;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200)); // gives it up after 0.2 s
             return Error::None;
         });
-        _exit(0);
-    }
+        return 0;
+    });
     char c;
     ASSERT_EQ(read(held[0], &c, 1), 1);
     files.setLockWait(std::chrono::milliseconds(2000));
@@ -149,7 +215,7 @@ TEST(TwoCopies, TheLockIsNoLinkAndALockGivenUpInTimeIsTaken)
     EXPECT_GE(waited, std::chrono::milliseconds(50));
     EXPECT_LT(waited, std::chrono::milliseconds(2000));
     EXPECT_EQ(folder.read("LexOrda.ini"), "Nome=BRUNO\r\n");
-    waitpid(holder, nullptr, 0);
+    (void)holder.wait();
     close(held[0]);
     close(held[1]);
 }
