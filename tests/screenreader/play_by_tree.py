@@ -67,6 +67,8 @@ def read_board(board, show=False):
     pool, table = find(board, "panel", "Vasca"), find(board, "table", "Parole")
     buttons = [pool.getChildAtIndex(i) for i in range(pool.childCount)]
     parts = [table.getChildAtIndex(i) for i in range(table.childCount)] or [None]
+    if not buttons:  # the deal is still reaching the tree: read again
+        raise LookupError("the pool has no slots yet")
     roles = {role(b) for b in buttons} | {role(p) for p in parts[1:]}
     if parts[0] and (role(parts[0]) != "table row header" or roles != {"push button", "table cell"}):
         fail("the board's objects: %r" % roles)
