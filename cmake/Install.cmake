@@ -51,12 +51,11 @@ install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment -
 install(FILES ${CMAKE_SOURCE_DIR}/dist/parolix.lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME parolix COMPONENT debian EXCLUDE_FROM_ALL)
 
+# The genre pictures, 00.wmf on: a genre more is a picture more in data/.
+file(GLOB genre_pictures CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/[0-9][0-9].wmf)
 install(FILES
     ${CMAKE_SOURCE_DIR}/data/lexorda.DAT
-    ${CMAKE_SOURCE_DIR}/data/00.wmf ${CMAKE_SOURCE_DIR}/data/01.wmf
-    ${CMAKE_SOURCE_DIR}/data/02.wmf ${CMAKE_SOURCE_DIR}/data/03.wmf
-    ${CMAKE_SOURCE_DIR}/data/04.wmf ${CMAKE_SOURCE_DIR}/data/05.wmf
-    ${CMAKE_SOURCE_DIR}/data/06.wmf ${CMAKE_SOURCE_DIR}/data/07.wmf
+    ${genre_pictures}
     ${CMAKE_SOURCE_DIR}/data/LEXORDA.htm
   DESTINATION share/parolix)
 install(FILES ${dist}/${PAROLIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -21,8 +21,10 @@ chmod 755 "$work"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for f in bin/parolix share/parolix/lexorda.DAT share/parolix/LEXORDA.htm \
-         share/parolix/0{0,1,2,3,4,5,6,7}.wmf \
+pictures=()
+for p in "$(dirname "$0")"/../../data/[0-9][0-9].wmf; do pictures+=("share/parolix/${p##*/}"); done
+[ "${#pictures[@]}" -gt 0 ] || fail "no genre pictures in data/"
+for f in bin/parolix share/parolix/lexorda.DAT share/parolix/LEXORDA.htm "${pictures[@]}" \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/man/man6/parolix.6.gz share/doc/parolix/copyright share/doc/parolix/changelog.gz \
          share/icons/hicolor/scalable/apps/$id.svg \

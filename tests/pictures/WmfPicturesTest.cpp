@@ -7,8 +7,10 @@
 #include "doubles/Doubles.h"
 #include "doubles/TempFolder.h"
 #include "launcher/Form1.h"
+#include "launcher/TilePlaces.h"
 #include "session/Cp1252.h"
 #include "session/Session.h"
+#include "ui/Colours.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,11 +30,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Tile colours of the launcher, genre by genre, to see the pictures as a player will.
-const QColor kTileColours[] = {QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
-                               QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255)};
-static_assert(std::size(kTileColours) == GenreCount, "a tile colour for each genre");
-
 void saveSnapshot(const QImage& image, const QString& name)
 {
     QDir().mkpath(PAROLIX_SNAPSHOT_DIR);
@@ -45,7 +42,7 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
 {
     WmfPictures pictures(PAROLIX_DATA_DIR);
     const int scale = 3;
-    QImage sheet(4 * 117 * scale, 2 * 111 * scale, QImage::Format_ARGB32);
+    QImage sheet(tiles::PerRow * 117 * scale, tiles::Rows * 111 * scale, QImage::Format_ARGB32);
     sheet.fill(Qt::white);
     QPainter sheetPainter(&sheet);
     for (int genre = 0; genre < GenreCount; ++genre) {
@@ -70,9 +67,9 @@ TEST(WmfPictures, ShippedGenrePicturesLoadAtTheirOwnSizeAndAreNotBlank)
 
         saveSnapshot(image, QString("genre_%1.png").arg(genre));
         saveSnapshot(image.scaled(image.size() * 4), QString("genre_%1_x4.png").arg(genre));
-        const QRect tile((genre % (GenreCount / 2)) * 117 * scale, (genre / (GenreCount / 2)) * 111 * scale,
-                         117 * scale, 111 * scale);
-        sheetPainter.fillRect(tile.adjusted(4, 4, -4, -4), kTileColours[genre]);
+        const QRect tile((genre % tiles::PerRow) * 117 * scale, tiles::row(genre) * 111 * scale, 117 * scale,
+                         111 * scale);
+        sheetPainter.fillRect(tile.adjusted(4, 4, -4, -4), paletteColour(Genres[genre].tileColour));
         sheetPainter.drawImage(QRect(tile.topLeft() + QPoint(6 * scale, 7 * scale), image.size() * scale), image);
     }
     sheetPainter.end();
@@ -123,18 +120,21 @@ TEST(CostlyPictures, TheLauncherOpensWithinASecondInLittleMemory)
     WmfBuilder specks = WmfBuilder::plain().window(0, 0, 100, 100);
     for (int i = 0; i < 130000; ++i) specks.rectangle(i % 100, i / 100 % 100, i % 100 + 1, i / 100 % 100 + 1);
     const auto large = std::pair{2048, 2048};
-    const std::vector<uint8_t> files[8] = {zigzags(120, 32000, 100),
-                                           zeroAdvanceText(4096, 100),
-                                           bitmapsPicture(true, std::vector(30, large)),
-                                           bitmapsPicture(false, std::vector(30, large)),
-                                           zigzags(64, 8000, 100),
-                                           huge.bytes(),
-                                           huge.bytes(),
-                                           specks.bytes()};
+    const std::vector<uint8_t> files[] = {zigzags(120, 32000, 100),
+                                          zeroAdvanceText(4096, 100),
+                                          bitmapsPicture(true, std::vector(30, large)),
+                                          bitmapsPicture(false, std::vector(30, large)),
+                                          zigzags(64, 8000, 100),
+                                          huge.bytes(),
+                                          huge.bytes(),
+                                          specks.bytes()};
     EXPECT_GT(files[0].size(), 15'000'000u);
     EXPECT_EQ(files[5].size(), 58u);
     TempFolder folder;
-    for (int t = 0; t < 8; ++t) folder.write(genrePictureFile(t), std::string(files[t].begin(), files[t].end()));
+    for (size_t t = 0; t < std::size(files); ++t) {
+        const std::string name = genrePictureFile(static_cast<int>(t));
+        folder.write(name, std::string(files[t].begin(), files[t].end()));
+    }
 
     FakePlatform fp;
     fp.files.content["lexorda.DAT"] = readDataFile("lexorda.DAT");

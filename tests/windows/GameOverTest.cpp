@@ -246,8 +246,7 @@ TEST_F(GameWindow, TheRecordsCommandShowsTheTableInPlace)
     open();
     form->ShowRecords();
     EXPECT_TRUE(form->List->isVisible());
-    // A row of 18 pixels for the title and each record, inside a frame of 4.
-    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 4 + 18 * (1 + RecordsKept)));
+    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, RecordsListHeight));
     ASSERT_EQ(form->List->count(), 2);
     EXPECT_EQ(form->List->item(1)->text(), QString("MARIO      250     Frutti"));
     saveSnapshot(form, "game-records-command");

@@ -5,7 +5,9 @@
 
 #include "desktop/Platform.h"
 #include "game/Board.h"
+#include "launcher/TilePlaces.h"
 #include "records/PlayerSettings.h"
+#include "ui/Colours.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
 
@@ -43,47 +45,51 @@ QString qPath(const std::filesystem::path& p)
 }
 } // namespace
 
-// The window as drawn in twips, at 15 twips a pixel, with the genres filled in.
+// The window with the genres filled in: each tile where its place says, in
+// rows of four, its caption under it; the name box, the buttons and the link
+// below the last row, and the window ending under the link. (The pixels the
+// game drew them at are pinned in ClassicNumbers.)
 TEST_F(Launcher, LayoutCaptionsAndTiles)
 {
     open();
     Form1& f = *launcher;
     EXPECT_EQ(f.windowTitle(), "Parolix");
-    EXPECT_EQ(f.size(), QSize(532, 413));
     // Centred on the screen, frame and all.
     const QRect screen = f.screen()->geometry(), outer = f.frameGeometry();
     EXPECT_LE(std::abs((outer.left() - screen.left()) - (screen.right() - outer.right())), 1);
     EXPECT_LE(std::abs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())), 1);
-    EXPECT_EQ(f.Label5->geometry(), QRect(20, 10, 489, 27));
-    EXPECT_EQ(f.Label2->geometry(), QRect(22, 12, 489, 27));
     EXPECT_EQ(f.Label5->text(), "Scegli il genere sottostante con cui giocare:");
     EXPECT_EQ(f.Label2->text(), f.Label5->text());
 
-    const QRect tiles[] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},  {392, 46, 117, 111},
-                           {20, 196, 117, 111}, {145, 196, 117, 111}, {269, 196, 117, 111}, {394, 196, 117, 111}};
-    const char* names[] = {"Animali",       "Frutti", "Fiori",    "Marche Auto",
-                           "Citta' Italia", "Musica", "Computer", "In Cucina"};
-    ASSERT_EQ(std::size(tiles), static_cast<size_t>(GenreCount));
-    ASSERT_EQ(std::size(names), static_cast<size_t>(GenreCount));
     for (int t = 0; t < GenreCount; ++t) {
         SCOPED_TRACE(t);
-        EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
-        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < GenreCount / 2 ? 160 : 310, 119, 15));
-        EXPECT_EQ(f.pittura[t]->toolTip(), names[t]);
-        EXPECT_EQ(f.Label3[t]->text(), names[t]);
-        EXPECT_EQ(s.GenreNames[t], names[t]);
-        EXPECT_EQ(s.GenreImageFiles[t], "0" + std::to_string(t) + ".wmf");
+        const QRect tile = f.pittura[t]->geometry(), caption = f.Label3[t]->geometry();
+        EXPECT_EQ(tile, tiles::tileRect(t));
+        EXPECT_EQ(caption, tiles::captionRect(t));
+        EXPECT_EQ(caption.left(), tile.left());
+        EXPECT_GT(caption.top(), tile.bottom());
+        if (t % tiles::PerRow != 0) {
+            EXPECT_EQ(tile.top(), f.pittura[t - 1]->y());
+            EXPECT_GT(tile.left(), f.Label3[t - 1]->geometry().right());
+        } else {
+            EXPECT_GT(tile.top(), t == 0 ? f.Label5->geometry().bottom() : f.Label3[t - 1]->geometry().bottom());
+        }
+        EXPECT_EQ(f.pittura[t]->toolTip(), Genres[t].name);
+        EXPECT_EQ(f.Label3[t]->text(), Genres[t].name);
+        EXPECT_EQ(s.GenreNames[t], Genres[t].name);
+        EXPECT_EQ(s.GenreImageFiles[t], Genres[t].picture);
         EXPECT_EQ(f.pittura[t]->picture(), standInPicture(t));
     }
-    EXPECT_EQ(f.Label1->geometry(), QRect(20, 350, 101, 35));
+    const int lastRow = f.Label3[GenreCount - 1]->geometry().bottom();
+    for (QWidget* below : std::initializer_list<QWidget*>{f.Label1, f.Text1, f.Command2, f.Command1, f.Label4}) {
+        EXPECT_GT(below->y(), lastRow) << below->metaObject()->className();
+        EXPECT_TRUE(f.rect().contains(below->geometry())) << below->metaObject()->className();
+    }
+    EXPECT_LT(f.height() - f.Label4->geometry().bottom(), f.Label4->height());
     EXPECT_EQ(f.Label1->text(), "Giocatore:");
-    EXPECT_EQ(f.Text1->geometry(), QRect(126, 340, 241, 43));
-    EXPECT_EQ(f.Command2->geometry(), QRect(374, 342, 41, 43));
     EXPECT_EQ(f.Command2->text(), "&Help");
-    EXPECT_EQ(f.Command1->geometry(), QRect(422, 342, 93, 43));
     EXPECT_EQ(f.Command1->text(), "&Fine");
     EXPECT_EQ(f.Command1->toolTip(), "Uscita dal programma");
-    EXPECT_EQ(f.Label4->geometry(), QRect(178, 392, 143, 17));
     EXPECT_EQ(f.Label4->toolTip(), "Visita il sito dell'autore");
     EXPECT_FALSE(f.Picture1->isVisible());
     EXPECT_EQ(f.Picture1->pixmap().size(), QSize(32, 32));
@@ -95,10 +101,9 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     EXPECT_EQ(shot.pixelColor(5, 5), QColor(192, 192, 192));
     for (int t = 0; t < GenreCount; ++t) {
         SCOPED_TRACE(t);
-        QPoint bare = tiles[t].bottomRight() - QPoint(10, 10);
-        EXPECT_EQ(shot.pixelColor(bare), QColor(Palette[t + 4].r, Palette[t + 4].g, Palette[t + 4].b));
+        QPoint bare = f.pittura[t]->geometry().bottomRight() - QPoint(10, 10);
+        EXPECT_EQ(shot.pixelColor(bare), paletteColour(Genres[t].tileColour));
     }
-    EXPECT_EQ(shot.pixelColor(tiles[4].bottomRight() - QPoint(10, 10)), QColor(128, 128, 128));
     bool red = false, shadow = false;
     for (int y = 10; y < 40; ++y)
         for (int x = 20; x < 511; ++x) {
@@ -109,6 +114,37 @@ TEST_F(Launcher, LayoutCaptionsAndTiles)
     EXPECT_TRUE(red);
     EXPECT_TRUE(shadow);
     EXPECT_TRUE(fp.dialogs.shown.empty());
+}
+
+// The launcher as the game drew it (in twips, at 15 twips a pixel) and the
+// records list's height, pinned once: with another number of genres or of
+// records kept only this suite fails.
+struct ClassicNumbers : Launcher {};
+
+TEST_F(ClassicNumbers, TheWindowsAsDrawn)
+{
+    open();
+    Form1& f = *launcher;
+    EXPECT_EQ(f.size(), QSize(532, 413));
+    EXPECT_EQ(f.Label5->geometry(), QRect(20, 10, 489, 27));
+    EXPECT_EQ(f.Label2->geometry(), QRect(22, 12, 489, 27));
+    const QRect tiles[] = {{18, 46, 117, 111},  {143, 46, 117, 111},  {267, 46, 117, 111},  {392, 46, 117, 111},
+                           {20, 196, 117, 111}, {145, 196, 117, 111}, {269, 196, 117, 111}, {394, 196, 117, 111}};
+    ASSERT_EQ(GenreCount, static_cast<int>(std::size(tiles)));
+    for (int t = 0; t < GenreCount; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_EQ(f.pittura[t]->geometry(), tiles[t]);
+        EXPECT_EQ(f.Label3[t]->geometry(), QRect(tiles[t].x(), t < 4 ? 160 : 310, 119, 15));
+    }
+    EXPECT_EQ(f.Label1->geometry(), QRect(20, 350, 101, 35));
+    EXPECT_EQ(f.Text1->geometry(), QRect(126, 340, 241, 43));
+    EXPECT_EQ(f.Command2->geometry(), QRect(374, 342, 41, 43));
+    EXPECT_EQ(f.Command1->geometry(), QRect(422, 342, 93, 43));
+    EXPECT_EQ(f.Label4->geometry(), QRect(178, 392, 143, 17));
+    // Citta' Italia's tile is the grey of the game's sixteen colours.
+    EXPECT_EQ(f.grab().toImage().pixelColor(tiles[4].bottomRight() - QPoint(10, 10)), QColor(128, 128, 128));
+    // The game window's records list: a row of 18 pixels for the title and each record, inside a frame of 4.
+    EXPECT_EQ(RecordsListHeight, 202);
 }
 
 // What the player sees first, with the genre pictures that ship with the game.

@@ -61,7 +61,7 @@ TEST_F(GameWindow, StartsWithTheControlsOfTheWindowInPlace)
     EXPECT_EQ(form->Label2->geometry(), QRect(104, 56, 153, 21));
     EXPECT_EQ(form->Label3->geometry(), QRect(104, 76, 153, 21));
     EXPECT_EQ(form->Picture1->geometry(), QRect(0, 0, 105, 97));
-    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, 4 + 18 * (1 + RecordsKept))); // a row per record and the title
+    EXPECT_EQ(form->List->geometry(), QRect(88, 96, 335, RecordsListHeight));
     EXPECT_FALSE(form->List->isVisible());
     EXPECT_FALSE(form->Picture2->isVisible());
     EXPECT_EQ(form->Picture2->size(), QSize(30, 42));

@@ -76,8 +76,6 @@ constexpr int SettleMs = 400;
 // When the restored window's fit is checked: at once, then as a window
 // manager frames the window again (openbox takes 50 ms), a slow one too.
 constexpr int FitChecksMs[] = {0, 250, 1000};
-// The records list: its frame and a row for the title and each record kept.
-constexpr int RecordsListFrame = 4, RecordsListRow = 18;
 } // namespace
 
 FirstDeal::FirstDeal(QWidget* window, std::function<bool()> due, std::function<void()> deal)
@@ -224,7 +222,7 @@ void Form2::createGenreControls()
 void Form2::createRecordsList()
 {
     List = new QListWidget(board_);
-    List->setGeometry(88, 96, 335, RecordsListFrame + (1 + RecordsKept) * RecordsListRow);
+    List->setGeometry(88, 96, 335, RecordsListHeight);
     setColours(List, {{QPalette::Base, boardColour(BoardRole::RecordsBackground)},
                       {QPalette::Text, boardColour(BoardRole::RecordsText)}});
     List->setFont(gameFont("Courier New", 12, true));

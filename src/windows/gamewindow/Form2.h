@@ -32,6 +32,10 @@ class QListWidget;
 // The modifier keys that, held during a press on the genre picture, print the
 // words of the board.
 inline constexpr Qt::KeyboardModifiers RevealModifiers = Qt::ControlModifier | Qt::ShiftModifier;
+// The records list's height: its frame and a row for the title and each
+// record kept.
+inline constexpr int RecordsListFrame = 4, RecordsListRow = 18;
+inline constexpr int RecordsListHeight = RecordsListFrame + (1 + RecordsKept) * RecordsListRow;
 
 class Form2 : public QMainWindow {
     Q_OBJECT

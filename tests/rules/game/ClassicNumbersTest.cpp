@@ -13,9 +13,15 @@ TEST(ClassicNumbers, TheRulesConstants)
 {
     EXPECT_EQ(play::RightLetterPoints, 300);
     EXPECT_EQ(RecordsKept, 10);
-    EXPECT_EQ(GenreCount, 8);
-    EXPECT_STREQ(Genres[0].name, "Animali");
-    EXPECT_STREQ(Genres[GenreCount - 1].picture, "07.wmf");
+    const Genre classic[] = {{"Animali", "00.wmf", 4},     {"Frutti", "01.wmf", 5},        {"Fiori", "02.wmf", 6},
+                             {"Marche Auto", "03.wmf", 7}, {"Citta' Italia", "04.wmf", 8}, {"Musica", "05.wmf", 9},
+                             {"Computer", "06.wmf", 10},   {"In Cucina", "07.wmf", 11}};
+    ASSERT_EQ(GenreCount, static_cast<int>(std::size(classic)));
+    for (int t = 0; t < GenreCount; ++t) {
+        EXPECT_STREQ(Genres[t].name, classic[t].name);
+        EXPECT_STREQ(Genres[t].picture, classic[t].picture);
+        EXPECT_EQ(Genres[t].tileColour, classic[t].tileColour) << classic[t].name;
+    }
 }
 
 // At a help percentage of 40 a right letter is worth 7.5: the sum is rounded
