@@ -19,10 +19,18 @@ struct Genre {
     const char* picture;
     int tileColour;
 };
+// clang-format off
 inline constexpr Genre Genres[] = {
-    {"Animali", "00.wmf", 4},       {"Frutti", "01.wmf", 5}, {"Fiori", "02.wmf", 6},     {"Marche Auto", "03.wmf", 7},
-    {"Citta' Italia", "04.wmf", 8}, {"Musica", "05.wmf", 9}, {"Computer", "06.wmf", 10}, {"In Cucina", "07.wmf", 11},
+    {"Animali",       "00.wmf", 4},
+    {"Frutti",        "01.wmf", 5},
+    {"Fiori",         "02.wmf", 6},
+    {"Marche Auto",   "03.wmf", 7},
+    {"Citta' Italia", "04.wmf", 8},
+    {"Musica",        "05.wmf", 9},
+    {"Computer",      "06.wmf", 10},
+    {"In Cucina",     "07.wmf", 11},
 };
+// clang-format on
 inline constexpr int GenreCount = static_cast<int>(std::size(Genres));
 
 struct Session {
