@@ -16,8 +16,16 @@ root_fail() { echo "$root_script: $*" >&2; exit 1; }
 
 root_begin() {
   [ "$(id -u)" -eq 0 ] || root_fail "needs root (it makes and mounts a Debian root)"
-  command -v mmdebstrap >/dev/null || root_fail "mmdebstrap is missing (apt-get install mmdebstrap)"
-  command -v unshare >/dev/null && command -v curl >/dev/null || root_fail "unshare and curl are needed"
+  # What the host needs, installed when missing: the roots hold the rest.
+  local need=() tool
+  for tool in mmdebstrap:mmdebstrap unshare:util-linux curl:curl; do
+    command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
+  done
+  if [ "${#need[@]}" -gt 0 ]; then
+    echo "== installing ${need[*]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}" >/dev/null 2>&1 ||
+      root_fail "could not install ${need[*]}"
+  fi
   root_work="$(mktemp -d "/tmp/parolix-$1.XXXXXX")"
   root="$root_work/root"
   trap root_end EXIT
