@@ -57,7 +57,7 @@ TEST_F(GameOver, AWrongLetterShowsTheRecordsThenNamesTheLetterAndTheWord)
               "la parola da indovinare in quella riga era GATTO");
     EXPECT_EQ(s.BoardState, 'O');
     EXPECT_EQ(s.BoxRows[1], "GA TN"); // the wrong letter was placed first
-    EXPECT_EQ(barDuringMessage, QColor(128, 0, 0));
+    EXPECT_EQ(barDuringMessage, PlacedBar);
     // The records were on show behind the message, at the left edge.
     EXPECT_TRUE(behind.alive);
     EXPECT_TRUE(behind.listVisible);

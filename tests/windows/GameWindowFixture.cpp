@@ -48,9 +48,10 @@ void GameWindow::SetUp()
     s.PlayerName = "TESTER";
     s.HelpPercentStart = 41;
     s.HelpPercent = 41;
-    const QColor colours[GenreCount] = {Qt::darkGreen,  Qt::red,   Qt::magenta,  Qt::blue,
-                                        Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
-    for (int g = 0; g < GenreCount; ++g) fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g]);
+    const QColor colours[] = {Qt::darkGreen,  Qt::red,   Qt::magenta,  Qt::blue,
+                              Qt::darkYellow, Qt::black, Qt::darkCyan, Qt::darkGray};
+    for (int g = 0; g < GenreCount; ++g)
+        fp.pictures.images[s.GenreImageFiles[g]] = fakePicture(105, 97, colours[g % std::size(colours)]);
     fp.clock.times = {1000.0};
 }
 
@@ -143,11 +144,11 @@ void GameWindow::placeTheLastLetterByMouse()
 
 void GameWindow::expectOutlinedLine(int y, int left, int right) const
 {
-    EXPECT_EQ(pixel(left - 1, y), White) << left;
-    EXPECT_EQ(pixel(left, y), DarkBlue) << left;
-    EXPECT_EQ(pixel(right, y), DarkBlue) << right;
+    EXPECT_EQ(pixel(left - 1, y), BoardBackground) << left;
+    EXPECT_EQ(pixel(left, y), EmptyBoxOutline) << left;
+    EXPECT_EQ(pixel(right, y), EmptyBoxOutline) << right;
     if (right + 1 < form->ScaleWidth()) {
-        EXPECT_EQ(pixel(right + 1, y), White) << right;
+        EXPECT_EQ(pixel(right + 1, y), BoardBackground) << right;
     }
 }
 
@@ -160,9 +161,14 @@ void GameWindow::scriptZoo()
 }
 
 namespace {
+// What a letter leaves, solid or blended at its edges: neither the board nor
+// the fill of a slot or a box.
 bool isInk(QColor c)
 {
-    return c.red() < 120 && c.green() < 120 && c.blue() < 120;
+    for (BoardRole r : {BoardRole::Background, BoardRole::PoolFill, BoardRole::EmptyBoxFill, BoardRole::ShownBoxFill,
+                        BoardRole::PlacedFill})
+        if (c == boardColour(r)) return false;
+    return true;
 }
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "game/Board.h"
 #include "gamewindow/BoardCanvas.h"
 #include "gamewindow/Form2.h"
+#include "ui/BoardColours.h"
 #include "ui/Look.h"
 
 #include <QApplication>
@@ -24,9 +25,15 @@
 #include <string>
 #include <vector>
 
-// The board's colours, as the checks name them.
-inline const QColor DarkRed(128, 0, 0), Magenta(128, 0, 128), Cyan(0, 255, 255), DarkCyan(0, 128, 128),
-    Yellow(255, 255, 0), DarkBlue(0, 0, 128), Grey(192, 192, 192), White(255, 255, 255);
+// The board's colours, by what each paints (the game's own are pinned in ClassicNumbers).
+inline const QColor BoardBackground = boardColour(BoardRole::Background), PoolFill = boardColour(BoardRole::PoolFill),
+                    PoolOutline = boardColour(BoardRole::PoolOutline),
+                    EmptyBoxFill = boardColour(BoardRole::EmptyBoxFill),
+                    EmptyBoxOutline = boardColour(BoardRole::EmptyBoxOutline),
+                    ShownBoxFill = boardColour(BoardRole::ShownBoxFill),
+                    ShownBoxOutline = boardColour(BoardRole::ShownBoxOutline),
+                    PlacedBar = boardColour(BoardRole::PlacedBar), PlacedFill = boardColour(BoardRole::PlacedFill),
+                    PlacedOutline = boardColour(BoardRole::PlacedOutline);
 
 // A word-list file: each section a header line (byte 16 + name) and its words.
 std::string wordList(std::initializer_list<std::pair<std::string, std::vector<std::string>>> sections);

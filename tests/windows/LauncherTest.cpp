@@ -7,6 +7,7 @@
 #include "game/Board.h"
 #include "launcher/TilePlaces.h"
 #include "records/PlayerSettings.h"
+#include "ui/BoardColours.h"
 #include "ui/Colours.h"
 #include "ui/Look.h"
 #include "ui/Messages.h"
@@ -145,6 +146,18 @@ TEST_F(ClassicNumbers, TheWindowsAsDrawn)
     EXPECT_EQ(f.grab().toImage().pixelColor(tiles[4].bottomRight() - QPoint(10, 10)), QColor(128, 128, 128));
     // The game window's records list: a row of 18 pixels for the title and each record, inside a frame of 4.
     EXPECT_EQ(RecordsListHeight, 202);
+}
+
+// The board's colours, role by role in BoardRole's order.
+TEST_F(ClassicNumbers, TheBoardsColours)
+{
+    const QColor white(255, 255, 255), yellow(255, 255, 0), darkBlue(0, 0, 128), cyan(0, 255, 255), red(255, 0, 0);
+    const QColor classic[] = {white,    yellow,     darkBlue,        QColor(1, 0, 0), red,         {192, 192, 192},
+                              darkBlue, cyan,       {0, 128, 128},   {128, 0, 0},     cyan,        {128, 0, 128},
+                              red,      yellow,     {255, 128, 128}, white,           {0, 192, 0}, {0, 0, 0},
+                              yellow,   {0, 0, 192}};
+    ASSERT_EQ(std::size(classic), std::size(board_colours::Table));
+    for (size_t r = 0; r < std::size(classic); ++r) EXPECT_EQ(board_colours::Table[r], classic[r]) << r;
 }
 
 // What the player sees first, with the genre pictures that ship with the game.

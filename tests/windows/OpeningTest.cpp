@@ -29,8 +29,8 @@ TEST_F(GameWindow, OpensWithExactlyOneDealWhateverEventsFollow)
     const int width = form->ScaleWidth();
     EXPECT_EQ(width, client()->width());
     const Point box1 = board::boxPoint(s, 1, 1, width);
-    EXPECT_EQ(pixel(box1.x + 21, box1.y - 20), Grey);
-    EXPECT_EQ(pixel(box1.x + 22, box1.y - 19), DarkBlue);
+    EXPECT_EQ(pixel(box1.x + 21, box1.y - 20), EmptyBoxFill);
+    EXPECT_EQ(pixel(box1.x + 22, box1.y - 19), EmptyBoxOutline);
     const QImage before = form->boardImage().copy();
 
     // Restore, resize, maximize again, activate again: no further deal, and
@@ -72,7 +72,7 @@ TEST_F(GameWindow, StartsWithTheControlsOfTheWindowInPlace)
     const QImage picture = fp.pictures.images["00.wmf"];
     EXPECT_EQ(pixel(2, 2), picture.pixelColor(2, 2));
     EXPECT_EQ(pixel(104, 96), picture.pixelColor(104, 96));
-    EXPECT_EQ(pixel(105, 97), White); // not stretched
+    EXPECT_EQ(pixel(105, 97), BoardBackground); // not stretched
 }
 
 TEST_F(GameWindow, DrawsTheLetterPoolInRowsOfTen)
@@ -81,39 +81,39 @@ TEST_F(GameWindow, DrawsTheLetterPoolInRowsOfTen)
     open();
     ASSERT_EQ(s.PoolLetters, "ELEFANTECAMMELLOGIRAFFA");
     // Slot 11 is at x = 5, y = 240: box 0..26 x 180..220, outline one pixel out.
-    EXPECT_EQ(pixel(0, 180), Yellow);
-    EXPECT_EQ(pixel(26, 220), Yellow);
-    EXPECT_EQ(pixel(27, 221), DarkBlue);
-    EXPECT_EQ(pixel(27, 179), DarkBlue);
-    EXPECT_EQ(pixel(0, 179), DarkBlue);
-    EXPECT_EQ(pixel(28, 200), White); // the gap to slot 12
-    EXPECT_EQ(pixel(10, 222), White); // the gap to slot 21
+    EXPECT_EQ(pixel(0, 180), PoolFill);
+    EXPECT_EQ(pixel(26, 220), PoolFill);
+    EXPECT_EQ(pixel(27, 221), PoolOutline);
+    EXPECT_EQ(pixel(27, 179), PoolOutline);
+    EXPECT_EQ(pixel(0, 179), PoolOutline);
+    EXPECT_EQ(pixel(28, 200), BoardBackground); // the gap to slot 12
+    EXPECT_EQ(pixel(10, 222), BoardBackground); // the gap to slot 21
     EXPECT_TRUE(hasInk({0, 180, 27, 41}));
     EXPECT_TRUE(inkInsideBox(board::poolPoint(11)));
-    // Letters print in the colour with the value 1.
+    // Letters print in their own colour, not blended.
     bool exact = false;
     for (int y = 180; y <= 220; ++y)
-        for (int x = 0; x <= 26; ++x) exact = exact || pixel(x, y) == QColor(1, 0, 0);
+        for (int x = 0; x <= 26; ++x) exact = exact || pixel(x, y) == boardColour(BoardRole::PoolLetter);
     EXPECT_TRUE(exact);
     // Slots 21 to 23 on the third line, nothing after them.
     for (int slot : {1, 10, 21, 23}) {
         const Point p = board::poolPoint(slot);
-        EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow) << slot;
+        EXPECT_EQ(pixel(p.x + 21, p.y - 20), PoolFill) << slot;
         EXPECT_TRUE(inkInsideBox(p)) << slot;
     }
     const Point after = board::poolPoint(24);
-    EXPECT_EQ(pixel(after.x + 10, after.y - 25), White);
+    EXPECT_EQ(pixel(after.x + 10, after.y - 25), BoardBackground);
     // Three rows of empty grey boxes on the right, without letters.
     const int width = form->ScaleWidth();
     for (int row = 1; row <= 3; ++row) {
         const Point p = board::boxPoint(s, row, 1, width);
-        EXPECT_EQ(pixel(p.x - 5, p.y - 60), Grey) << row;
-        EXPECT_EQ(pixel(p.x - 6, p.y - 61), DarkBlue) << row;
+        EXPECT_EQ(pixel(p.x - 5, p.y - 60), EmptyBoxFill) << row;
+        EXPECT_EQ(pixel(p.x - 6, p.y - 61), EmptyBoxOutline) << row;
         EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41})) << row;
     }
     const Point last = board::boxPoint(s, 3, 7, width);
-    EXPECT_EQ(pixel(last.x + 21, last.y - 20), Grey);
-    EXPECT_EQ(pixel(last.x + 40, last.y - 40), White); // GIRAFFA has seven boxes
+    EXPECT_EQ(pixel(last.x + 21, last.y - 20), EmptyBoxFill);
+    EXPECT_EQ(pixel(last.x + 40, last.y - 40), BoardBackground); // GIRAFFA has seven boxes
     saveSnapshot(form, "game-pool-23-slots");
 }
 
@@ -126,20 +126,20 @@ TEST_F(GameWindow, HelpLettersShowInCyanBoxesAndLeaveEmptyPoolTiles)
     ASSERT_EQ(s.PoolLetters, "G T O ANE");
     const int width = form->ScaleWidth();
     const Point help = board::boxPoint(s, 1, 2, width);
-    EXPECT_EQ(pixel(help.x - 5, help.y - 60), Cyan);
-    EXPECT_EQ(pixel(help.x + 21, help.y - 20), Cyan);
-    EXPECT_EQ(pixel(help.x - 6, help.y - 61), DarkCyan);
-    EXPECT_EQ(pixel(help.x + 22, help.y - 19), DarkCyan);
+    EXPECT_EQ(pixel(help.x - 5, help.y - 60), ShownBoxFill);
+    EXPECT_EQ(pixel(help.x + 21, help.y - 20), ShownBoxFill);
+    EXPECT_EQ(pixel(help.x - 6, help.y - 61), ShownBoxOutline);
+    EXPECT_EQ(pixel(help.x + 22, help.y - 19), ShownBoxOutline);
     EXPECT_TRUE(hasInk({help.x - 5, help.y - 60, 27, 41}));
     EXPECT_TRUE(inkInsideBox(help));
     const Point empty = board::boxPoint(s, 1, 1, width);
-    EXPECT_EQ(pixel(empty.x + 21, empty.y - 20), Grey);
+    EXPECT_EQ(pixel(empty.x + 21, empty.y - 20), EmptyBoxFill);
     EXPECT_FALSE(hasInk({empty.x - 5, empty.y - 60, 27, 41}));
-    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), Cyan);
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), ShownBoxFill);
     // The help letters' pool slots are empty yellow tiles.
     for (int slot : {2, 4, 6}) {
         const Point p = board::poolPoint(slot);
-        EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow) << slot;
+        EXPECT_EQ(pixel(p.x + 21, p.y - 20), PoolFill) << slot;
         EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41})) << slot;
     }
     EXPECT_TRUE(hasInk({0, 130, 27, 41})); // G in slot 1
@@ -156,8 +156,8 @@ TEST_F(GameWindow, LongWordsEndAtTheRightEdgeAndArePlayedThere)
     // The first box starts 30 * 14 - 307 pixels further left than a short
     // word's; the last box's outline is the client area's last column.
     expectOutlinedLine(100, width - 300 - (30 * 14 - 307) - 6, width - 1);
-    EXPECT_EQ(pixel(width - 2, 100), Grey);
-    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), White); // nothing on a second line
+    EXPECT_EQ(pixel(width - 2, 100), EmptyBoxFill);
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, width).x, 150), BoardBackground); // nothing on a second line
     placeTheLastLetterByMouse();
     saveSnapshot(form, "game-long-word");
 }
@@ -184,7 +184,7 @@ TEST_F(GameWindow, AGenreWithoutWordsStillShowsItsNameAndPicture)
     EXPECT_EQ(form->Label1->text(), QString("Marche Auto"));
     EXPECT_EQ(s.WordCount, 0);
     EXPECT_EQ(s.PoolLetters, "");
-    EXPECT_EQ(pixel(10, 150), White);
+    EXPECT_EQ(pixel(10, 150), BoardBackground);
     EXPECT_EQ(pixel(2, 2), fp.pictures.images["03.wmf"].pixelColor(2, 2));
     // A press on the empty pool carries nothing.
     press({10, 150});
@@ -244,7 +244,7 @@ TEST_F(GameWindow, AMissingPictureLeavesItEmptyAndTheGameGoesOn)
     open();
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->Picture1->picture().isNull());
-    EXPECT_EQ(pixel(2, 2), White);
+    EXPECT_EQ(pixel(2, 2), BoardBackground);
     EXPECT_TRUE(fp.dialogs.shown.empty());
     carry(1, 1, 1);
     EXPECT_EQ(s.Score, pointsFor(1));
@@ -323,7 +323,7 @@ TEST_F(GameWindowLook, ALongRoundOfSevenWords)
     ASSERT_TRUE(form);
     EXPECT_EQ(s.WordCount, 7);
     const Point last = board::boxPoint(s, 7, 1, form->ScaleWidth());
-    EXPECT_NE(pixel(last.x, last.y - 40), White);
+    EXPECT_NE(pixel(last.x, last.y - 40), BoardBackground);
     saveSnapshot(form, "game-long-round");
 }
 
@@ -336,10 +336,10 @@ TEST(BoardCanvas, WhiteUntilDrawnAndWholeAfterGrowing)
     board.drawPoolSlot(1, 'A'); // below the board: nothing of it shows
     board.resize(400, 300);
     const Point m = board::middle(board::poolPoint(2));
-    EXPECT_EQ(board.grab().toImage().pixelColor(m.x, m.y), White);
+    EXPECT_EQ(board.grab().toImage().pixelColor(m.x, m.y), BoardBackground);
     board.drawPoolSlot(2, 'B');
     const QImage shown = board.grab().toImage();
-    EXPECT_NE(shown.pixelColor(m.x - 8, m.y), White); // the slot's fill, left of its letter
-    EXPECT_EQ(shown.pixelColor(399, 299), White);
-    EXPECT_EQ(shown.pixelColor(150, 10), White);
+    EXPECT_NE(shown.pixelColor(m.x - 8, m.y), BoardBackground); // the slot's fill, left of its letter
+    EXPECT_EQ(shown.pixelColor(399, 299), BoardBackground);
+    EXPECT_EQ(shown.pixelColor(150, 10), BoardBackground);
 }

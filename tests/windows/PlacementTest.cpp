@@ -19,26 +19,26 @@ TEST_F(GameWindow, ARightLetterIsDrawnAsPlacedAndScores)
     EXPECT_EQ(s.DragSlot, 0);
 
     const Point b = board::boxPoint(s, 1, 1, form->ScaleWidth());
-    // The dark-red bar just under the box, hollow in its middle row.
-    EXPECT_EQ(pixel(b.x - 5, b.y - 18), DarkRed);
-    EXPECT_EQ(pixel(b.x + 20, b.y - 16), DarkRed);
-    EXPECT_EQ(pixel(b.x - 5, b.y - 17), DarkRed);
-    EXPECT_EQ(pixel(b.x + 5, b.y - 17), White);
-    EXPECT_EQ(pixel(b.x + 21, b.y - 17), White);
-    // Cyan fill, magenta outline, the letter inside.
-    EXPECT_EQ(pixel(b.x - 5, b.y - 60), Cyan);
-    EXPECT_EQ(pixel(b.x + 21, b.y - 20), Cyan);
-    EXPECT_EQ(pixel(b.x - 6, b.y - 61), Magenta);
-    EXPECT_EQ(pixel(b.x + 22, b.y - 19), Magenta);
+    // The bar just under the box, hollow in its middle row.
+    EXPECT_EQ(pixel(b.x - 5, b.y - 18), PlacedBar);
+    EXPECT_EQ(pixel(b.x + 20, b.y - 16), PlacedBar);
+    EXPECT_EQ(pixel(b.x - 5, b.y - 17), PlacedBar);
+    EXPECT_EQ(pixel(b.x + 5, b.y - 17), BoardBackground);
+    EXPECT_EQ(pixel(b.x + 21, b.y - 17), BoardBackground);
+    // Its fill and outline, the letter inside.
+    EXPECT_EQ(pixel(b.x - 5, b.y - 60), PlacedFill);
+    EXPECT_EQ(pixel(b.x + 21, b.y - 20), PlacedFill);
+    EXPECT_EQ(pixel(b.x - 6, b.y - 61), PlacedOutline);
+    EXPECT_EQ(pixel(b.x + 22, b.y - 19), PlacedOutline);
     EXPECT_TRUE(inkInsideBox(b));
-    // A help letter's box keeps its dark-cyan outline and has no bar.
+    // A help letter's box keeps its outline and has no bar.
     const Point h = board::boxPoint(s, 1, 2, form->ScaleWidth());
-    EXPECT_EQ(pixel(h.x - 6, h.y - 61), DarkCyan);
-    EXPECT_EQ(pixel(h.x + 5, h.y - 18), White);
+    EXPECT_EQ(pixel(h.x - 6, h.y - 61), ShownBoxOutline);
+    EXPECT_EQ(pixel(h.x + 5, h.y - 18), BoardBackground);
     // The pool slot is an empty tile now.
     const Point p = board::poolPoint(1);
-    EXPECT_EQ(pixel(p.x + 21, p.y - 20), Yellow);
-    EXPECT_EQ(pixel(p.x + 22, p.y - 19), DarkBlue);
+    EXPECT_EQ(pixel(p.x + 21, p.y - 20), PoolFill);
+    EXPECT_EQ(pixel(p.x + 22, p.y - 19), PoolOutline);
     EXPECT_FALSE(hasInk({p.x - 5, p.y - 60, 27, 41}));
 
     // Two more, then a look at the half-played board.
@@ -126,7 +126,7 @@ TEST_F(GameWindow, ACompletedBoardEarnsTheBonusAndTheNextRound)
     EXPECT_EQ(s.Words[1], "GATTO");
     EXPECT_EQ(s.BoxRows[1], "G    ");
     EXPECT_EQ(s.WordCount, 1);
-    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, form->ScaleWidth()).x, 150), White); // old row 2 gone
+    EXPECT_EQ(pixel(board::boxPoint(s, 2, 1, form->ScaleWidth()).x, 150), BoardBackground); // old row 2 gone
     EXPECT_FALSE(form->Picture2->isVisible());
     EXPECT_EQ(form->Picture2->pos(), QPoint(0, 126));
     EXPECT_EQ(client()->cursor().shape(), Qt::ArrowCursor);
