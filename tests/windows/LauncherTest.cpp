@@ -152,10 +152,10 @@ TEST_F(ClassicNumbers, TheWindowsAsDrawn)
 TEST_F(ClassicNumbers, TheBoardsColours)
 {
     const QColor white(255, 255, 255), yellow(255, 255, 0), darkBlue(0, 0, 128), cyan(0, 255, 255), red(255, 0, 0);
-    const QColor classic[] = {white,    yellow,     darkBlue,        QColor(1, 0, 0), red,         {192, 192, 192},
-                              darkBlue, cyan,       {0, 128, 128},   {128, 0, 0},     cyan,        {128, 0, 128},
-                              red,      yellow,     {255, 128, 128}, white,           {0, 192, 0}, {0, 0, 0},
-                              yellow,   {0, 0, 192}};
+    const QColor classic[] = {white,     yellow, darkBlue,      QColor(1, 0, 0), red,   {192, 192, 192},
+                              darkBlue,  cyan,   {0, 128, 128}, {128, 0, 0},     cyan,  {128, 0, 128},
+                              red,       yellow, {0, 0, 0},     {255, 128, 128}, white, {0, 192, 0},
+                              {0, 0, 0}, yellow, {0, 0, 192}};
     ASSERT_EQ(std::size(classic), std::size(board_colours::Table));
     for (size_t r = 0; r < std::size(classic); ++r) EXPECT_EQ(board_colours::Table[r], classic[r]) << r;
 }

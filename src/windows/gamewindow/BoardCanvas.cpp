@@ -256,7 +256,9 @@ void DragTile::paintEvent(QPaintEvent*)
     const double left = width() / 2.0 - fm.horizontalAdvance(text) / 2.0;
     const double top = height() / 2.0 - fm.height() / 2.0;
     p.setFont(font());
-    p.setPen(palette().color(QPalette::WindowText));
+    // Greyed as the window's text is while the window is disabled (the about
+    // box over it).
+    p.setPen(isEnabled() ? boardColour(BoardRole::DragLetter) : palette().color(QPalette::WindowText));
     p.drawText(QPointF(left, top + fm.ascent()), text);
 }
 

@@ -28,6 +28,7 @@ enum class BoardRole {
     PlacedOutline,     //
     Cursor,            // the keyboard's frame: stands out from the board and every box
     DragTile,          // the tile under the pointer while a letter is dragged
+    DragLetter,        // its letter
     GenreLabel,        // the genre's name beside its picture
     RoundLabel,        // the line under the genre
     ScoreLabel,        // the score
@@ -59,6 +60,7 @@ inline constexpr QColor Table[] = {
     classic(5),      // PlacedOutline
     {255, 0, 0},     // Cursor
     {255, 255, 0},   // DragTile
+    {0, 0, 0},       // DragLetter
     {255, 128, 128}, // GenreLabel
     {255, 255, 255}, // RoundLabel
     {0, 192, 0},     // ScoreLabel
