@@ -76,9 +76,9 @@ struct Heard {
 };
 
 // The window's reading of the board, kept beside it, and what was last said.
-class BoardLink : public QObject {
+class BoardLink : public BoardRequests {
 public:
-    BoardLink(BoardCanvas& board, BoardReading r) : QObject(&board), reading(std::move(r))
+    BoardLink(BoardCanvas& board, BoardReading r) : BoardRequests(&board), reading(std::move(r))
     {
         board.installEventFilter(this);
     }
@@ -151,7 +151,7 @@ public:
     Cell cursor() const { return link_ && link_->reading.cursor ? link_->reading.cursor() : Cell{}; }
     void take(int slot) const
     {
-        if (link_ && link_->reading.take) link_->reading.take(slot);
+        if (link_) emit link_->takeRequested(slot);
     }
 
     QString text(QAccessible::Text t) const override
@@ -579,10 +579,10 @@ void announce(QAccessibleInterface* iface, QAccessible::Event type)
 
 } // namespace
 
-void makeBoardAccessible(BoardCanvas& board, BoardReading reading)
+BoardRequests* makeBoardAccessible(BoardCanvas& board, BoardReading reading)
 {
     QAccessible::installFactory(boardFactory); // Qt keeps one of each
-    new BoardLink(board, std::move(reading));
+    return new BoardLink(board, std::move(reading));
 }
 
 void announceBoardChange(BoardCanvas& board)

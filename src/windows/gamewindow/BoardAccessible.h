@@ -12,6 +12,8 @@
 
 #include "game/Board.h"
 
+#include <QObject>
+
 #include <functional>
 #include <string>
 
@@ -24,14 +26,22 @@ struct BoardReading {
     const Session& session;
     // The box a letter carried by keys would drop into; row 0 when none.
     std::function<Cell()> cursor;
-    // Takes the letter of pool slot s (1-based), as a typed letter does.
-    std::function<void(int slot)> take;
+};
+
+// What a screen reader asks of the board, told to the game window.
+class BoardRequests : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    void takeRequested(int slot); // pool slot `slot` (1-based) pressed: taken as a typed letter is
 };
 
 class BoardCanvas;
 
-// Gives the board its accessible objects, made when first asked for.
-void makeBoardAccessible(BoardCanvas& board, BoardReading reading);
+// Gives the board its accessible objects, made when first asked for; their
+// requests come through the object returned, which lives with the board.
+BoardRequests* makeBoardAccessible(BoardCanvas& board, BoardReading reading);
 
 // The board changed: a letter taken, placed or put back, the cursor box
 // moved, a new round dealt. Costs nothing while no screen reader listens.

@@ -199,8 +199,8 @@ void Form2::createKeys()
     keys_ = std::make_unique<BoardKeys>(*board_, session_, platform_.sound);
     board_->installEventFilter(this); // after the keys' filter, so before it: F7 and F8
     // The marked box is the board's focused cell while it is marked: a release ends it.
-    makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; },
-                                  [this](int slot) { keys_->takeSlot(slot); }});
+    reader_ =
+        makeBoardAccessible(*board_, {session_, [this] { return board_->markedFrame() ? keys_->cursor() : Cell{}; }});
     // The board takes the keys: letters, arrows, Tab, Enter, Space, Escape, F5, F7, F8.
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
@@ -265,6 +265,8 @@ void Form2::connectControls()
         Picture1_MouseDown(b, m, at.x(), at.y());
     });
     connect(keys_.get(), &BoardKeys::takeRequested, this, &Form2::takeSlot);
+    // A screen reader's press on a pool slot takes it as the keys do.
+    connect(reader_, &BoardRequests::takeRequested, keys_.get(), &BoardKeys::takeSlot);
     connect(keys_.get(), &BoardKeys::carryRequested, this, &Form2::carryOver);
     connect(keys_.get(), &BoardKeys::dropRequested, this, &Form2::dropOn);
     connect(keys_.get(), &BoardKeys::hideRecordsRequested, this, [this] {

@@ -22,6 +22,7 @@
 #include <optional>
 
 class BoardKeys;
+class BoardRequests;
 class DragTile;
 class FirstDeal;
 class PictureBox;
@@ -152,6 +153,7 @@ private:
     Dealer dealer_;
     BoardCanvas* board_ = nullptr;
     std::unique_ptr<BoardKeys> keys_;
+    BoardRequests* reader_ = nullptr; // a screen reader's requests, with the board
     FirstDeal* firstDeal_ = nullptr;
     bool unloaded_ = false;
     RecordLines listed_; // what the records list shows
