@@ -79,7 +79,9 @@ until_() {
   for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-journal() { compgen -G "$work/copy/.lexorda-partita-*" >/dev/null; }
+# A journal, not the temporary of its save that a kill may cut short (the
+# game clears such leftovers a minute on).
+journal() { compgen -G "$work/copy/.lexorda-partita-*" | grep -qv '\.tmp-'; }
 boxes() { [ "$(xdotool search --onlyvisible --name "^($1)\$" 2>/dev/null | wc -l)" -ge 2 ]; }
 
 # Opens the first genre and places letters until the journal holds a score.

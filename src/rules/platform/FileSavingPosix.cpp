@@ -266,10 +266,10 @@ Error DiskFiles::underLock(const std::string& name, const std::function<Error()>
 
 // A save cut short by a crash leaves its temporary file behind; the next save
 // clears those that are clearly not another save still under way.
-void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target)
+void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target, std::chrono::minutes age)
 {
     const std::string prefix = target.filename().string() + ".tmp-";
-    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    const auto cutoff = fs::file_time_type::clock::now() - age;
     std::error_code ec;
     for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
@@ -353,7 +353,12 @@ Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> h
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return writeFailure(errno);
     // The lock goes only while held, after its note: whoever takes it later
     // finds no note to act on.
-    if (hold) ::unlink(lockPathOf(name).c_str());
+    // A save of it that a kill cut short left its temporary: no save of it
+    // can be under way while its lock is held.
+    if (hold) {
+        removeStaleTemporaries(path, std::chrono::minutes(0));
+        ::unlink(lockPathOf(name).c_str());
+    }
     syncFolder(path.parent_path());
     return Error::None;
 }

@@ -149,7 +149,9 @@ private:
     // case, or a new one spelt as given.
     std::filesystem::path writeTarget(const std::string& name) const;
     bool makePlayerFolder() const;
-    void removeStaleTemporaries(const std::filesystem::path& target);
+    // Those older than `age`; all of them when their file's lock is held.
+    void removeStaleTemporaries(const std::filesystem::path& target,
+                                std::chrono::minutes age = std::chrono::minutes(1));
     // The lock of this name's file, taken for as long as the result lives;
     // -1 when there is none to take.
     int takeLock(const std::string& name, bool create, Error& error);

@@ -343,10 +343,10 @@ Error DiskFiles::underLock(const std::string& name, const std::function<Error()>
     return step();
 }
 
-void DiskFiles::removeStaleTemporaries(const fs::path& target)
+void DiskFiles::removeStaleTemporaries(const fs::path& target, std::chrono::minutes age)
 {
     const std::wstring prefix = target.filename().wstring() + L".tmp-";
-    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    const auto cutoff = fs::file_time_type::clock::now() - age;
     std::error_code ec;
     for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
         const std::wstring name = it->path().filename().wstring();
@@ -429,6 +429,11 @@ Error DiskFiles::removeNote(const std::string& name, std::unique_ptr<FileHold> h
         return writeFailure(GetLastError());
     // The lock goes only while held, after its note: whoever takes it later
     // finds no note to act on.
-    if (hold) DeleteFileW(joined(player_, "." + lowered(name) + ".lock").c_str());
+    // A save of it that a kill cut short left its temporary: no save of it
+    // can be under way while its lock is held.
+    if (hold) {
+        removeStaleTemporaries(fs::path(joined(player_, name)), std::chrono::minutes(0));
+        DeleteFileW(joined(player_, "." + lowered(name) + ".lock").c_str());
+    }
     return Error::None;
 }

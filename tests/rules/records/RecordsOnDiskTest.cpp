@@ -186,6 +186,7 @@ TEST_F(DiskFolder, AJournalLeftByAnUnseenEndingIsEnteredOnceOrSetAside)
         fs::create_directory(dir);
         DiskFiles files(dir), other(dir);
         write(".lexorda-partita-7-1-1", c.text);
+        write(".lexorda-partita-7-1-1.tmp-AbC123", "Parolix"); // a save of it cut short by the kill
         std::unique_ptr<FileHold> running;
         EXPECT_EQ(c.running ? other.holdNote(".lexorda-partita-7-1-1", true, running) : Error::None, Error::None);
         RecordsTable records;
@@ -195,6 +196,7 @@ TEST_F(DiskFolder, AJournalLeftByAnUnseenEndingIsEnteredOnceOrSetAside)
         EXPECT_TRUE(second.entered.empty() && second.setAside.empty());
         EXPECT_EQ(read("LexOrda.Sco").substr(0, read("LexOrda.Sco").find('\r')), c.firstLine);
         EXPECT_EQ(fs::exists(fs::path(dir) / ".lexorda-partita-7-1-1"), c.running);
+        EXPECT_EQ(fs::exists(fs::path(dir) / ".lexorda-partita-7-1-1.tmp-AbC123"), c.running);
         EXPECT_EQ(read(".lexorda-scartata-7-1-1"), c.setAside ? c.text : "");
     }
 }
