@@ -264,22 +264,6 @@ Error DiskFiles::underLock(const std::string& name, const std::function<Error()>
     return step();
 }
 
-// A save cut short by a crash leaves its temporary file behind; the next save
-// clears those that are clearly not another save still under way.
-void DiskFiles::removeStaleTemporaries(const std::filesystem::path& target, std::chrono::minutes age)
-{
-    const std::string prefix = target.filename().string() + ".tmp-";
-    const auto cutoff = fs::file_time_type::clock::now() - age;
-    std::error_code ec;
-    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        std::error_code ignored;
-        if (name.rfind(prefix, 0) == 0 && it->is_regular_file(ignored) &&
-            fs::last_write_time(it->path(), ignored) < cutoff)
-            fs::remove(it->path(), ignored);
-    }
-}
-
 Error DiskFiles::touch(const std::string& name)
 {
     std::error_code ec;
@@ -318,17 +302,6 @@ Error DiskFiles::readNote(const std::string& name, const std::function<bool(std:
     // place is not read.
     if (!S_ISREG(st.st_mode)) return Error::NotAFile;
     return readOwnFile(path, line, 4096);
-}
-
-std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(player_, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (listsAsNote(name, prefix)) names.push_back(name);
-    }
-    return names;
 }
 
 Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)

@@ -10,7 +10,11 @@
 #include "platform/Utf8Text.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 char asciiLower(char c)
 {
@@ -105,4 +109,30 @@ DiskFiles::DiskFiles(std::string dataFolder, std::string playerFolder)
 std::string DiskFiles::pathOf(const std::string& name)
 {
     return exists(name) ? resolve(name) : std::string();
+}
+
+std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(nativePath(player_), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = gamePath(it->path().filename());
+        if (listsAsNote(name, prefix)) names.push_back(name);
+    }
+    return names;
+}
+
+// A save cut short by a crash leaves its temporary file behind; the next save
+// clears those that are clearly not another save still under way.
+void DiskFiles::removeStaleTemporaries(const fs::path& target, std::chrono::minutes age)
+{
+    const fs::path::string_type prefix = (target.filename() += ".tmp-").native();
+    const auto cutoff = fs::file_time_type::clock::now() - age;
+    std::error_code ec;
+    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (it->path().filename().native().rfind(prefix, 0) == 0 && it->is_regular_file(ignored) &&
+            fs::last_write_time(it->path(), ignored) < cutoff)
+            fs::remove(it->path(), ignored);
+    }
 }

@@ -108,6 +108,7 @@ public:
 // A path as the game holds it (the file system's own bytes on POSIX, UTF-8
 // on Windows) for the streams and std::filesystem.
 std::filesystem::path nativePath(const std::string& path);
+std::string gamePath(const std::filesystem::path& path);
 
 // Files on disk. Reads look in the player's folder first and then in the
 // data folder, so a file the player keeps wins over a shipped one; writes go

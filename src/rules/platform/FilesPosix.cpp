@@ -73,6 +73,11 @@ std::filesystem::path nativePath(const std::string& path)
     return path;
 }
 
+std::string gamePath(const std::filesystem::path& path)
+{
+    return path.string();
+}
+
 std::string DiskFiles::resolve(const std::string& name) const
 {
     fs::path mine = findIn(player_, name);

@@ -161,6 +161,11 @@ std::filesystem::path nativePath(const std::string& path)
     return widened(path);
 }
 
+std::string gamePath(const std::filesystem::path& path)
+{
+    return narrowed(path.wstring());
+}
+
 std::string DiskFiles::resolve(const std::string& name) const
 {
     std::wstring mine = findIn(player_, name);
@@ -343,20 +348,6 @@ Error DiskFiles::underLock(const std::string& name, const std::function<Error()>
     return step();
 }
 
-void DiskFiles::removeStaleTemporaries(const fs::path& target, std::chrono::minutes age)
-{
-    const std::wstring prefix = target.filename().wstring() + L".tmp-";
-    const auto cutoff = fs::file_time_type::clock::now() - age;
-    std::error_code ec;
-    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::wstring name = it->path().filename().wstring();
-        std::error_code ignored;
-        if (name.rfind(prefix, 0) == 0 && it->is_regular_file(ignored) &&
-            fs::last_write_time(it->path(), ignored) < cutoff)
-            fs::remove(it->path(), ignored);
-    }
-}
-
 Error DiskFiles::touch(const std::string& name)
 {
     const DWORD found = attributesOf(widened(resolve(name)));
@@ -392,17 +383,6 @@ Error DiskFiles::readNote(const std::string& name, const std::function<bool(std:
     // A note is the game's own plain file: a link or a folder in its place is not read.
     if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return Error::NotAFile;
     return readFile(path, line, 4096, FileKind::Own);
-}
-
-std::vector<std::string> DiskFiles::notesStartingWith(const std::string& prefix)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(widened(player_), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = narrowed(it->path().filename().wstring());
-        if (listsAsNote(name, prefix)) names.push_back(name);
-    }
-    return names;
 }
 
 Error DiskFiles::holdNote(const std::string& name, bool create, std::unique_ptr<FileHold>& hold)
